@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "core/Array.h"
+
+// One point, read from "x, y" or "x, y, r" text; every value times a scale.
+class CExPt {
+public:
+    CExPt() = default;
+    CExPt(const CExPt&) = default;
+    CExPt& operator=(const CExPt&) = default;
+    virtual ~CExPt() = default;
+
+    void SetPtData(std::string sText, double dScale);
+    void SetXYRPtData(std::string sText, double dScale);
+
+    double dR = 0.0;
+    double dX = 0.0;
+    double dY = 0.0;
+};
+
+// Points held by value.
+class CExPtArray : public CArray<CExPt, CExPt&> {
+public:
+    // Both append to what the array holds.
+    void SetPtDatas(std::string sText, double dScale);
+    void SetXYRPtDatas(std::string sText, double dScale);
+};

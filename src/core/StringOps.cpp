@@ -1,0 +1,324 @@
+#include "core/StringOps.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <system_error>
+
+namespace ex {
+
+std::string_view TrimLeftView(std::string_view s)
+{
+    std::size_t b = 0;
+    while (b < s.size() && IsSpace(s[b]))
+        ++b;
+    return s.substr(b);
+}
+
+std::string_view TrimRightView(std::string_view s)
+{
+    std::size_t e = s.size();
+    while (e > 0 && IsSpace(s[e - 1]))
+        --e;
+    return s.substr(0, e);
+}
+
+std::string_view TrimView(std::string_view s) { return TrimRightView(TrimLeftView(s)); }
+
+void TrimLeft(std::string& s)
+{
+    std::size_t b = 0;
+    while (b < s.size() && IsSpace(s[b]))
+        ++b;
+    if (b)
+        s.erase(0, b);
+}
+
+void TrimRight(std::string& s)
+{
+    std::size_t e = s.size();
+    while (e > 0 && IsSpace(s[e - 1]))
+        --e;
+    s.resize(e);
+}
+
+void Trim(std::string& s)
+{
+    TrimRight(s);
+    TrimLeft(s);
+}
+
+void TrimLeft(std::string& s, char c)
+{
+    std::size_t b = 0;
+    while (b < s.size() && s[b] == c)
+        ++b;
+    s.erase(0, b);
+}
+
+void TrimRight(std::string& s, char c)
+{
+    std::size_t e = s.size();
+    while (e > 0 && s[e - 1] == c)
+        --e;
+    s.resize(e);
+}
+
+std::string ToUpper(std::string_view s)
+{
+    std::string r(s);
+    MakeUpper(r);
+    return r;
+}
+
+void MakeUpper(std::string& s)
+{
+    for (char& c : s)
+        c = ToUpperChar(c);
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix)
+{
+    if (s.size() < upperPrefix.size())
+        return false;
+    for (std::size_t i = 0; i < upperPrefix.size(); ++i)
+        if (ToUpperChar(s[i]) != upperPrefix[i])
+            return false;
+    return true;
+}
+
+bool ContainsNoCase(std::string_view s, std::string_view upperNeedle)
+{
+    if (upperNeedle.empty())
+        return true;
+    if (s.size() < upperNeedle.size())
+        return false;
+    for (std::size_t i = 0; i + upperNeedle.size() <= s.size(); ++i)
+        if (StartsWithNoCase(s.substr(i), upperNeedle))
+            return true;
+    return false;
+}
+
+std::string_view KeywordValueView(std::string_view line)
+{
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return TrimView(line);
+    return TrimView(line.substr(blank + 1));
+}
+
+std::string KeywordValue(std::string_view line, Quotes quotes)
+{
+    const std::string_view v = KeywordValueView(line);
+    return quotes == Quotes::Remove ? WithoutChar(v, '"') : std::string(v);
+}
+
+void RemoveChar(std::string& s, char c)
+{
+    std::size_t out = 0;
+    for (char ch : s)
+        if (ch != c)
+            s[out++] = ch;
+    s.resize(out);
+}
+
+std::string WithoutChar(std::string_view s, char c)
+{
+    std::string r;
+    r.reserve(s.size());
+    for (char ch : s)
+        if (ch != c)
+            r.push_back(ch);
+    return r;
+}
+
+int Find(std::string_view s, std::string_view what, int start)
+{
+    if (start < 0)
+        start = 0;
+    if (static_cast<std::size_t>(start) > s.size())
+        return -1;
+    const std::size_t p = s.find(what, static_cast<std::size_t>(start));
+    return p == std::string_view::npos ? -1 : static_cast<int>(p);
+}
+
+int Find(std::string_view s, char what, int start) { return Find(s, std::string_view(&what, 1), start); }
+
+void Delete(std::string& s, int index, int count)
+{
+    if (count <= 0 || index < 0 || static_cast<std::size_t>(index) >= s.size())
+        return;
+    s.erase(static_cast<std::size_t>(index), static_cast<std::size_t>(count));
+}
+
+int Replace(std::string& s, std::string_view from, std::string_view to)
+{
+    if (from.empty())
+        return 0;
+    std::string out;
+    int n = 0;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t hit = s.find(from, pos);
+        if (hit == std::string::npos)
+            break;
+        if (n == 0)
+            out.reserve(s.size());
+        out.append(s, pos, hit - pos);
+        out.append(to);
+        pos = hit + from.size();
+        ++n;
+    }
+    if (n) {
+        out.append(s, pos, std::string::npos);
+        s.swap(out);
+    }
+    return n;
+}
+
+std::string Left(std::string_view s, int count)
+{
+    if (count <= 0)
+        return {};
+    return std::string(s.substr(0, static_cast<std::size_t>(count)));
+}
+
+std::string Mid(std::string_view s, int first)
+{
+    if (first < 0)
+        first = 0;
+    if (static_cast<std::size_t>(first) >= s.size())
+        return {};
+    return std::string(s.substr(static_cast<std::size_t>(first)));
+}
+
+std::string Mid(std::string_view s, int first, int count)
+{
+    if (first < 0)
+        first = 0;
+    if (count <= 0 || static_cast<std::size_t>(first) >= s.size())
+        return {};
+    return std::string(s.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count)));
+}
+
+namespace {
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+double Atof(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && IsSpace(s[i]))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t intDigits = 0, fracDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+        ++intDigits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++fracDigits;
+        }
+    }
+    if (intDigits + fracDigits == 0)
+        return 0.0;
+    std::size_t end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j]))
+                ++j;
+            end = j;
+        }
+    }
+    const char* first = s.data() + start;
+    const char* last = s.data() + end;
+    double value = 0.0;
+    const auto res = std::from_chars(first, last, value, std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Overflow or underflow: tell them apart by the decimal magnitude.
+        long long magnitude = 0;
+        std::size_t k = 0;
+        const std::string_view mant(first, static_cast<std::size_t>(last - first));
+        bool seenNonZero = false;
+        long long leadingFracZeros = 0;
+        for (; k < mant.size() && IsDigit(mant[k]); ++k)
+            if (seenNonZero || mant[k] != '0') {
+                seenNonZero = true;
+                ++magnitude;
+            }
+        if (k < mant.size() && mant[k] == '.')
+            for (++k; k < mant.size() && IsDigit(mant[k]); ++k) {
+                if (seenNonZero)
+                    break;
+                if (mant[k] == '0')
+                    ++leadingFracZeros;
+                else
+                    seenNonZero = true;
+            }
+        if (magnitude == 0)
+            magnitude = -leadingFracZeros;
+        const std::size_t e = mant.find_first_of("eE");
+        long long exponent = 0;
+        if (e != std::string_view::npos) {
+            std::size_t p = e + 1;
+            bool expNeg = false;
+            if (p < mant.size() && (mant[p] == '+' || mant[p] == '-'))
+                expNeg = mant[p++] == '-';
+            for (; p < mant.size(); ++p) {
+                if (exponent < 1000000000LL)
+                    exponent = exponent * 10 + (mant[p] - '0');
+            }
+            if (expNeg)
+                exponent = -exponent;
+        }
+        value = (magnitude + exponent > 0) ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (res.ec != std::errc()) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+int Atoi(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && IsSpace(s[i]))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    long long v = 0;
+    bool any = false;
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+        any = true;
+        if (v <= static_cast<long long>(INT_MAX) + 1)
+            v = v * 10 + (s[i] - '0');
+    }
+    if (!any)
+        return 0;
+    if (negative)
+        v = -v;
+    if (v > INT_MAX)
+        return INT_MAX;
+    if (v < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(v);
+}
+
+} // namespace ex

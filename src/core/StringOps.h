@@ -1,0 +1,85 @@
+#pragma once
+
+// The text operations every parser uses: trimming, upper-casing, keyword
+// tests and keyword values, and the leading-number rule. All text is 8-bit;
+// upper-casing is ASCII only, byte by byte.
+
+#include <string>
+#include <string_view>
+
+namespace ex {
+
+constexpr bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+constexpr char ToUpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string_view TrimView(std::string_view s);
+std::string_view TrimLeftView(std::string_view s);
+std::string_view TrimRightView(std::string_view s);
+void Trim(std::string& s);
+void TrimLeft(std::string& s);
+void TrimRight(std::string& s);
+void TrimLeft(std::string& s, char c);  // runs of c
+void TrimRight(std::string& s, char c);
+
+std::string ToUpper(std::string_view s);
+void MakeUpper(std::string& s);
+
+inline bool StartsWith(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
+}
+// Keyword test: does the upper-case form of s begin with prefix? prefix is
+// written in upper case. Saves making an upper-case copy of every line.
+bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix);
+// Does the upper-case form of s contain upperNeedle?
+bool ContainsNoCase(std::string_view s, std::string_view upperNeedle);
+
+// Number of leading dots.
+inline int LeadingDots(std::string_view s)
+{
+    std::size_t n = 0;
+    while (n < s.size() && s[n] == '.')
+        ++n;
+    return static_cast<int>(n);
+}
+
+// Keyword level of a log entry: leading dots, 1 to 5 (1 also without a dot).
+inline int KeywordLevel(std::string_view s)
+{
+    const int n = LeadingDots(s);
+    return n == 0 ? 1 : (n > 5 ? 5 : n);
+}
+
+enum class Quotes { Keep, Remove };
+
+// Text after the first blank, trimmed at both ends; a line without a blank
+// yields the whole line. Double quotes are removed unless told otherwise.
+std::string KeywordValue(std::string_view line, Quotes quotes = Quotes::Remove);
+// The same without copying (quotes stay).
+std::string_view KeywordValueView(std::string_view line);
+
+void RemoveChar(std::string& s, char c);
+std::string WithoutChar(std::string_view s, char c);
+
+// Framework string operations with their exact results.
+// Index of the first occurrence at or after start, -1 when absent.
+int Find(std::string_view s, std::string_view what, int start = 0);
+int Find(std::string_view s, char what, int start = 0);
+// Removes count bytes at index, clipped at the end; count <= 0 removes nothing.
+void Delete(std::string& s, int index, int count = 1);
+// Replaces every occurrence; returns the number replaced.
+int Replace(std::string& s, std::string_view from, std::string_view to);
+std::string Left(std::string_view s, int count);
+std::string Mid(std::string_view s, int first);
+std::string Mid(std::string_view s, int first, int count);
+
+// The leading-number rule: leading white space skipped, the longest leading
+// decimal number read (sign, digits, fraction, exponent), 0 when there is none.
+// Out-of-range doubles give +-infinity (or 0 on underflow); integers clamp.
+double Atof(std::string_view s);
+int Atoi(std::string_view s);
+
+} // namespace ex

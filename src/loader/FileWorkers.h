@@ -1,0 +1,30 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+class CExExpedition;
+
+// Parameter block of one file worker; the parse owns one per file kind.
+struct FileWorkerParam {
+    std::string sFilePath;
+    std::vector<std::string> saFilePaths;
+    std::atomic<int> nLinesRead{0};   // written by the worker, read by the progress loop
+    int bRemoveNet = 0;
+    CExExpedition* pExpedition = nullptr;
+    // Set by the worker as its last act, however it ends.
+    std::atomic<bool> bEnded{false};
+    // Set when the worker read a file to its end (and set g_evWorkerDone).
+    std::atomic<bool> bReachedEnd{false};
+};
+
+// Thread procedures: each takes its FileWorkerParam and returns 0.
+unsigned int JobPrefFileWorker(void* pParam);
+unsigned int CellLibFileWorker(void* pParam);
+unsigned int LayoutFileWorker(void* pParam);
+unsigned int PadstackLibFileWorker(void* pParam);
+unsigned int NetClassFileWorker(void* pParam);
+unsigned int PartsDbFileWorker(void* pParam);
+unsigned int CellLibListWorker(void* pParam);
+unsigned int PadstackLibListWorker(void* pParam);

@@ -1,0 +1,2 @@
+#include "expedition.h"
+int main() { return 0; }
