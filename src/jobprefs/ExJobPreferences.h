@@ -4,8 +4,11 @@
 #include <vector>
 
 #include "core/ExTemporary.h"
+#include "jobprefs/ExJobPreferenceVia.h"
+#include "jobprefs/ExLayer_Stackup.h"
 
-// Placeholder until the job preferences file is modelled.
+// The design-wide settings of the job preferences file: units, layer count,
+// layer stackup and via spans. Values are kept as written, never scaled.
 class CExJobPreferences {
 public:
     CExJobPreferences();
@@ -13,11 +16,14 @@ public:
     CExJobPreferences& operator=(const CExJobPreferences&) = delete;
     virtual ~CExJobPreferences();
 
+    // Dispatches one record of the file; the record is empty on return.
     void SetData(std::vector<std::string>& saRecord);
 
-    std::string sUnits;
-    std::string sDesignUnits;
+    CExLayer_StackupArray* pLayerStackupArray;
+    std::string sUnits;         // upper case
+    std::string sDesignUnits;   // upper case
     int nPhysicalLayers = 0;
-    CExTemporaryArray* pIgnoreLog;
+    CExJobPreferenceViaArray* pViaArray;
+    CExTemporaryArray* pIgnoreLog;   // stays empty: every entry of this file is a not-used one
     CExTemporaryArray* pNotUsedLog;
 };

@@ -1,0 +1,93 @@
+#include "jobprefs/ExLayer_Stackup.h"
+
+#include <utility>
+
+#include "core/Grouping.h"
+#include "core/KeywordTable.h"
+#include "core/StringOps.h"
+#include "jobprefs/SectionGroup.h"
+
+namespace {
+
+constexpr const char* kContext = ".LAYER_STACKUP_SECTION";
+
+// Level-2 keywords and the type of the layer each opens; no type drops the
+// group without a trace.
+constexpr ex::KeywordRow<const char*> kLayerKinds[] = {
+    {"..RESYNTHESIZE_EP", nullptr},
+    {"..TRACE_TO_PLANE_CLEARANCE", nullptr},
+    {"..SYNC_LYR_STACK_AND_PLANE_LYRS", nullptr},
+    {"..DIELECTRIC_LAYER", "DIELECTRIC_LAYER"},
+    {"..SIGNAL_LAYER", "SIGNAL_LAYER"},
+    {"..PLANE_LAYER", "SIGNAL_LAYER"},
+};
+
+using LayerSetter = void (*)(CExLayer_Stackup&, std::string&&);
+
+// Level-3 keywords of a layer, matched in the case in which they are written;
+// a null setter skips the line.
+constexpr ex::KeywordRow<LayerSetter> kLayerFields[] = {
+    {"...DIELECTRIC_CONSTANT", [](CExLayer_Stackup& l, std::string&& v) { l.dDielectricConstant = ex::Atof(v); }},
+    {"...LAYER_DESCRIPTION", [](CExLayer_Stackup& l, std::string&& v) { l.sLayerDescription = std::move(v); }},
+    {"...LAYER_TECHNOLOGY", [](CExLayer_Stackup& l, std::string&& v) { l.sLayerTechnology = std::move(v); }},
+    {"...LAYER_THICKNESS", [](CExLayer_Stackup& l, std::string&& v) { l.dLayerThickness = ex::Atof(v); }},
+    {"...CONDUCTIVE_LAYER_NUMBER", [](CExLayer_Stackup& l, std::string&& v) { l.nConductiveLayerNumber = ex::Atoi(v); }},
+    {"...LAYER_PAIR",
+     [](CExLayer_Stackup& l, std::string&& v) {
+         // The first pair line names the from layer, every later one the to layer.
+         CExLayerPair& pair = *l.pLayerPair;
+         (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = std::move(v);
+     }},
+    {"...PLANE_TYPE", [](CExLayer_Stackup& l, std::string&& v) { l.sPlaneType = std::move(v); }},
+    {"...PLANE_NET", [](CExLayer_Stackup& l, std::string&& v) { l.saPlaneNets.push_back(std::move(v)); }},
+    {"...LAYER_NAME", [](CExLayer_Stackup& l, std::string&& v) { l.sLayerName = std::move(v); }},
+    {"...LAYER_ENABLED", nullptr},
+    {"...DIRECTIONAL_BIAS", nullptr},
+    {"...LAYER_RESISTIVITY", nullptr},
+    {"...DIFF_PAIRS_LAYER_PAIR", nullptr},
+    {"...REF_LAYER_TYPE", nullptr},
+    {"....PLANE_NET_CLEARANCE", nullptr},
+    {"....USE_ROUTE_BORDER", nullptr},
+};
+
+} // namespace
+
+CExLayer_Stackup::CExLayer_Stackup() : pLayerPair(new CExLayerPair) {}
+
+CExLayer_Stackup::~CExLayer_Stackup() { delete pLayerPair; }
+
+void CExLayer_StackupArray::SetData(std::vector<std::string>& saRecord, CExTemporaryArray* pIgnoreLog,
+                                    CExTemporaryArray* pNotUsedLog)
+{
+    ex::GroupLines(saRecord, 1, ex::GroupRule{2},
+                   [&](std::vector<std::string>& saGroup) { SetLayerStackData(saGroup, pIgnoreLog, pNotUsedLog); });
+}
+
+void CExLayer_StackupArray::SetLayerStackData(std::vector<std::string>& saGroup, CExTemporaryArray* /*pIgnoreLog*/,
+                                              CExTemporaryArray* pNotUsedLog)
+{
+    const auto* kind = ex::OpenSectionGroup(kLayerKinds, saGroup, pNotUsedLog, kContext);
+    if (kind == nullptr)
+        return;
+
+    auto* layer = new CExLayer_Stackup;
+    layer->sLayerType = kind->action;
+    layer->nLayerNumber = ex::Atoi(ex::KeywordValue(ex::TrimView(saGroup[0])));
+
+    std::vector<std::string> saUnmatched;
+    for (std::size_t i = 1; i < saGroup.size(); ++i) {
+        std::string& line = saGroup[i];
+        ex::Trim(line);
+        const auto* field = ex::MatchKeyword(kLayerFields, line, ex::Case::Sensitive);
+        if (field == nullptr)
+            saUnmatched.push_back(std::move(line));
+        else if (field->action != nullptr)
+            field->action(*layer, ex::KeywordValue(line));
+    }
+    Add(layer);
+
+    // All lines a layer did not take make one entry, the first as its keyword line.
+    if (!saUnmatched.empty() && pNotUsedLog != nullptr)
+        pNotUsedLog->SetNoUsedArray(saUnmatched, kContext, 1);
+    saGroup.clear();
+}
