@@ -12,7 +12,10 @@
 #include "core/Tokenizer.h"
 #include "core/Window.h"
 
+#include "jobprefs/ExJobPreferenceVia.h"
 #include "jobprefs/ExJobPreferences.h"
+#include "jobprefs/ExLayerPair.h"
+#include "jobprefs/ExLayer_Stackup.h"
 
 #include "padstack/ExPadstack_Library.h"
 
