@@ -22,6 +22,9 @@
 #include "cell/ExCell_Library.h"
 
 #include "layout/ExLayout.h"
+#include "layout/ExTearDrop_Data.h"
+#include "layout/ExTearDrop_Template.h"
+#include "layout/ExText.h"
 
 #include "netclass/ExNetClass.h"
 #include "netclass/ExNetConnection.h"
