@@ -1,0 +1,3 @@
+#include "shapes/ExDrawObj.h"
+
+void DeleteDrawObj(CExDrawObj* pDrawObj) { delete pDrawObj; }

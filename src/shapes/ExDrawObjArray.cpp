@@ -1,0 +1,50 @@
+#include "shapes/ExDrawObjArray.h"
+
+#include "core/Grouping.h"
+#include "shapes/ShapeKeywords.h"
+
+namespace {
+
+// Cuts the block into shape sub-records: a line with nLevel dots opens one,
+// deeper lines join it, every line loses its first nLevel characters.
+void AddShapes(CExDrawObjArray& array, int nLevel, const std::string* pSide, std::vector<std::string>& record,
+               const std::string& unitsString, int flag, CExTemporaryArray* ignoreLog,
+               CExTemporaryArray* notUsedLog, double dScale)
+{
+    const ex::GroupRule rule{.nLevel = nLevel, .nCut = nLevel};
+    ex::GroupLines(record, 0, rule, [&](std::vector<std::string>& group) {
+        CExDrawObj* shape =
+            CExDrawObjArray::SetMakeDObj(nLevel, group, unitsString, flag, ignoreLog, notUsedLog, dScale);
+        if (shape == nullptr)
+            return;
+        if (pSide != nullptr)
+            shape->sSide = *pSide;
+        array.Add(shape);
+    });
+}
+
+} // namespace
+
+CExDrawObj* CExDrawObjArray::SetMakeDObj(int /*nLevel*/, std::vector<std::string>& record, std::string /*unitsString*/,
+                                         int /*flag*/, CExTemporaryArray* /*ignoreLog*/,
+                                         CExTemporaryArray* /*notUsedLog*/, double dScale)
+{
+    if (record.empty())
+        return nullptr;
+    // The keyword line stays where it is; the shape reads from line 1 on.
+    return ex::NewShape(ex::MatchShapeKeyword(record[0], 0), record, 1, dScale);
+}
+
+void CExDrawObjArray::SetDObjData_InCell(int nLevel, std::vector<std::string>& record, std::string unitsString,
+                                         int flag, CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
+                                         double dScale)
+{
+    AddShapes(*this, nLevel, nullptr, record, unitsString, flag, ignoreLog, notUsedLog, dScale);
+}
+
+void CExDrawObjArray::SetDObjData_Assembly(int nLevel, std::string sideString, std::vector<std::string>& record,
+                                           std::string unitsString, int flag, CExTemporaryArray* ignoreLog,
+                                           CExTemporaryArray* notUsedLog, double dScale)
+{
+    AddShapes(*this, nLevel, &sideString, record, unitsString, flag, ignoreLog, notUsedLog, dScale);
+}

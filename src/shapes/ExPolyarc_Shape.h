@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ExPt.h"
+#include "shapes/ExDrawObj.h"
+
+class CExPolyarc_Shape : public CExDrawObj {
+public:
+    CExPolyarc_Shape() : CExDrawObj("POLYARC_SHAPE") {}
+
+    void SetData(std::vector<std::string>& record, std::string unitsString, int flag, CExTemporaryArray* ignoreLog,
+                 CExTemporaryArray* notUsedLog, double dScale);
+
+    std::vector<std::string> saShapeOptions;
+    CExPtArray aXYR;
+};
