@@ -55,7 +55,12 @@
 #include "netclass/ExNetClass.h"
 #include "netclass/ExNetConnection.h"
 #include "netclass/ExNetProp.h"
+#include "netclass/ExRefPin.h"
 
 #include "parts/ExLibPart.h"
+#include "parts/ExPartData.h"
+#include "parts/ExPartDataSlot.h"
+#include "parts/ExPartDataSwapGrp.h"
+#include "parts/ExPartDataSymbol.h"
 
 #include "loader/PC_Corvane_Get.h"

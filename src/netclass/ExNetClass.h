@@ -3,27 +3,28 @@
 #include <string>
 #include <vector>
 
-#include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "netclass/NetArray.h"
 
-// Placeholder until net class files are modelled.
+// A net class: its name and the text of its net names line.
 class CExNetClass {
 public:
+    CExNetClass() = default;
+    CExNetClass(const CExNetClass&) = default;
+    CExNetClass& operator=(const CExNetClass&) = default;
     virtual ~CExNetClass() = default;
+
+    std::string sName;
+    std::string sNetNames;
 };
 
 // Does not delete its elements: the design root does.
-class CExNetClassArray : public CExPtrArray<CExNetClass*, CExNetClass*> {
+class CExNetClassArray : public ex::NetArray<CExNetClass> {
 public:
-    CExNetClassArray() : pIgnoreLog(new CExTemporaryArray), pNotUsedLog(new CExTemporaryArray) {}
-    ~CExNetClassArray() override
-    {
-        delete pIgnoreLog;
-        delete pNotUsedLog;
-    }
+    // A ".NETCLASS" line and its net names line, possibly after one or two
+    // lines of a pending record; appends at most one class, empties the record.
+    void SetData(std::vector<std::string>& saRecord);
 
-    void SetData(std::vector<std::string>& saRecord) { saRecord.clear(); }
-
-    CExTemporaryArray* pIgnoreLog;
-    CExTemporaryArray* pNotUsedLog;
+    // Moves every class whose net names text is exactly sNetNames into a new
+    // array and returns it. The caller owns that array and the classes in it.
+    CExNetClassArray* GetNetClass(std::string sNetNames);
 };

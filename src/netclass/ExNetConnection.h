@@ -3,27 +3,27 @@
 #include <string>
 #include <vector>
 
-#include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "netclass/ExRefPin.h"
+#include "netclass/NetArray.h"
 
-// Placeholder until net class files are modelled.
+// A net connection. No record of the files fills one.
 class CExNetConnection {
 public:
-    virtual ~CExNetConnection() = default;
+    CExNetConnection();
+    // A copy shares the pin array with its source: only one of the two may be
+    // destroyed.
+    CExNetConnection(const CExNetConnection& other);
+    CExNetConnection& operator=(const CExNetConnection& other);
+    virtual ~CExNetConnection();
+
+    CExRefPinArray* pRefPinArray;
+    std::string sName;
 };
 
 // Does not delete its elements: the design root does.
-class CExNetConnectionArray : public CExPtrArray<CExNetConnection*, CExNetConnection*> {
+class CExNetConnectionArray : public ex::NetArray<CExNetConnection> {
 public:
-    CExNetConnectionArray() : pIgnoreLog(new CExTemporaryArray), pNotUsedLog(new CExTemporaryArray) {}
-    ~CExNetConnectionArray() override
-    {
-        delete pIgnoreLog;
-        delete pNotUsedLog;
-    }
-
-    void SetData(std::vector<std::string>& saRecord) { saRecord.clear(); }
-
-    CExTemporaryArray* pIgnoreLog;
-    CExTemporaryArray* pNotUsedLog;
+    // Only logs: header and section records to the ignore log, the rest to
+    // the not-used log. Empties the record.
+    void SetData(std::vector<std::string>& saRecord);
 };

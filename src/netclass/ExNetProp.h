@@ -3,27 +3,28 @@
 #include <string>
 #include <vector>
 
-#include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "netclass/NetArray.h"
 
-// Placeholder until net class files are modelled.
+// The properties of one net: keywords and values in parallel arrays.
 class CExNetProp {
 public:
+    CExNetProp() = default;
+    CExNetProp(const CExNetProp&) = delete;
+    CExNetProp& operator=(const CExNetProp&) = delete;
     virtual ~CExNetProp() = default;
+
+    std::string sNetName;  // upper case
+    std::vector<std::string> saPropNames;
+    std::vector<std::string> saPropValues;
 };
 
 // Does not delete its elements: the design root does.
-class CExNetPropArray : public CExPtrArray<CExNetProp*, CExNetProp*> {
+class CExNetPropArray : public ex::NetArray<CExNetProp> {
 public:
-    CExNetPropArray() : pIgnoreLog(new CExTemporaryArray), pNotUsedLog(new CExTemporaryArray) {}
-    ~CExNetPropArray() override
-    {
-        delete pIgnoreLog;
-        delete pNotUsedLog;
-    }
+    // A ".NETNAME" record: appends one net's properties; any other record is
+    // dropped. Empties the record.
+    void SetData(std::vector<std::string>& saRecord);
 
-    void SetData(std::vector<std::string>& saRecord) { saRecord.clear(); }
-
-    CExTemporaryArray* pIgnoreLog;
-    CExTemporaryArray* pNotUsedLog;
+    // The first net whose stored name is sNetName (case-sensitive), or null.
+    CExNetProp* GetNetProp(std::string sNetName) const;
 };

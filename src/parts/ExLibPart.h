@@ -4,21 +4,21 @@
 #include <vector>
 
 #include "core/ExTemporary.h"
+#include "parts/ExPartData.h"
 
-// Placeholder until the parts database is modelled.
+// The parts database file: its parts, units and logs.
 class CExLibPart {
 public:
-    CExLibPart() : pIgnoreLog(new CExTemporaryArray), pNotUsedLog(new CExTemporaryArray) {}
+    CExLibPart();
     CExLibPart(const CExLibPart&) = delete;
     CExLibPart& operator=(const CExLibPart&) = delete;
-    virtual ~CExLibPart()
-    {
-        delete pIgnoreLog;
-        delete pNotUsedLog;
-    }
+    virtual ~CExLibPart();
 
-    void SetData(std::vector<std::string>& saRecord) { saRecord.clear(); }
+    // The record dispatcher of the file; empties the record.
+    void SetData(std::vector<std::string>& saRecord);
 
+    CExPartDataArray* pPartDataArray;
+    std::string sUnits;  // upper case, quotes kept
     CExTemporaryArray* pIgnoreLog;
     CExTemporaryArray* pNotUsedLog;
 };

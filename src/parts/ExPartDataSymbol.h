@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ExPtrArray.h"
+#include "core/ExTemporary.h"
+
+// A schematic symbol of a part and the swap group whose pins it draws.
+class CExPartDataSymbol {
+public:
+    CExPartDataSymbol() = default;
+    CExPartDataSymbol(const CExPartDataSymbol&) = delete;
+    CExPartDataSymbol& operator=(const CExPartDataSymbol&) = delete;
+    virtual ~CExPartDataSymbol() = default;
+
+    void SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
+                          CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog);
+
+    std::string sSymbolName;
+    int bDefault = 0;
+    std::string sSymbolSwapGroup;
+    std::vector<std::string> saPinNames;
+};
+
+class CExPartDataSymbolArray : public CExPtrArray<CExPartDataSymbol*, CExPartDataSymbol*> {
+public:
+    ~CExPartDataSymbolArray() override { DeleteAll(); }
+
+    // A "..SYMBOL" sub-record: appends one symbol, empties the sub-record.
+    void SetSymbolData_InPart(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
+                              CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog);
+
+    // The first symbol whose swap group is sSlotName (case-sensitive), or null.
+    CExPartDataSymbol* GetSymbolDataOfSameSlotName(std::string sSlotName) const;
+};
