@@ -43,6 +43,11 @@
 #include "jobprefs/ExLayerPair.h"
 #include "jobprefs/ExLayer_Stackup.h"
 
+#include "padstack/ExCustom_Drill_Symbol.h"
+#include "padstack/ExHole.h"
+#include "padstack/ExInternalPadLayerPAD.h"
+#include "padstack/ExPad.h"
+#include "padstack/ExPadstack.h"
 #include "padstack/ExPadstack_Library.h"
 
 #include "cell/ExCell_Library.h"
