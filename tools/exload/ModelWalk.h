@@ -1,0 +1,578 @@
+#pragma once
+
+// Every class of the design tree lists its members here, in declaration
+// order, to a visitor V. The JSON export writes what it is told; the summary
+// counts the objects. A visitor offers:
+//   v.Kind("CExFoo")                   first, once per object: its class
+//   v("sName", o.sName)                a leaf: int, double, string, string
+//                                      array, CExPt or CExPtArray
+//   v.Obj("pLayerPair", o.pLayerPair)  an owned object, null allowed
+//   v.Arr("pTextArray", o.pTextArray)  an owned pointer array, null allowed
+//   v.Items("elements", array)         the elements of an array held here
+// and describes a nested object by calling Describe(v, object) again.
+
+#include <typeinfo>
+#include <utility>
+
+#include "expedition.h"
+
+namespace exload {
+
+// ---- shapes --------------------------------------------------------------
+
+template <class V>
+void DescribeDrawObjBase(V& v, const CExDrawObj& o)
+{
+    v("sSide", o.sSide);
+    v("sShapeType", o.sShapeType);
+}
+
+// The shape classes whose only members are a height and a width.
+template <class V, class S>
+void DescribeHeightWidth(V& v, const S& o, const char* kind)
+{
+    v.Kind(kind);
+    DescribeDrawObjBase(v, o);
+    v("dHeight", o.dHeight);
+    v("dWidth", o.dWidth);
+}
+
+template <class V>
+void Describe(V& v, const CExRound& o)
+{
+    v.Kind("CExRound");
+    DescribeDrawObjBase(v, o);
+    v("dDiameter", o.dDiameter);
+}
+template <class V>
+void Describe(V& v, const CExSquare& o)
+{
+    v.Kind("CExSquare");
+    DescribeDrawObjBase(v, o);
+    v("dWidth", o.dWidth);
+}
+template <class V>
+void Describe(V& v, const CExRectangle& o) { DescribeHeightWidth(v, o, "CExRectangle"); }
+template <class V>
+void Describe(V& v, const CExRound_Finger& o) { DescribeHeightWidth(v, o, "CExRound_Finger"); }
+template <class V>
+void Describe(V& v, const CExSlot& o) { DescribeHeightWidth(v, o, "CExSlot"); }
+template <class V>
+void Describe(V& v, const CExOblong& o) { DescribeHeightWidth(v, o, "CExOblong"); }
+template <class V>
+void Describe(V& v, const CExOctagon& o) { DescribeHeightWidth(v, o, "CExOctagon"); }
+template <class V>
+void Describe(V& v, const CExOctagonal_Finger& o) { DescribeHeightWidth(v, o, "CExOctagonal_Finger"); }
+template <class V>
+void Describe(V& v, const CExChamfered_Rect& o)
+{
+    v.Kind("CExChamfered_Rect");
+    DescribeDrawObjBase(v, o);
+    v("dHeight", o.dHeight);
+    v("dWidth", o.dWidth);
+    v("dChamfer", o.dChamfer);
+}
+template <class V>
+void Describe(V& v, const CExRadius_Corner_Rectangle& o)
+{
+    v.Kind("CExRadius_Corner_Rectangle");
+    DescribeDrawObjBase(v, o);
+    v("dRadius", o.dRadius);
+    v("dHeight", o.dHeight);
+    v("dWidth", o.dWidth);
+}
+template <class V>
+void Describe(V& v, const CExRoundDonut& o)
+{
+    v.Kind("CExRoundDonut");
+    DescribeDrawObjBase(v, o);
+    v("dDiameter", o.dDiameter);
+    v("dThermalClearance", o.dThermalClearance);
+}
+template <class V>
+void Describe(V& v, const CExSquare_Dount& o)
+{
+    v.Kind("CExSquare_Dount");
+    DescribeDrawObjBase(v, o);
+    v("dWidth", o.dWidth);
+    v("dThermalClearance", o.dThermalClearance);
+}
+template <class V>
+void Describe(V& v, const CExF4_web_round_thermal_45& o)
+{
+    v.Kind("CExF4_web_round_thermal_45");
+    DescribeDrawObjBase(v, o);
+    v("dThermalClearance", o.dThermalClearance);
+    v("dTieLegWidth", o.dTieLegWidth);
+    v("dDiameter", o.dDiameter);
+}
+template <class V>
+void Describe(V& v, const CExCircle_Path& o)
+{
+    v.Kind("CExCircle_Path");
+    DescribeDrawObjBase(v, o);
+    v("dRadius", o.dRadius);
+    v("aXY", o.aXY);
+    v("dWidth", o.dWidth);
+}
+template <class V>
+void Describe(V& v, const CExCircle_Shape& o)
+{
+    v.Kind("CExCircle_Shape");
+    DescribeDrawObjBase(v, o);
+    v("saShapeOptions", o.saShapeOptions);
+    v("aXY", o.aXY);
+    v("dRadius", o.dRadius);
+}
+template <class V>
+void Describe(V& v, const CExPolyline_Path& o)
+{
+    v.Kind("CExPolyline_Path");
+    DescribeDrawObjBase(v, o);
+    v("aXY", o.aXY);
+    v("dWidth", o.dWidth);
+    v("dDisplayWidth", o.dDisplayWidth);
+    v("bDisplayWidth", o.bDisplayWidth);
+}
+template <class V>
+void Describe(V& v, const CExPolyline_Shape& o)
+{
+    v.Kind("CExPolyline_Shape");
+    DescribeDrawObjBase(v, o);
+    v("saShapeOptions", o.saShapeOptions);
+    v("aXY", o.aXY);
+}
+template <class V>
+void Describe(V& v, const CExPolyarc_Path& o)
+{
+    v.Kind("CExPolyarc_Path");
+    DescribeDrawObjBase(v, o);
+    v("aXYR", o.aXYR);
+    v("dWidth", o.dWidth);
+}
+template <class V>
+void Describe(V& v, const CExPolyarc_Shape& o)
+{
+    v.Kind("CExPolyarc_Shape");
+    DescribeDrawObjBase(v, o);
+    v("saShapeOptions", o.saShapeOptions);
+    v("aXYR", o.aXYR);
+}
+template <class V>
+void Describe(V& v, const CExRect_Path& o)
+{
+    v.Kind("CExRect_Path");
+    DescribeDrawObjBase(v, o);
+    v("aXY", o.aXY);
+    v("dWidth", o.dWidth);
+}
+template <class V>
+void Describe(V& v, const CExRect_Shape& o)
+{
+    v.Kind("CExRect_Shape");
+    DescribeDrawObjBase(v, o);
+    v("saShapeOptions", o.saShapeOptions);
+    v("aXY", o.aXY);
+}
+template <class V>
+void Describe(V& v, const CExDimension_Data& o)
+{
+    v.Kind("CExDimension_Data");
+    DescribeDrawObjBase(v, o);
+    v("sTraverse", o.sTraverse);
+    v("sFeature", o.sFeature);
+    v("ptDimensionPoint", o.ptDimensionPoint);
+    v("ptCenterPoint", o.ptCenterPoint);
+    v("ptEndPoint", o.ptEndPoint);
+    v("ptStartPoint", o.ptStartPoint);
+    v("nDimensionedBy", o.nDimensionedBy);
+}
+
+// Calls f with o cast to its exact class when that is one of S; false when
+// it is none of them.
+template <class... S, class Base, class F>
+bool VisitExact(const Base& o, F&& f)
+{
+    return ((typeid(o) == typeid(S) ? (f(static_cast<const S&>(o)), true) : false) || ...);
+}
+
+// The 22 shape classes: f is called with the concrete class of o; false for
+// a plain CExDrawObj (a hole or graphic that never got a shape).
+template <class F>
+bool VisitShape(const CExDrawObj& o, F&& f)
+{
+    return VisitExact<CExRound, CExSquare, CExRectangle, CExRound_Finger, CExSlot, CExOblong, CExOctagon,
+                      CExOctagonal_Finger, CExChamfered_Rect, CExRadius_Corner_Rectangle, CExRoundDonut,
+                      CExSquare_Dount, CExF4_web_round_thermal_45, CExCircle_Path, CExCircle_Shape, CExPolyline_Path,
+                      CExPolyline_Shape, CExPolyarc_Path, CExPolyarc_Shape, CExRect_Path, CExRect_Shape,
+                      CExDimension_Data>(o, std::forward<F>(f));
+}
+
+template <class V>
+void Describe(V& v, const CExDrawObj& o)
+{
+    if (!VisitShape(o, [&v](const auto& shape) { Describe(v, shape); })) {
+        v.Kind("CExDrawObj");
+        DescribeDrawObjBase(v, o);
+    }
+}
+
+// ---- logs ----------------------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExTemporary& o)
+{
+    v.Kind("CExTemporary");
+    v("nFlag", o.nFlag);
+    v("sContext", o.sContext);
+    v("sKeyword", o.sKeyword);
+    v("sValue", o.sValue);
+    v("nLevel", o.nLevel);
+    v("saLines", o.saLines);
+}
+
+// ---- job preferences -----------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExLayerPair& o)
+{
+    v.Kind("CExLayerPair");
+    v("sFromLayer", o.sFromLayer);
+    v("sToLayer", o.sToLayer);
+}
+
+template <class V>
+void Describe(V& v, const CExLayer_Stackup& o)
+{
+    v.Kind("CExLayer_Stackup");
+    v("saPlaneNets", o.saPlaneNets);
+    v("sPlaneType", o.sPlaneType);
+    v("nLayerNumber", o.nLayerNumber);
+    v.Obj("pLayerPair", o.pLayerPair);
+    v("nConductiveLayerNumber", o.nConductiveLayerNumber);
+    v("dLayerThickness", o.dLayerThickness);
+    v("sLayerTechnology", o.sLayerTechnology);
+    v("sLayerDescription", o.sLayerDescription);
+    v("dDielectricConstant", o.dDielectricConstant);
+    v("sLayerName", o.sLayerName);
+    v("sLayerType", o.sLayerType);
+}
+
+template <class V>
+void Describe(V& v, const CExJobPreferenceVia& o)
+{
+    v.Kind("CExJobPreferenceVia");
+    v.Obj("pLayerPair", o.pLayerPair);
+    v("saSpanLines", o.saSpanLines);
+    v("sPadstackName", o.sPadstackName);
+}
+
+template <class V>
+void Describe(V& v, const CExJobPreferences& o)
+{
+    v.Kind("CExJobPreferences");
+    v.Arr("pLayerStackupArray", o.pLayerStackupArray);
+    v("sUnits", o.sUnits);
+    v("sDesignUnits", o.sDesignUnits);
+    v("nPhysicalLayers", o.nPhysicalLayers);
+    v.Arr("pViaArray", o.pViaArray);
+    v.Arr("pIgnoreLog", o.pIgnoreLog);
+    v.Arr("pNotUsedLog", o.pNotUsedLog);
+}
+
+// ---- texts and teardrops -------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExText& o)
+{
+    v.Kind("CExText");
+    v("dRotation", o.dRotation);
+    v("sText", o.sText);
+    v("sTextValue", o.sTextValue);
+    v("sTextType", o.sTextType);
+    v("ptsPosition", o.ptsPosition);
+    v("sUserLayer", o.sUserLayer);
+    v("sTextLayer", o.sTextLayer);
+    v("sHorzJust", o.sHorzJust);
+    v("sVertJust", o.sVertJust);
+    v("dHeight", o.dHeight);
+    v("dWidth", o.dWidth);
+    v("dStrokeWidth", o.dStrokeWidth);
+    v("sFont", o.sFont);
+    v("sTextOptions", o.sTextOptions);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v.Arr("pTextArray", o.pTextArray);
+    v("sReserved1", o.sReserved1);
+    v("sReserved2", o.sReserved2);
+    v("saStringPairNames", o.saStringPairNames);
+    v("saStringPairValues", o.saStringPairValues);
+}
+
+template <class V>
+void Describe(V& v, const CExTearDrop_Template& o)
+{
+    v.Kind("CExTearDrop_Template");
+    v("nTemplateId", o.nTemplateId);
+    v("dRatio", o.dRatio);
+    v("dPreferred", o.dPreferred);
+    v("dSecondary", o.dSecondary);
+    v("dMaxPadToVia", o.dMaxPadToVia);
+    v("dMaxMvoToMvo", o.dMaxMvoToMvo);
+    v("dMaxMvoToPad", o.dMaxMvoToPad);
+    v("dMaxMvoToVia", o.dMaxMvoToVia);
+    v("sExcludeFixedLockedTraces", o.sExcludeFixedLockedTraces);
+    v("sExcludeRectanglePads", o.sExcludeRectanglePads);
+    v("sExcludeSmdPads", o.sExcludeSmdPads);
+}
+
+template <class V>
+void Describe(V& v, const CExTearDrop_Data& o)
+{
+    v.Kind("CExTearDrop_Data");
+    v("nTemplateId", o.nTemplateId);
+    v("dRatio", o.dRatio);
+    v("dPreferred", o.dPreferred);
+    v("dSecondary", o.dSecondary);
+    v("dMaxPadToVia", o.dMaxPadToVia);
+    v("dMaxMvoToMvo", o.dMaxMvoToMvo);
+    v("dMaxMvoToPad", o.dMaxMvoToPad);
+    v("sExcludeFixedLockedTraces", o.sExcludeFixedLockedTraces);
+    v("sExcludeRectanglePads", o.sExcludeRectanglePads);
+    v("sExcludeSmdPads", o.sExcludeSmdPads);
+    v("sRouteLayer", o.sRouteLayer);
+}
+
+// ---- padstack library ----------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExPad& o)
+{
+    v.Kind("CExPad");
+    v("aOffsets", o.aOffsets);
+    v("sName", o.sName);
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+}
+
+template <class V>
+void Describe(V& v, const CExHole& o)
+{
+    v.Kind("CExHole");
+    v("sCustomSymbol", o.sCustomSymbol);
+    v("sName", o.sName);
+    v.Obj("pDrawObj", o.pDrawObj);
+    v("dPositiveTolerance", o.dPositiveTolerance);
+    v("dNegativeTolerance", o.dNegativeTolerance);
+}
+
+template <class V>
+void Describe(V& v, const CExInternalPadLayerPAD& o)
+{
+    v.Kind("CExInternalPadLayerPAD");
+    v("sOverridePad", o.sOverridePad);
+    v("nLayer", o.nLayer);
+}
+
+template <class V>
+void Describe(V& v, const CExPadstack& o)
+{
+    v.Kind("CExPadstack");
+    v("sClearancePad", o.sClearancePad);
+    v("sName", o.sName);
+    v("sPadstackType", o.sPadstackType);
+    v("sTopPad", o.sTopPad);
+    v("sTopSoldermaskPad", o.sTopSoldermaskPad);
+    v("sTopSolderpastePad", o.sTopSolderpastePad);
+    v("sBottomPad", o.sBottomPad);
+    v("sBottomSoldermaskPad", o.sBottomSoldermaskPad);
+    v("sBottomSolderpastePad", o.sBottomSolderpastePad);
+    v("sInternalPad", o.sInternalPad);
+    v("sThermalPad", o.sThermalPad);
+    v("sHoleName", o.sHoleName);
+    v("saUserLyr", o.saUserLyr);
+    v("saUserLyrPad", o.saUserLyrPad);
+    v("saUserLyrDisplayCondition", o.saUserLyrDisplayCondition);
+    v("aOffsets", o.aOffsets);
+    v.Arr("pInternalPadLayerArray", o.pInternalPadLayerArray);
+}
+
+template <class V>
+void Describe(V& v, const CExCustom_Drill_Symbol& o)
+{
+    v.Kind("CExCustom_Drill_Symbol");
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("sName", o.sName);
+}
+
+template <class V>
+void Describe(V& v, const CExPadstack_Library& o)
+{
+    v.Kind("CExPadstack_Library");
+    v.Arr("pCustomDrillSymbolArray", o.pCustomDrillSymbolArray);
+    v.Arr("pPadstackArray", o.pPadstackArray);
+    v.Arr("pHoleArray", o.pHoleArray);
+    v.Arr("pPadArray", o.pPadArray);
+    v("sVersion", o.sVersion);
+    v("sUnits", o.sUnits);
+    v("sOutputInDbUnits", o.sOutputInDbUnits);
+    v("sPadstackTechnology", o.sPadstackTechnology);
+    v.Arr("pIgnoreLog", o.pIgnoreLog);
+    v.Arr("pNotUsedLog", o.pNotUsedLog);
+    v("dScale", o.dScale);
+}
+
+// ---- cell library --------------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExCell_Library& o)
+{
+    v.Kind("CExCell_Library");
+    v("sVersion", o.sVersion);
+    v("sOutputInDbUnits", o.sOutputInDbUnits);
+    v("sUnits", o.sUnits);
+    v("dScale", o.dScale);
+    v.Arr("pIgnoreLog", o.pIgnoreLog);
+    v.Arr("pNotUsedLog", o.pNotUsedLog);
+}
+
+// ---- layout --------------------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExLayout& o)
+{
+    v.Kind("CExLayout");
+    v("sVersion", o.sVersion);
+    v("sUnits", o.sUnits);
+    v("sJobName", o.sJobName);
+    v("sDate", o.sDate);
+    v("dScale", o.dScale);
+    v.Arr("pIgnoreLog", o.pIgnoreLog);
+    v.Arr("pNotUsedLog", o.pNotUsedLog);
+}
+
+// ---- parts database ------------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExPartDataSlot& o)
+{
+    v.Kind("CExPartDataSlot");
+    v("sSlotSwapGroup", o.sSlotSwapGroup);
+    v("nSlotId", o.nSlotId);
+    v("nSwapCode", o.nSwapCode);
+    v("saPinNumbers", o.saPinNumbers);
+}
+
+template <class V>
+void Describe(V& v, const CExPartDataSwapGrp& o)
+{
+    v.Kind("CExPartDataSwapGrp");
+    v("sSwapGroup", o.sSwapGroup);
+    v("saSwapIds", o.saSwapIds);
+}
+
+template <class V>
+void Describe(V& v, const CExPartDataSymbol& o)
+{
+    v.Kind("CExPartDataSymbol");
+    v("sSymbolName", o.sSymbolName);
+    v("bDefault", o.bDefault);
+    v("sSymbolSwapGroup", o.sSymbolSwapGroup);
+    v("saPinNames", o.saPinNames);
+}
+
+template <class V>
+void Describe(V& v, const CExPartData& o)
+{
+    v.Kind("CExPartData");
+    v("sNumber", o.sNumber);
+    v("sName", o.sName);
+    v("bDefault", o.bDefault);
+    v("sDesc", o.sDesc);
+    v("sRefPrefix", o.sRefPrefix);
+    v("sLabel", o.sLabel);
+    v("sTopCell", o.sTopCell);
+    v("sBottomCell", o.sBottomCell);
+    v("saAltCells", o.saAltCells);
+    v("sModified", o.sModified);
+    v("saProps", o.saProps);
+    v.Arr("pSwapGrpArray", o.pSwapGrpArray);
+    v.Arr("pSymbolArray", o.pSymbolArray);
+    v.Arr("pSlotArray", o.pSlotArray);
+}
+
+template <class V>
+void Describe(V& v, const CExLibPart& o)
+{
+    v.Kind("CExLibPart");
+    v.Arr("pPartDataArray", o.pPartDataArray);
+    v("sUnits", o.sUnits);
+    v.Arr("pIgnoreLog", o.pIgnoreLog);
+    v.Arr("pNotUsedLog", o.pNotUsedLog);
+}
+
+// ---- net classes and properties ------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExNetClass& o)
+{
+    v.Kind("CExNetClass");
+    v("sName", o.sName);
+    v("sNetNames", o.sNetNames);
+}
+
+template <class V>
+void Describe(V& v, const CExRefPin&)
+{
+    v.Kind("CExRefPin");
+}
+
+template <class V>
+void Describe(V& v, const CExNetConnection& o)
+{
+    v.Kind("CExNetConnection");
+    v.Arr("pRefPinArray", o.pRefPinArray);
+    v("sName", o.sName);
+}
+
+template <class V>
+void Describe(V& v, const CExNetProp& o)
+{
+    v.Kind("CExNetProp");
+    v("sNetName", o.sNetName);
+    v("saPropNames", o.saPropNames);
+    v("saPropValues", o.saPropValues);
+}
+
+// The three arrays of the net class file carry two logs besides their
+// elements; the elements go under "elements".
+template <class V, class T>
+void DescribeNetArray(V& v, const ex::NetArray<T>& o, const char* kind)
+{
+    v.Kind(kind);
+    v.Items("elements", o);
+    v.Arr("pIgnoreLog", o.pIgnoreLog);
+    v.Arr("pNotUsedLog", o.pNotUsedLog);
+}
+template <class V>
+void Describe(V& v, const CExNetConnectionArray& o) { DescribeNetArray(v, o, "CExNetConnectionArray"); }
+template <class V>
+void Describe(V& v, const CExNetClassArray& o) { DescribeNetArray(v, o, "CExNetClassArray"); }
+template <class V>
+void Describe(V& v, const CExNetPropArray& o) { DescribeNetArray(v, o, "CExNetPropArray"); }
+
+// ---- the root ------------------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExExpedition& o)
+{
+    v.Kind("CExExpedition");
+    v.Obj("pNetConnectionArray", o.pNetConnectionArray);
+    v.Obj("pNetClassArray", o.pNetClassArray);
+    v.Obj("pNetPropArray", o.pNetPropArray);
+    v.Obj("pPadstackLibrary", o.pPadstackLibrary);
+    v.Obj("pCellLibrary", o.pCellLibrary);
+    v.Obj("pLayout", o.pLayout);
+    v.Obj("pJobPreferences", o.pJobPreferences);
+    v.Obj("pLibPart", o.pLibPart);
+}
+
+} // namespace exload

@@ -1,0 +1,705 @@
+#include "Render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include <cairo-pdf.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include "DesignFiles.h"
+#include "ModelWalk.h"
+#include "core/StringOps.h"
+
+namespace exload {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kMargin = 16.0;        // device units around the board
+constexpr double kLegendWidth = 220.0;  // device units right of the board
+constexpr double kMaxHeight = 20000.0;
+constexpr double kMarkerRadius = 3.0;   // device units
+
+struct Rgb {
+    double r, g, b;
+};
+
+// Conductive layers: the top one red, the bottom one blue, inner ones from
+// the rest of the list in turn.
+constexpr Rgb kTopCopper{0.90, 0.22, 0.18};
+constexpr Rgb kBottomCopper{0.25, 0.45, 0.95};
+constexpr Rgb kInnerCopper[] = {{0.25, 0.75, 0.35}, {0.95, 0.70, 0.15}, {0.65, 0.40, 0.90}, {0.15, 0.75, 0.80},
+                                {0.95, 0.50, 0.65}, {0.60, 0.80, 0.20}, {0.85, 0.55, 0.30}, {0.55, 0.65, 0.95}};
+constexpr Rgb kBackground{0.07, 0.08, 0.10};
+constexpr Rgb kBoardFill{0.10, 0.17, 0.13};
+
+// ---- geometry ------------------------------------------------------------
+
+// The shapes as cairo paths, in their own coordinates: centred shapes around
+// the origin, point shapes where their points are. Paths that have a width
+// are stroked, everything else filled.
+struct ShapePath {
+    cairo_t* cr;
+    bool bStroke = false;
+    double dWidth = 0.0;
+
+    void Circle(double x, double y, double r)
+    {
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, y, std::max(r, 0.0), 0.0, 2 * kPi);
+        cairo_close_path(cr);
+    }
+    void Box(double w, double h) { cairo_rectangle(cr, -w / 2, -h / 2, w, h); }
+    // A rectangle whose corners are cut by c (octagons, chamfered rectangles).
+    void Chamfered(double w, double h, double c)
+    {
+        c = std::clamp(c, 0.0, std::min(w, h) / 2);
+        const double x = w / 2, y = h / 2;
+        cairo_move_to(cr, -x + c, -y);
+        cairo_line_to(cr, x - c, -y);
+        cairo_line_to(cr, x, -y + c);
+        cairo_line_to(cr, x, y - c);
+        cairo_line_to(cr, x - c, y);
+        cairo_line_to(cr, -x + c, y);
+        cairo_line_to(cr, -x, y - c);
+        cairo_line_to(cr, -x, -y + c);
+        cairo_close_path(cr);
+    }
+    void Rounded(double w, double h, double r)
+    {
+        r = std::clamp(r, 0.0, std::min(w, h) / 2);
+        const double x = w / 2 - r, y = h / 2 - r;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, -y, r, -kPi / 2, 0);
+        cairo_arc(cr, x, y, r, 0, kPi / 2);
+        cairo_arc(cr, -x, y, r, kPi / 2, kPi);
+        cairo_arc(cr, -x, -y, r, kPi, 3 * kPi / 2);
+        cairo_close_path(cr);
+    }
+    // Octagon with the corner cut of a regular one of the smaller side.
+    void Octagon(double w, double h) { Chamfered(w, h, std::min(w, h) * (1 - 1 / std::sqrt(2.0))); }
+    void Polyline(const CExPtArray& pts)
+    {
+        bool first = true;
+        for (const CExPt& p : pts) {
+            if (first)
+                cairo_move_to(cr, p.dX, p.dY);
+            else
+                cairo_line_to(cr, p.dX, p.dY);
+            first = false;
+        }
+    }
+    // Each point's r bends the segment that ends there into an arc of that
+    // radius: counter-clockwise when positive, clockwise when negative.
+    void Polyarc(const CExPtArray& pts)
+    {
+        const CExPt* prev = nullptr;
+        for (const CExPt& p : pts) {
+            if (!prev)
+                cairo_move_to(cr, p.dX, p.dY);
+            else if (p.dR == 0.0 || !std::isfinite(p.dR))
+                cairo_line_to(cr, p.dX, p.dY);
+            else
+                Arc(*prev, p);
+            prev = &p;
+        }
+    }
+    void Arc(const CExPt& a, const CExPt& b)
+    {
+        const double dx = b.dX - a.dX, dy = b.dY - a.dY;
+        const double chord = std::hypot(dx, dy);
+        if (chord == 0.0) {
+            cairo_line_to(cr, b.dX, b.dY);
+            return;
+        }
+        const double r = std::max(std::fabs(b.dR), chord / 2);
+        const double h = std::sqrt(r * r - chord * chord / 4);
+        const double side = b.dR > 0 ? 1.0 : -1.0;  // centre left of a->b for counter-clockwise
+        const double cx = (a.dX + b.dX) / 2 - side * dy / chord * h;
+        const double cy = (a.dY + b.dY) / 2 + side * dx / chord * h;
+        const double a1 = std::atan2(a.dY - cy, a.dX - cx), a2 = std::atan2(b.dY - cy, b.dX - cx);
+        if (b.dR > 0)
+            cairo_arc(cr, cx, cy, r, a1, a2);
+        else
+            cairo_arc_negative(cr, cx, cy, r, a1, a2);
+    }
+    void Stroked(double w)
+    {
+        bStroke = true;
+        dWidth = w;
+    }
+    // A ring: the inner part is cut out by the even-odd rule.
+    void Ring(double outer, double inner)
+    {
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        Circle(0, 0, outer);
+        if (inner > 0 && inner < outer)
+            Circle(0, 0, inner);
+    }
+    // Width of the copper ring of a donut or thermal: its clearance when that
+    // fits, else a quarter of its size.
+    static double RingWidth(double size, double clearance)
+    {
+        return clearance > 0 && clearance < size / 2 ? clearance : size / 4;
+    }
+
+    void operator()(const CExRound& o) { Circle(0, 0, o.dDiameter / 2); }
+    void operator()(const CExSquare& o) { Box(o.dWidth, o.dWidth); }
+    void operator()(const CExRectangle& o) { Box(o.dWidth, o.dHeight); }
+    void operator()(const CExRound_Finger& o) { Rounded(o.dWidth, o.dHeight, std::min(o.dWidth, o.dHeight) / 2); }
+    void operator()(const CExSlot& o) { Rounded(o.dWidth, o.dHeight, std::min(o.dWidth, o.dHeight) / 2); }
+    void operator()(const CExOblong& o) { Rounded(o.dWidth, o.dHeight, std::min(o.dWidth, o.dHeight) / 2); }
+    void operator()(const CExOctagon& o) { Octagon(o.dWidth, o.dHeight); }
+    void operator()(const CExOctagonal_Finger& o) { Octagon(o.dWidth, o.dHeight); }
+    void operator()(const CExChamfered_Rect& o) { Chamfered(o.dWidth, o.dHeight, o.dChamfer); }
+    void operator()(const CExRadius_Corner_Rectangle& o) { Rounded(o.dWidth, o.dHeight, o.dRadius); }
+    void operator()(const CExRoundDonut& o)
+    {
+        Ring(o.dDiameter / 2, o.dDiameter / 2 - RingWidth(o.dDiameter, o.dThermalClearance));
+    }
+    void operator()(const CExSquare_Dount& o)
+    {
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        Box(o.dWidth, o.dWidth);
+        const double inner = o.dWidth - 2 * RingWidth(o.dWidth, o.dThermalClearance);
+        if (inner > 0)
+            Box(inner, inner);
+    }
+    // Four copper arcs between tie-leg gaps at 45, 135, 225 and 315 degrees.
+    void operator()(const CExF4_web_round_thermal_45& o)
+    {
+        const double outer = o.dDiameter / 2, inner = outer - RingWidth(o.dDiameter, o.dThermalClearance);
+        if (outer <= 0)
+            return;
+        const double gap = std::min(o.dTieLegWidth / outer, kPi / 4);  // half-gap angle, roughly
+        for (int q = 0; q < 4; ++q) {
+            const double from = kPi / 4 + q * kPi / 2 + gap / 2, to = from + kPi / 2 - gap;
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, 0, 0, outer, from, to);
+            cairo_arc_negative(cr, 0, 0, std::max(inner, 0.0), to, from);
+            cairo_close_path(cr);
+        }
+    }
+    void operator()(const CExCircle_Path& o)
+    {
+        if (!o.aXY.IsEmpty())
+            Circle(o.aXY[0].dX, o.aXY[0].dY, o.dRadius);
+        Stroked(o.dWidth);
+    }
+    void operator()(const CExCircle_Shape& o)
+    {
+        if (!o.aXY.IsEmpty())
+            Circle(o.aXY[0].dX, o.aXY[0].dY, o.dRadius);
+    }
+    void operator()(const CExPolyline_Path& o)
+    {
+        Polyline(o.aXY);
+        Stroked(o.dWidth);
+    }
+    void operator()(const CExPolyline_Shape& o)
+    {
+        Polyline(o.aXY);
+        cairo_close_path(cr);
+    }
+    void operator()(const CExPolyarc_Path& o)
+    {
+        Polyarc(o.aXYR);
+        Stroked(o.dWidth);
+    }
+    void operator()(const CExPolyarc_Shape& o)
+    {
+        Polyarc(o.aXYR);
+        cairo_close_path(cr);
+    }
+    // Two points are opposite corners; more are a polygon.
+    void RectPoints(const CExPtArray& pts)
+    {
+        if (pts.GetSize() == 2) {
+            cairo_rectangle(cr, pts[0].dX, pts[0].dY, pts[1].dX - pts[0].dX, pts[1].dY - pts[0].dY);
+            return;
+        }
+        Polyline(pts);
+        cairo_close_path(cr);
+    }
+    void operator()(const CExRect_Path& o)
+    {
+        RectPoints(o.aXY);
+        Stroked(o.dWidth);
+    }
+    void operator()(const CExRect_Shape& o) { RectPoints(o.aXY); }
+    void operator()(const CExDimension_Data& o)
+    {
+        cairo_move_to(cr, o.ptStartPoint.dX, o.ptStartPoint.dY);
+        cairo_line_to(cr, o.ptEndPoint.dX, o.ptEndPoint.dY);
+        Stroked(0.0);
+    }
+};
+
+// ---- the scene -----------------------------------------------------------
+
+// A shape under a placement (index into Scene::places; -1: board coordinates).
+struct Item {
+    const CExDrawObj* pShape;
+    std::int32_t nPlace;
+};
+struct Label {
+    const CExText* pText;
+    std::int32_t nPlace;
+};
+// A pin whose padstack or pad cannot be found.
+struct Marker {
+    double x, y;
+    std::int32_t nPlace;
+};
+
+enum class LayerRole { Board, RouteOutline, Conductive, Drill, Silkscreen, Placement, Text, Missing };
+
+struct Layer {
+    LayerRole role;
+    std::string sKey;   // how objects name it: a layer number as text, or the role's name
+    std::string sName;  // legend text; --layer matches it or sKey
+    Rgb colour;
+    double dAlpha = 1.0;
+    int nNumber = 0;    // conductive layers: the order from top to bottom
+    bool bOutline = false;  // shapes are stroked too: outlines, not areas
+    bool bVisible = true;
+    std::vector<Item> items;
+    std::vector<Label> labels;
+    std::vector<Marker> markers;
+
+    bool Empty() const { return items.empty() && labels.empty() && markers.empty(); }
+};
+
+class Scene {
+public:
+    Scene(const CExExpedition& root, const RenderOptions& options);
+
+    // The layers in paint order, the side looked at last.
+    std::vector<Layer*> PaintOrder();
+    std::vector<cairo_matrix_t> places;
+    bool GetExtents(double& x0, double& y0, double& x1, double& y1);
+
+private:
+    Layer& Role(LayerRole role);
+    // A conductive layer by the text objects name it with; unknown ones are
+    // added after the known ones.
+    Layer& Conductive(std::string_view key);
+    void AddStackup(const CExJobPreferences& jp);
+    void AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place = -1);
+    void AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place = -1);
+    void Finish(const RenderOptions& options);
+
+    std::vector<std::unique_ptr<Layer>> m_layers;
+    bool m_bBottom;
+};
+
+struct RoleInfo {
+    LayerRole role;
+    const char* key;
+    const char* name;
+    Rgb colour;
+    double alpha;
+    bool outline;
+};
+constexpr RoleInfo kRoles[] = {
+    {LayerRole::Board, "board", "board outline", {0.95, 0.85, 0.30}, 1.0, true},
+    {LayerRole::RouteOutline, "route", "route outline", {0.70, 0.70, 0.35}, 1.0, true},
+    {LayerRole::Drill, "drill", "drill holes", {0.02, 0.02, 0.02}, 1.0, false},
+    {LayerRole::Silkscreen, "silkscreen", "silkscreen", {0.95, 0.95, 0.95}, 1.0, true},
+    {LayerRole::Placement, "placement", "placement outlines", {0.60, 0.60, 0.65}, 0.9, true},
+    {LayerRole::Text, "text", "texts", {1.00, 0.95, 0.60}, 1.0, false},
+    {LayerRole::Missing, "missing", "pin without pad", {1.00, 0.20, 0.90}, 1.0, false},
+};
+
+Scene::Scene(const CExExpedition& root, const RenderOptions& options) : m_bBottom(options.bBottom)
+{
+    Role(LayerRole::Board);
+    if (root.pJobPreferences)
+        AddStackup(*root.pJobPreferences);
+    Finish(options);
+}
+
+Layer& Scene::Role(LayerRole role)
+{
+    for (auto& l : m_layers)
+        if (l->role == role)
+            return *l;
+    const RoleInfo* info = std::find_if(std::begin(kRoles), std::end(kRoles),
+                                        [role](const RoleInfo& r) { return r.role == role; });
+    auto layer = std::make_unique<Layer>();
+    layer->role = role;
+    layer->sKey = info->key;
+    layer->sName = info->name;
+    layer->colour = info->colour;
+    layer->dAlpha = info->alpha;
+    layer->bOutline = info->outline;
+    m_layers.push_back(std::move(layer));
+    return *m_layers.back();
+}
+
+Layer& Scene::Conductive(std::string_view key)
+{
+    key = ex::TrimView(key);
+    int count = 0;
+    for (auto& l : m_layers) {
+        if (l->role != LayerRole::Conductive)
+            continue;
+        ++count;
+        if (l->sKey == key || (!l->sName.empty() && l->sName == key))
+            return *l;
+    }
+    auto layer = std::make_unique<Layer>();
+    layer->role = LayerRole::Conductive;
+    layer->sKey = std::string(key);
+    layer->sName = "layer " + layer->sKey;
+    layer->dAlpha = 0.85;
+    const int number = ex::Atoi(key);
+    layer->nNumber = number > 0 ? number : 1000 + count;  // unnumbered layers after the numbered ones
+    m_layers.push_back(std::move(layer));
+    return *m_layers.back();
+}
+
+void Scene::AddStackup(const CExJobPreferences& jp)
+{
+    if (!jp.pLayerStackupArray)
+        return;
+    for (const CExLayer_Stackup* s : *jp.pLayerStackupArray) {
+        if (!s || s->sLayerType != "SIGNAL_LAYER")
+            continue;
+        Layer& l = Conductive(std::to_string(s->nLayerNumber));
+        if (!s->sLayerName.empty())
+            l.sName = s->sLayerName + " (" + l.sKey + ")";
+    }
+}
+
+[[maybe_unused]] void Scene::AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place)
+{
+    if (!shapes)
+        return;
+    for (const CExDrawObj* s : *shapes)
+        if (s)
+            layer.items.push_back({s, place});
+}
+
+[[maybe_unused]] void Scene::AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place)
+{
+    if (!texts)
+        return;
+    for (const CExText* t : *texts)
+        if (t && !t->ptsPosition.IsEmpty())
+            layer.labels.push_back({t, place});
+}
+
+// Colours conductive layers by their order, and applies the --layer filter.
+void Scene::Finish(const RenderOptions& options)
+{
+    std::vector<Layer*> copper;
+    for (auto& l : m_layers)
+        if (l->role == LayerRole::Conductive)
+            copper.push_back(l.get());
+    std::stable_sort(copper.begin(), copper.end(), [](const Layer* a, const Layer* b) { return a->nNumber < b->nNumber; });
+    for (std::size_t i = 0; i < copper.size(); ++i) {
+        if (i == 0)
+            copper[i]->colour = kTopCopper;
+        else if (i + 1 == copper.size())
+            copper[i]->colour = kBottomCopper;
+        else
+            copper[i]->colour = kInnerCopper[(i - 1) % std::size(kInnerCopper)];
+    }
+    if (options.saLayers.empty())
+        return;
+    for (auto& l : m_layers) {
+        l->bVisible = l->role == LayerRole::Board;  // the outline always, for orientation
+        for (const std::string& want : options.saLayers) {
+            const std::string upper = ex::ToUpper(want);
+            if (want == l->sKey || ex::ToUpper(l->sName) == upper || ex::StartsWithNoCase(l->sName, upper + " ("))
+                l->bVisible = true;
+        }
+    }
+}
+
+std::vector<Layer*> Scene::PaintOrder()
+{
+    std::vector<Layer*> order;
+    auto add = [&](LayerRole role) {
+        for (auto& l : m_layers)
+            if (l->role == role)
+                order.push_back(l.get());
+    };
+    add(LayerRole::Board);
+    std::vector<Layer*> copper;
+    for (auto& l : m_layers)
+        if (l->role == LayerRole::Conductive)
+            copper.push_back(l.get());
+    // The side looked at is painted last, over the others.
+    std::stable_sort(copper.begin(), copper.end(), [this](const Layer* a, const Layer* b) {
+        return m_bBottom ? a->nNumber < b->nNumber : a->nNumber > b->nNumber;
+    });
+    order.insert(order.end(), copper.begin(), copper.end());
+    for (LayerRole role : {LayerRole::Drill, LayerRole::RouteOutline, LayerRole::Placement, LayerRole::Silkscreen,
+                           LayerRole::Text, LayerRole::Missing})
+        add(role);
+    return order;
+}
+
+// Extents of the board outline, or of everything when there is none.
+bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    cairo_t* cr = cairo_create(surface);
+    bool any = false;
+    auto addLayer = [&](const Layer& layer) {
+        for (const Item& item : layer.items) {
+            cairo_identity_matrix(cr);
+            if (item.nPlace >= 0)
+                cairo_transform(cr, &places[static_cast<std::size_t>(item.nPlace)]);
+            cairo_new_path(cr);
+            ShapePath path{cr};
+            VisitShape(*item.pShape, path);
+            double a, b, c, d;
+            cairo_identity_matrix(cr);
+            cairo_path_extents(cr, &a, &b, &c, &d);
+            if (a == c && b == d)
+                continue;  // no path
+            if (!any) {
+                x0 = a, y0 = b, x1 = c, y1 = d;
+                any = true;
+            } else {
+                x0 = std::min(x0, a), y0 = std::min(y0, b), x1 = std::max(x1, c), y1 = std::max(y1, d);
+            }
+        }
+    };
+    addLayer(Role(LayerRole::Board));
+    if (!any)
+        for (auto& l : m_layers)
+            addLayer(*l);
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+    return any;
+}
+
+// ---- painting ------------------------------------------------------------
+
+class Painter {
+public:
+    Painter(cairo_t* cr, const cairo_matrix_t& view, const std::vector<cairo_matrix_t>& places)
+        : m_cr(cr), m_view(view), m_places(places)
+    {
+    }
+
+    void PaintLayer(const Layer& layer);
+    // The area inside the board outline.
+    void PaintBoardArea(const Layer& board);
+    void Legend(const std::vector<Layer*>& layers, double x, double y);
+
+private:
+    void Place(std::int32_t n)
+    {
+        cairo_set_matrix(m_cr, &m_view);
+        if (n >= 0)
+            cairo_transform(m_cr, &m_places[static_cast<std::size_t>(n)]);
+    }
+    // Fills or strokes the item as its shape says; an outline layer strokes
+    // every shape.
+    void PaintItem(const Item& item, bool bOutline);
+    void PaintLabel(const Label& label);
+
+    cairo_t* m_cr;
+    cairo_matrix_t m_view;
+    const std::vector<cairo_matrix_t>& m_places;
+};
+
+void Painter::PaintItem(const Item& item, bool bOutline)
+{
+    Place(item.nPlace);
+    cairo_new_path(m_cr);
+    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
+    ShapePath path{m_cr};
+    VisitShape(*item.pShape, path);
+    if (!path.bStroke && !bOutline) {
+        cairo_fill(m_cr);
+        return;
+    }
+    // At least one device unit wide, so that thin lines stay visible.
+    double px = 1.0, py = 0.0;
+    cairo_device_to_user_distance(m_cr, &px, &py);
+    cairo_set_line_width(m_cr, std::max(path.dWidth, std::hypot(px, py)));
+    cairo_stroke(m_cr);
+}
+
+void Painter::PaintLabel(const Label& label)
+{
+    const CExText& t = *label.pText;
+    const std::string& s = t.sText.empty() ? t.sTextValue : t.sText;
+    if (s.empty())
+        return;
+    Place(label.nPlace);
+    double x = t.ptsPosition[0].dX, y = t.ptsPosition[0].dY;
+    const double rad = t.dRotation * kPi / 180.0;
+    double dx = std::cos(rad), dy = std::sin(rad), h = t.dHeight, hy = 0.0;
+    cairo_user_to_device(m_cr, &x, &y);
+    cairo_user_to_device_distance(m_cr, &dx, &dy);
+    cairo_user_to_device_distance(m_cr, &h, &hy);
+    const double size = std::max(std::hypot(h, hy), 6.0);
+    cairo_identity_matrix(m_cr);
+    cairo_translate(m_cr, x, y);
+    cairo_rotate(m_cr, std::atan2(dy, dx));
+    cairo_set_font_size(m_cr, size);
+    cairo_text_extents_t ext;
+    cairo_text_extents(m_cr, s.c_str(), &ext);
+    const std::string hj = ex::ToUpper(t.sHorzJust), vj = ex::ToUpper(t.sVertJust);
+    const double ox = hj == "CENTER" ? -ext.width / 2 : hj == "RIGHT" ? -ext.width : 0.0;
+    const double oy = vj == "CENTER" ? size / 2 : vj == "TOP" ? size : 0.0;
+    cairo_move_to(m_cr, ox, oy);
+    cairo_show_text(m_cr, s.c_str());
+}
+
+void Painter::PaintBoardArea(const Layer& board)
+{
+    cairo_set_source_rgb(m_cr, kBoardFill.r, kBoardFill.g, kBoardFill.b);
+    for (const Item& item : board.items)
+        PaintItem(item, false);
+}
+
+void Painter::PaintLayer(const Layer& layer)
+{
+    if (!layer.bVisible || layer.Empty())
+        return;
+    const bool group = layer.dAlpha < 1.0;
+    if (group)
+        cairo_push_group(m_cr);
+    cairo_set_source_rgb(m_cr, layer.colour.r, layer.colour.g, layer.colour.b);
+    for (const Item& item : layer.items)
+        PaintItem(item, layer.bOutline);
+    for (const Marker& m : layer.markers) {
+        Place(m.nPlace);
+        double x = m.x, y = m.y;
+        cairo_user_to_device(m_cr, &x, &y);
+        cairo_identity_matrix(m_cr);
+        cairo_new_path(m_cr);
+        cairo_arc(m_cr, x, y, kMarkerRadius, 0, 2 * kPi);
+        cairo_set_line_width(m_cr, 1.5);
+        cairo_stroke(m_cr);
+    }
+    for (const Label& label : layer.labels)
+        PaintLabel(label);
+    if (group) {
+        cairo_pop_group_to_source(m_cr);
+        cairo_paint_with_alpha(m_cr, layer.dAlpha);
+    }
+}
+
+void Painter::Legend(const std::vector<Layer*>& layers, double x, double y)
+{
+    cairo_identity_matrix(m_cr);
+    cairo_set_font_size(m_cr, 13.0);
+    for (const Layer* l : layers) {
+        if (!l->bVisible || l->Empty())
+            continue;
+        cairo_set_source_rgb(m_cr, l->colour.r, l->colour.g, l->colour.b);
+        cairo_rectangle(m_cr, x, y, 14, 14);
+        cairo_fill(m_cr);
+        cairo_set_source_rgb(m_cr, 0.9, 0.9, 0.9);
+        cairo_move_to(m_cr, x + 22, y + 12);
+        cairo_show_text(m_cr, l->sName.c_str());
+        y += 22;
+    }
+}
+
+// Number of legend rows.
+int LegendRows(const std::vector<Layer*>& layers)
+{
+    return static_cast<int>(std::count_if(layers.begin(), layers.end(),
+                                          [](const Layer* l) { return l->bVisible && !l->Empty(); }));
+}
+
+} // namespace
+
+ImageFormat FormatOfPath(const std::string& path)
+{
+    const auto dot = path.rfind('.');
+    const std::string ext = dot == std::string::npos ? "" : ex::ToUpper(std::string_view(path).substr(dot + 1));
+    if (ext == "SVG")
+        return ImageFormat::Svg;
+    if (ext == "PNG")
+        return ImageFormat::Png;
+    if (ext == "PDF")
+        return ImageFormat::Pdf;
+    throw UsageError{"cannot tell the picture format of " + path + ": name a .svg, .png or .pdf file"};
+}
+
+bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::string& error)
+{
+    Scene scene(root, options);
+    double x0 = 0, y0 = 0, x1 = 100, y1 = 100;
+    if (!scene.GetExtents(x0, y0, x1, y1) || x1 <= x0 || y1 <= y0) {
+        x0 = std::min(x0, x1), y0 = std::min(y0, y1);
+        x1 = std::max(x1, x0 + 1), y1 = std::max(y1, y0 + 1);
+    }
+    const std::vector<Layer*> order = scene.PaintOrder();
+    const double width = options.nWidth;
+    const double boardWidth = std::max(width - kLegendWidth - 2 * kMargin, 8.0);
+    double scale = boardWidth / (x1 - x0);
+    if ((y1 - y0) * scale + 2 * kMargin > kMaxHeight)
+        scale = (kMaxHeight - 2 * kMargin) / (y1 - y0);
+    const double height = std::max((y1 - y0) * scale + 2 * kMargin, 2 * kMargin + 22.0 * LegendRows(order));
+
+    // Board coordinates have y up; the bottom view is mirrored left to right.
+    cairo_matrix_t view;
+    if (options.bBottom)
+        cairo_matrix_init(&view, -scale, 0, 0, -scale, kMargin + x1 * scale, kMargin + y1 * scale);
+    else
+        cairo_matrix_init(&view, scale, 0, 0, -scale, kMargin - x0 * scale, kMargin + y1 * scale);
+
+    const int w = static_cast<int>(std::ceil(width)), h = static_cast<int>(std::ceil(height));
+    cairo_surface_t* surface = nullptr;
+    switch (options.format) {
+    case ImageFormat::Svg: surface = cairo_svg_surface_create(options.sOutput.c_str(), w, h); break;
+    case ImageFormat::Pdf: surface = cairo_pdf_surface_create(options.sOutput.c_str(), w, h); break;
+    case ImageFormat::Png: surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h); break;
+    }
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        error = "cannot write " + options.sOutput + ": " + cairo_status_to_string(cairo_surface_status(surface));
+        cairo_surface_destroy(surface);
+        return false;
+    }
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, kBackground.r, kBackground.g, kBackground.b);
+    cairo_paint(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+
+    Painter painter(cr, view, scene.places);
+    // The board itself, under everything: inside its outline, or its extents.
+    if (order.front()->role == LayerRole::Board && !order.front()->items.empty()) {
+        painter.PaintBoardArea(*order.front());
+    } else {
+        cairo_set_source_rgb(cr, kBoardFill.r, kBoardFill.g, kBoardFill.b);
+        cairo_set_matrix(cr, &view);
+        cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
+        cairo_fill(cr);
+    }
+    for (const Layer* layer : order)
+        painter.PaintLayer(*layer);
+    painter.Legend(order, width - kLegendWidth + kMargin / 2, kMargin);
+
+    cairo_status_t status = cairo_status(cr);
+    cairo_destroy(cr);
+    if (status == CAIRO_STATUS_SUCCESS && options.format == ImageFormat::Png)
+        status = cairo_surface_write_to_png(surface, options.sOutput.c_str());
+    cairo_surface_finish(surface);
+    if (status == CAIRO_STATUS_SUCCESS)
+        status = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        error = "cannot write " + options.sOutput + ": " + cairo_status_to_string(status);
+        return false;
+    }
+    return true;
+}
+
+} // namespace exload
