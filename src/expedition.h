@@ -82,3 +82,4 @@
 #include "parts/ExPartDataSymbol.h"
 
 #include "loader/PC_Corvane_Get.h"
+#include "loader/RecordReader.h"
