@@ -342,6 +342,120 @@ void Describe(V& v, const CExTearDrop_Data& o)
     v("sRouteLayer", o.sRouteLayer);
 }
 
+// ---- route objects, nets and planes -------------------------------------
+
+template <class V>
+void DescribeRouteObjBase(V& v, const CExRouteObj& o)
+{
+    v("sType", o.sType);
+}
+
+template <class V>
+void Describe(V& v, const CExTrace& o)
+{
+    v.Kind("CExTrace");
+    DescribeRouteObjBase(v, o);
+    v.Obj("pShape", o.pShape);
+    v("saTraceOptions", o.saTraceOptions);
+    v("sRouteLayer", o.sRouteLayer);
+    v("sNetName", o.sNetName);
+    v.Arr("pTextArray", o.pTextArray);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v("saMarkerPids", o.saMarkerPids);
+}
+
+template <class V>
+void Describe(V& v, const CExVia& o)
+{
+    v.Kind("CExVia");
+    DescribeRouteObjBase(v, o);
+    v.Obj("pLayerPair", o.pLayerPair);
+    v("saViaOptions", o.saViaOptions);
+    v("sPadstackName", o.sPadstackName);
+    v("ptsPosition", o.ptsPosition);
+    v.Arr("pTearDropDataArray", o.pTearDropDataArray);
+    v("sNetName", o.sNetName);
+}
+
+template <class V>
+void Describe(V& v, const CExTestPoint& o)
+{
+    v.Kind("CExTestPoint");
+    DescribeRouteObjBase(v, o);
+    v.Obj("pShape", o.pShape);
+    v("saReserved", o.saReserved);
+    v("sFacement", o.sFacement);
+    v("sTestPointName", o.sTestPointName);
+    v("sReserved", o.sReserved);
+    v("sPadstackName", o.sPadstackName);
+    v("sRotation", o.sRotation);
+    v.Arr("pTextArray", o.pTextArray);
+    v("ptsPosition", o.ptsPosition);
+}
+
+template <class V>
+void Describe(V& v, const CExConductive_Area& o)
+{
+    v.Kind("CExConductive_Area");
+    DescribeRouteObjBase(v, o);
+    v("nPlaneId", o.nPlaneId);
+    v("sHatchPattern", o.sHatchPattern);
+    v("dHatchWidth", o.dHatchWidth);
+    v("dHatchSpacing", o.dHatchSpacing);
+    v.Obj("pShape", o.pShape);
+    v("saAreaOptions", o.saAreaOptions);
+    v("sRouteLayer", o.sRouteLayer);
+    v("sNetName", o.sNetName);
+    v("sDisplayCondition", o.sDisplayCondition);
+}
+
+// A route object of any of the four types.
+template <class V>
+void Describe(V& v, const CExRouteObj& o)
+{
+    if (!VisitExact<CExTrace, CExVia, CExTestPoint, CExConductive_Area>(o, [&v](const auto& r) { Describe(v, r); })) {
+        v.Kind("CExRouteObj");
+        DescribeRouteObjBase(v, o);
+    }
+}
+
+template <class V>
+void Describe(V& v, const CExNet& o)
+{
+    v.Kind("CExNet");
+    v("sNetName", o.sNetName);
+    v.Arr("pRouteObjArray", o.pRouteObjArray);
+    v("saMarkerPids", o.saMarkerPids);
+}
+
+template <class V>
+void Describe(V& v, const CExPlane_ActualShape& o)
+{
+    v.Kind("CExPlane_ActualShape");
+    v.Arr("pShapeArray", o.pShapeArray);
+    v.Arr("pTieLegArray", o.pTieLegArray);
+    v.Arr("pHatchArray", o.pHatchArray);
+    v("nPlaneId", o.nPlaneId);
+}
+
+template <class V>
+void Describe(V& v, const CExPlane_Net& o)
+{
+    v.Kind("CExPlane_Net");
+    v("sNetName", o.sNetName);
+    v.Arr("pPlaneShapes", o.pPlaneShapes);
+    v.Arr("pActualShapeArray", o.pActualShapeArray);
+}
+
+template <class V>
+void Describe(V& v, const CExPlane_Lyr& o)
+{
+    v.Kind("CExPlane_Lyr");
+    v("sPlaneLayer", o.sPlaneLayer);
+    v("sPlaneType", o.sPlaneType);
+    v.Arr("pPlaneNetArray", o.pPlaneNetArray);
+}
+
 // ---- padstack library ----------------------------------------------------
 
 template <class V>

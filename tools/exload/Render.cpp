@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
+#include <unordered_map>
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -240,6 +242,44 @@ struct ShapePath {
 
 // ---- the scene -----------------------------------------------------------
 
+// Padstacks, pads and holes of the library, found by name (the first of a
+// name wins, as the library's own lookups do).
+class PadLibrary {
+public:
+    explicit PadLibrary(const CExPadstack_Library* lib)
+    {
+        if (!lib)
+            return;
+        Index(lib->pPadstackArray, m_padstacks);
+        Index(lib->pPadArray, m_pads);
+        Index(lib->pHoleArray, m_holes);
+    }
+    const CExPadstack* Padstack(const std::string& name) const { return Find(m_padstacks, name); }
+    const CExPad* Pad(const std::string& name) const { return Find(m_pads, name); }
+    const CExHole* Hole(const std::string& name) const { return Find(m_holes, name); }
+
+private:
+    template <class A, class T>
+    static void Index(const A* array, std::unordered_map<std::string_view, const T*>& map)
+    {
+        if (array)
+            for (const T* p : *array)
+                if (p)
+                    map.emplace(p->sName, p);
+    }
+    template <class T>
+    static const T* Find(const std::unordered_map<std::string_view, const T*>& map, const std::string& name)
+    {
+        const auto it = map.find(name);
+        return it == map.end() ? nullptr : it->second;
+    }
+
+    std::unordered_map<std::string_view, const CExPadstack*> m_padstacks;
+    std::unordered_map<std::string_view, const CExPad*> m_pads;
+    std::unordered_map<std::string_view, const CExHole*> m_holes;
+};
+
+
 // A shape under a placement (index into Scene::places; -1: board coordinates).
 struct Item {
     const CExDrawObj* pShape;
@@ -283,6 +323,11 @@ public:
     bool GetExtents(double& x0, double& y0, double& x1, double& y1);
 
 private:
+    std::int32_t AddPlace(const cairo_matrix_t& m)
+    {
+        places.push_back(m);
+        return static_cast<std::int32_t>(places.size() - 1);
+    }
     Layer& Role(LayerRole role);
     // A conductive layer by the text objects name it with; unknown ones are
     // added after the known ones.
@@ -290,10 +335,18 @@ private:
     void AddStackup(const CExJobPreferences& jp);
     void AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place = -1);
     void AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place = -1);
+    bool AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place);
+    void AddPadstack(const std::string& name, const cairo_matrix_t& at, const std::string& top,
+                     const std::string& bottom);
+    void AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at);
+    void AddPlanes(const CExPlane_LyrArray* planes);
     void Finish(const RenderOptions& options);
 
     std::vector<std::unique_ptr<Layer>> m_layers;
     bool m_bBottom;
+    PadLibrary m_pads;
+    std::string m_sTop = "1", m_sBottom = "2";  // keys of the outer conductive layers
+    double m_dLayoutScale = 1.0;                // for positions kept in the layout file's unit
 };
 
 struct RoleInfo {
@@ -314,7 +367,8 @@ constexpr RoleInfo kRoles[] = {
     {LayerRole::Missing, "missing", "pin without pad", {1.00, 0.20, 0.90}, 1.0, false},
 };
 
-Scene::Scene(const CExExpedition& root, const RenderOptions& options) : m_bBottom(options.bBottom)
+Scene::Scene(const CExExpedition& root, const RenderOptions& options)
+    : m_bBottom(options.bBottom), m_pads(root.pPadstackLibrary)
 {
     Role(LayerRole::Board);
     if (root.pJobPreferences)
@@ -362,16 +416,27 @@ Layer& Scene::Conductive(std::string_view key)
     return *m_layers.back();
 }
 
+// The conductive layers of the stackup, named; the outer two are where
+// pads of top and bottom go.
 void Scene::AddStackup(const CExJobPreferences& jp)
 {
+    if (jp.nPhysicalLayers > 1)
+        m_sBottom = std::to_string(jp.nPhysicalLayers);
     if (!jp.pLayerStackupArray)
         return;
+    int top = 0, bottom = 0;
     for (const CExLayer_Stackup* s : *jp.pLayerStackupArray) {
         if (!s || s->sLayerType != "SIGNAL_LAYER")
             continue;
         Layer& l = Conductive(std::to_string(s->nLayerNumber));
         if (!s->sLayerName.empty())
             l.sName = s->sLayerName + " (" + l.sKey + ")";
+        top = top == 0 ? s->nLayerNumber : std::min(top, s->nLayerNumber);
+        bottom = std::max(bottom, s->nLayerNumber);
+    }
+    if (bottom > top) {
+        m_sTop = std::to_string(top);
+        m_sBottom = std::to_string(bottom);
     }
 }
 
@@ -391,6 +456,98 @@ void Scene::AddStackup(const CExJobPreferences& jp)
     for (const CExText* t : *texts)
         if (t && !t->ptsPosition.IsEmpty())
             layer.labels.push_back({t, place});
+}
+
+// The pad of that name at a place, on a layer; false when there is none.
+bool Scene::AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place)
+{
+    const CExPad* pad = name.empty() ? nullptr : m_pads.Pad(name);
+    if (!pad)
+        return false;
+    if (!pad->aOffsets.IsEmpty() && (pad->aOffsets[0].dX != 0 || pad->aOffsets[0].dY != 0)) {
+        cairo_matrix_t shifted = at;
+        cairo_matrix_translate(&shifted, pad->aOffsets[0].dX, pad->aOffsets[0].dY);
+        place = AddPlace(shifted);
+    }
+    AddShapes(Conductive(layerKey), pad->pDrawObjArray, place);
+    return true;
+}
+
+// A padstack at a place: its top pad on layer `top`, its bottom pad on
+// `bottom`, its hole in the drill layer. A padstack or pads that cannot be
+// found leave a marker.
+void Scene::AddPadstack(const std::string& name, const cairo_matrix_t& at, const std::string& top,
+                        const std::string& bottom)
+{
+    const std::int32_t place = AddPlace(at);
+    const CExPadstack* ps = m_pads.Padstack(name);
+    bool drawn = false;
+    if (ps) {
+        drawn = AddPad(ps->sTopPad, top, at, place);
+        drawn = AddPad(ps->sBottomPad, bottom, at, place) || drawn;
+        if (const CExHole* hole = m_pads.Hole(ps->sHoleName))
+            Role(LayerRole::Drill).items.push_back({hole->pDrawObj, place});
+    }
+    if (!drawn)
+        Role(LayerRole::Missing).markers.push_back({0.0, 0.0, place});
+}
+
+// Traces, conductive areas, vias and test points. Via and test point
+// positions are kept in the layout file's unit: they are scaled here.
+[[maybe_unused]] void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at)
+{
+    if (!objects)
+        return;
+    const std::int32_t place = AddPlace(at);
+    auto padstackAt = [&](const CExPtArray& pos, const std::string& padstack, const std::string& top,
+                          const std::string& bottom) {
+        cairo_matrix_t m = at;
+        if (!pos.IsEmpty())
+            cairo_matrix_translate(&m, pos[0].dX * m_dLayoutScale, pos[0].dY * m_dLayoutScale);
+        AddPadstack(padstack, m, top, bottom);
+    };
+    for (const CExRouteObj* o : *objects) {
+        if (!o)
+            continue;
+        VisitExact<CExTrace, CExConductive_Area, CExVia, CExTestPoint>(*o, [&](const auto& r) {
+            using T = std::decay_t<decltype(r)>;
+            if constexpr (std::is_same_v<T, CExVia>) {
+                const CExLayerPair* pair = r.pLayerPair;
+                padstackAt(r.ptsPosition, r.sPadstackName, pair && !pair->sFromLayer.empty() ? pair->sFromLayer : m_sTop,
+                           pair && !pair->sToLayer.empty() ? pair->sToLayer : m_sBottom);
+            } else if constexpr (std::is_same_v<T, CExTestPoint>) {
+                const bool bottom = ex::StartsWithNoCase(ex::TrimView(r.sFacement), "BOTTOM");
+                padstackAt(r.ptsPosition, r.sPadstackName, bottom ? m_sBottom : m_sTop, bottom ? m_sTop : m_sBottom);
+            } else if (r.pShape) {
+                Conductive(r.sRouteLayer).items.push_back({r.pShape, place});
+            }
+        });
+    }
+}
+
+// The plane shapes of each plane net: the computed ones when there are any.
+[[maybe_unused]] void Scene::AddPlanes(const CExPlane_LyrArray* planes)
+{
+    if (!planes)
+        return;
+    for (const CExPlane_Lyr* lyr : *planes) {
+        if (!lyr || !lyr->pPlaneNetArray)
+            continue;
+        Layer& layer = Conductive(lyr->sPlaneLayer);
+        for (const CExPlane_Net* net : *lyr->pPlaneNetArray) {
+            if (!net)
+                continue;
+            bool actual = false;
+            if (net->pActualShapeArray)
+                for (const CExPlane_ActualShape* a : *net->pActualShapeArray)
+                    if (a && a->pShapeArray && !a->pShapeArray->IsEmpty()) {
+                        AddShapes(layer, a->pShapeArray);
+                        actual = true;
+                    }
+            if (!actual)
+                AddShapes(layer, net->pPlaneShapes);
+        }
+    }
 }
 
 // Colours conductive layers by their order, and applies the --layer filter.
