@@ -337,3 +337,24 @@ TEST(Tool, HelpAndVersion)
     EXPECT_NE(Exload("render --help", tmp).out.find("--side"), std::string::npos);
     EXPECT_NE(Exload("", tmp).status, 0) << "a command is required";
 }
+
+TEST(Tool, JsonStaysValidOnOddText)
+{
+    test::TempDir tmp;
+    const fs::path dir = tmp.Path() / "odd";
+    fs::copy(Demo(), dir);
+    // A Latin-1 micro sign and an infinite layer thickness.
+    tmp.Write("odd/parts_database.txt", ".FILETYPE PARTS_DATABASE\n.UNITS MM\n.NUMBER \"C1\"\n..DESC \"1 \xb5"
+                                        "F, \\\"X7R\\\"\ttab\"\n");
+    tmp.Write("odd/job_preferences.txt", ".UNITS MM\n.LAYER_STACKUP_SECTION\n..SIGNAL_LAYER 1\n...LAYER_NAME \"Top\"\n"
+                                         "...LAYER_THICKNESS 1e999\n..SIGNAL_LAYER 2\n...LAYER_NAME \"Bot\"\n");
+    const Result r = Exload("json " + Quote(dir.string()), tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    nlohmann::json j;
+    ASSERT_NO_THROW(j = nlohmann::json::parse(r.out));
+    const std::string desc = j["pLibPart"]["pPartDataArray"][0]["sDesc"];
+    EXPECT_NE(desc.find("\xef\xbf\xbd"), std::string::npos) << "the stray byte becomes U+FFFD";
+    EXPECT_NE(desc.find("\ttab"), std::string::npos);
+    EXPECT_TRUE(j["pJobPreferences"]["pLayerStackupArray"][0]["dLayerThickness"].is_null());
+    EXPECT_EQ(j["pJobPreferences"]["pLayerStackupArray"][1]["sLayerName"], "Bot");
+}
