@@ -66,9 +66,18 @@
 #include "graphics/ExSolder_Paste.h"
 
 #include "layout/ExLayout.h"
+#include "layout/ExConductive_Area.h"
+#include "layout/ExNet.h"
+#include "layout/ExPlane_ActualShape.h"
+#include "layout/ExPlane_Lyr.h"
+#include "layout/ExPlane_Net.h"
+#include "layout/ExRouteObj.h"
 #include "layout/ExTearDrop_Data.h"
 #include "layout/ExTearDrop_Template.h"
+#include "layout/ExTestPoint.h"
 #include "layout/ExText.h"
+#include "layout/ExTrace.h"
+#include "layout/ExVia.h"
 
 #include "netclass/ExNetClass.h"
 #include "netclass/ExNetConnection.h"
@@ -82,3 +91,4 @@
 #include "parts/ExPartDataSymbol.h"
 
 #include "loader/PC_Corvane_Get.h"
+#include "loader/RecordReader.h"
