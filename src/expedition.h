@@ -51,6 +51,15 @@
 #include "padstack/ExPadstack_Library.h"
 
 #include "cell/ExCell_Library.h"
+#include "cell/ExDrawing_Cell.h"
+#include "cell/ExMechanical_Cell.h"
+#include "cell/ExNested_Cell.h"
+#include "cell/ExPackage_Cell.h"
+#include "cell/ExPackage_Pin.h"
+#include "cell/ExPanel_Cell.h"
+#include "cell/ExPlacement_Outline.h"
+#include "cell/ExReUseCircuit_Cell.h"
+#include "cell/ExTooling_Hole.h"
 
 #include "graphics/ExAssembly_Outline.h"
 #include "graphics/ExDimension.h"
