@@ -534,12 +534,325 @@ void Describe(V& v, const CExPadstack_Library& o)
     v("dScale", o.dScale);
 }
 
-// ---- cell library --------------------------------------------------------
+// ---- graphic records and dimensions --------------------------------------
+
+template <class V>
+void Describe(V& v, const CExGFX_Common&)
+{
+    v.Kind("CExGFX_Common");
+}
+
+template <class V>
+void Describe(V& v, const CExAssembly_Outline& o)
+{
+    v.Kind("CExAssembly_Outline");
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("sSide", o.sSide);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pGfxCommonArray", o.pGfxCommonArray);
+}
+
+template <class V>
+void Describe(V& v, const CExSilkScreen_Outline& o)
+{
+    v.Kind("CExSilkScreen_Outline");
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("sSide", o.sSide);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v.Arr("pTextArray", o.pTextArray);
+}
+
+template <class V>
+void Describe(V& v, const CExMC_SolderMask& o)
+{
+    v.Kind("CExMC_SolderMask");
+    v("sSide", o.sSide);
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v.Arr("pTextArray", o.pTextArray);
+}
+
+template <class V>
+void Describe(V& v, const CExSolder_Paste& o)
+{
+    v.Kind("CExSolder_Paste");
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("sSide", o.sSide);
+    v("sDisplayCondition", o.sDisplayCondition);
+}
+
+template <class V>
+void Describe(V& v, const CExPlacement_Keepout& o)
+{
+    v.Kind("CExPlacement_Keepout");
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("dHeight", o.dHeight);
+    v("sRouteLyr", o.sRouteLyr);
+    v("sDisplayCondition", o.sDisplayCondition);
+}
+
+template <class V>
+void Describe(V& v, const CExMounting_Hole& o)
+{
+    v.Kind("CExMounting_Hole");
+    v("sNetName", o.sNetName);
+    v("sPadstack", o.sPadstack);
+    v("dRotation", o.dRotation);
+    v("ptXY", o.ptXY);
+    v.Obj("pLayerPair", o.pLayerPair);
+    v.Arr("pTextArray", o.pTextArray);
+}
+
+template <class V>
+void Describe(V& v, const CExFiducial& o)
+{
+    v.Kind("CExFiducial");
+    v("ptXY", o.ptXY);
+    v("dRotation", o.dRotation);
+    v("sFacement", o.sFacement);
+    v("sFiducialOptions", o.sFiducialOptions);
+    v("sPadstack", o.sPadstack);
+    v("sSide", o.sSide);
+}
+
+template <class V>
+void Describe(V& v, const CExObstruct& o)
+{
+    v.Kind("CExObstruct");
+    v.Obj("pDrawObj", o.pDrawObj);
+    v("sRouteLyr", o.sRouteLyr);
+    v("sKeywordValue", o.sKeywordValue);
+    v.Arr("pTextArray", o.pTextArray);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v("sMetalizationPin", o.sMetalizationPin);
+    v("sActivation", o.sActivation);
+}
+
+template <class V>
+void Describe(V& v, const CExGraphic& o)
+{
+    v.Kind("CExGraphic");
+    v.Obj("pDrawObj", o.pDrawObj);
+    v("sUserLyr", o.sUserLyr);
+    v.Arr("pTextArray", o.pTextArray);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v.Arr("pGfxCommonArray", o.pGfxCommonArray);
+}
+
+template <class V>
+void Describe(V& v, const CExDimension& o)
+{
+    v.Kind("CExDimension");
+    v.Arr("pGraphicArray", o.pGraphicArray);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pAssemblyOutlineArray", o.pAssemblyOutlineArray);
+    v("sDimensionType", o.sDimensionType);
+    v("nDimensionSettingsId", o.nDimensionSettingsId);
+}
+
+template <class V>
+void Describe(V& v, const CExDimension_Setting& o)
+{
+    v.Kind("CExDimension_Setting");
+    v("nSettingsId", o.nSettingsId);
+    v("sLayerName", o.sLayerName);
+    v("sUnits", o.sUnits);
+    v("nPrecision", o.nPrecision);
+    v("sPositiveTolerance", o.sPositiveTolerance);
+    v("sNegativeTolerance", o.sNegativeTolerance);
+    v("sLeadingZero", o.sLeadingZero);
+    v("sTrailingZeros", o.sTrailingZeros);
+    v("sCommaForDecimal", o.sCommaForDecimal);
+    v("sIncludeUnits", o.sIncludeUnits);
+    v("sLineStyle", o.sLineStyle);
+    v("dLineWidth", o.dLineWidth);
+    v("sTerminatorStyle", o.sTerminatorStyle);
+    v("dTerminatorHeight", o.dTerminatorHeight);
+    v("dTerminatorWidth", o.dTerminatorWidth);
+    v("sTextJustification", o.sTextJustification);
+    v("dStackedTextDistance", o.dStackedTextDistance);
+    v("dExtensionGap", o.dExtensionGap);
+    v("sOrientation", o.sOrientation);
+}
+
+// ---- cells ---------------------------------------------------------------
+
+template <class V>
+void Describe(V& v, const CExPlacement_Outline& o)
+{
+    v.Kind("CExPlacement_Outline");
+    v("dHeight", o.dHeight);
+    v.Arr("pDrawObjArray", o.pDrawObjArray);
+    v("sDisplayCondition", o.sDisplayCondition);
+    v("sSide", o.sSide);
+    v.Arr("pTextArray", o.pTextArray);
+}
+
+template <class V>
+void Describe(V& v, const CExTooling_Hole& o)
+{
+    v.Kind("CExTooling_Hole");
+    v("sPadstackName", o.sPadstackName);
+    v("dRotation", o.dRotation);
+    v("aXY", o.aXY);
+    v("sToolingHoleOptions", o.sToolingHoleOptions);
+}
+
+template <class V>
+void Describe(V& v, const CExPackage_Pin& o)
+{
+    v.Kind("CExPackage_Pin");
+    v("saPinOptions", o.saPinOptions);
+    v("dRotation", o.dRotation);
+    v("sPadstackName", o.sPadstackName);
+    v("sNetName", o.sNetName);
+    v("aXY", o.aXY);
+    v("sPinNumber", o.sPinNumber);
+    v.Arr("pTextArray", o.pTextArray);
+    v("sIsModifiedPadstack", o.sIsModifiedPadstack);
+    v("saPadName", o.saPadName);
+    v("saPadLyr", o.saPadLyr);
+    v("saUserPadName", o.saUserPadName);
+    v("saUserLyr", o.saUserLyr);
+    v.Arr("pTearDropDataArray", o.pTearDropDataArray);
+}
+
+// Package and reusable-circuit cells share their members up to pFiducialArray.
+template <class V>
+void DescribePackageLike(V& v, const ex::PackageCellMembers& o)
+{
+    v("sMountType", o.sMountType);
+    v.Arr("pGraphicArray", o.pGraphicArray);
+    v.Arr("pObstructArray", o.pObstructArray);
+    v.Arr("pAssemblyOutlineArray", o.pAssemblyOutlineArray);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pSilkScreenOutlineArray", o.pSilkScreenOutlineArray);
+    v.Arr("pPlacementKeepoutArray", o.pPlacementKeepoutArray);
+    v.Arr("pPlacementOutlineArray", o.pPlacementOutlineArray);
+    v.Arr("pPinArray", o.pPinArray);
+    v.Arr("pMountingHoleArray", o.pMountingHoleArray);
+    v.Arr("pSolderMaskArray", o.pSolderMaskArray);
+    v.Arr("pSolderPasteArray", o.pSolderPasteArray);
+    v.Arr("pRouteObjArray", o.pRouteObjArray);
+    v("saHistory", o.saHistory);
+    v("nNumberLayers", o.nNumberLayers);
+    v("saComponentOptions", o.saComponentOptions);
+    v("sFacement", o.sFacement);
+    v("sPlacementLyr", o.sPlacementLyr);
+    v("dRotation", o.dRotation);
+    v("aXY", o.aXY);
+    v("sPackageGroup", o.sPackageGroup);
+    v("sCellName", o.sCellName);
+    v("sDescription", o.sDescription);
+    v.Arr("pFiducialArray", o.pFiducialArray);
+}
+
+template <class V>
+void Describe(V& v, const CExPackage_Cell& o)
+{
+    v.Kind("CExPackage_Cell");
+    DescribePackageLike(v, o);
+    v.Arr("pDimensionSettingArray", o.pDimensionSettingArray);
+    v.Arr("pDimensionArray", o.pDimensionArray);
+}
+
+template <class V>
+void Describe(V& v, const CExReUseCircuit_Cell& o)
+{
+    v.Kind("CExReUseCircuit_Cell");
+    DescribePackageLike(v, o);
+}
+
+template <class V>
+void Describe(V& v, const CExPanel_Cell& o)
+{
+    v.Kind("CExPanel_Cell");
+    v("sPanelType", o.sPanelType);
+    v.Arr("pGraphicArray", o.pGraphicArray);
+    v.Arr("pObstructArray", o.pObstructArray);
+    v.Arr("pAssemblyOutlineArray", o.pAssemblyOutlineArray);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pSilkScreenOutlineArray", o.pSilkScreenOutlineArray);
+    v.Obj("pPlacementKeepout", o.pPlacementKeepout);
+    v.Obj("pPlacementOutline", o.pPlacementOutline);
+    v.Arr("pPinArray", o.pPinArray);
+    v.Arr("pToolingHoleArray", o.pToolingHoleArray);
+    v.Arr("pSolderMaskArray", o.pSolderMaskArray);
+    v.Arr("pSolderPasteArray", o.pSolderPasteArray);
+    v.Arr("pRouteObjArray", o.pRouteObjArray);
+    v.Arr("pFiducialArray", o.pFiducialArray);
+    v("saHistory", o.saHistory);
+    v("nNumberLayers", o.nNumberLayers);
+    v("saComponentOptions", o.saComponentOptions);
+    v("sFacement", o.sFacement);
+    v("sPlacementLyr", o.sPlacementLyr);
+    v("dRotation", o.dRotation);
+    v("aXY", o.aXY);
+    v("sPackageGroup", o.sPackageGroup);
+    v("sCellName", o.sCellName);
+    v("sDescription", o.sDescription);
+    v.Arr("pMountingHoleArray", o.pMountingHoleArray);
+}
+
+template <class V>
+void Describe(V& v, const CExMechanical_Cell& o)
+{
+    v.Kind("CExMechanical_Cell");
+    v.Obj("pPlacementKeepout", o.pPlacementKeepout);
+    v.Arr("pSilkScreenOutlineArray", o.pSilkScreenOutlineArray);
+    v.Arr("pSolderMaskArray", o.pSolderMaskArray);
+    v.Arr("pSolderPasteArray", o.pSolderPasteArray);
+    v.Arr("pMountingHoleArray", o.pMountingHoleArray);
+    v.Arr("pFiducialArray", o.pFiducialArray);
+    v.Arr("pObstructArray", o.pObstructArray);
+    v("saHistory", o.saHistory);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Obj("pPlacementOutline", o.pPlacementOutline);
+    v.Arr("pGraphicArray", o.pGraphicArray);
+    v.Arr("pAssemblyOutlineArray", o.pAssemblyOutlineArray);
+    v("sPackageGroup", o.sPackageGroup);
+    v("saComponentOptions", o.saComponentOptions);
+    v("sFacement", o.sFacement);
+    v("sPlacementLyr", o.sPlacementLyr);
+    v("dRotation", o.dRotation);
+    v("aXY", o.aXY);
+    v("nNumberLayers", o.nNumberLayers);
+    v("sCellName", o.sCellName);
+    v("sDescription", o.sDescription);
+    v.Arr("pRouteObjArray", o.pRouteObjArray);
+}
+
+template <class V>
+void Describe(V& v, const CExDrawing_Cell& o)
+{
+    v.Kind("CExDrawing_Cell");
+    v.Arr("pGraphicArray", o.pGraphicArray);
+    v("sCellName", o.sCellName);
+    v("aXY", o.aXY);
+    v("dRotation", o.dRotation);
+    v("saComponentOptions", o.saComponentOptions);
+    v.Arr("pDrillGraphicArray", o.pDrillGraphicArray);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pSilkScreenOutlineArray", o.pSilkScreenOutlineArray);
+    v.Obj("pPlacementOutline", o.pPlacementOutline);
+    v("saHistory", o.saHistory);
+    v.Arr("pSolderMaskArray", o.pSolderMaskArray);
+    v.Arr("pSolderPasteArray", o.pSolderPasteArray);
+    v.Arr("pObstructArray", o.pObstructArray);
+    v.Arr("pRouteObjArray", o.pRouteObjArray);
+    v("nNumberLayers", o.nNumberLayers);
+}
 
 template <class V>
 void Describe(V& v, const CExCell_Library& o)
 {
     v.Kind("CExCell_Library");
+    v.Arr("pPackageCellArray", o.pPackageCellArray);
+    v.Arr("pMechanicalCellArray", o.pMechanicalCellArray);
+    v.Arr("pDrawingCellArray", o.pDrawingCellArray);
+    v.Arr("pPanelCellArray", o.pPanelCellArray);
+    v.Arr("pReUseCircuitCellArray", o.pReUseCircuitCellArray);
     v("sVersion", o.sVersion);
     v("sOutputInDbUnits", o.sOutputInDbUnits);
     v("sUnits", o.sUnits);

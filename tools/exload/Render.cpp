@@ -340,6 +340,12 @@ private:
                      const std::string& bottom);
     void AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at);
     void AddPlanes(const CExPlane_LyrArray* planes);
+    // Mounting holes and fiducials: a padstack at a point.
+    template <class A>
+    void AddHoles(const A* holes, const cairo_matrix_t& at, const std::string& top, const std::string& bottom);
+    // A placed cell: its pins' pads, silkscreen, placement outlines, texts
+    // and copper, under its position, rotation and facement.
+    void AddCell(const ex::PackageCellMembers& cell);
     void Finish(const RenderOptions& options);
 
     std::vector<std::unique_ptr<Layer>> m_layers;
@@ -494,7 +500,7 @@ void Scene::AddPadstack(const std::string& name, const cairo_matrix_t& at, const
 
 // Traces, conductive areas, vias and test points. Via and test point
 // positions are kept in the layout file's unit: they are scaled here.
-[[maybe_unused]] void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at)
+void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at)
 {
     if (!objects)
         return;
@@ -548,6 +554,69 @@ void Scene::AddPadstack(const std::string& name, const cairo_matrix_t& at, const
                 AddShapes(layer, net->pPlaneShapes);
         }
     }
+}
+
+template <class A>
+void Scene::AddHoles(const A* holes, const cairo_matrix_t& at, const std::string& top, const std::string& bottom)
+{
+    if (!holes)
+        return;
+    for (const auto* h : *holes) {
+        if (!h)
+            continue;
+        cairo_matrix_t m = at;
+        if (!h->ptXY.IsEmpty())
+            cairo_matrix_translate(&m, h->ptXY[0].dX, h->ptXY[0].dY);
+        cairo_matrix_rotate(&m, h->dRotation * kPi / 180.0);
+        AddPadstack(h->sPadstack, m, top, bottom);
+    }
+}
+
+// A side named in a cell counts from the cell's mount side.
+bool OppositeSide(const std::string& side)
+{
+    return ex::ContainsNoCase(side, "BOTTOM") || ex::ContainsNoCase(side, "OPP");
+}
+
+[[maybe_unused]] void Scene::AddCell(const ex::PackageCellMembers& cell)
+{
+    const bool bottom = OppositeSide(cell.sFacement);
+    cairo_matrix_t m;
+    // The cell's origin is kept in the layout file's unit.
+    if (cell.aXY.IsEmpty())
+        cairo_matrix_init_identity(&m);
+    else
+        cairo_matrix_init_translate(&m, cell.aXY[0].dX * m_dLayoutScale, cell.aXY[0].dY * m_dLayoutScale);
+    cairo_matrix_rotate(&m, cell.dRotation * kPi / 180.0);
+    if (bottom)
+        cairo_matrix_scale(&m, -1.0, 1.0);
+    const std::int32_t place = AddPlace(m);
+    const std::string& mount = bottom ? m_sBottom : m_sTop;
+    const std::string& other = bottom ? m_sTop : m_sBottom;
+    if (cell.pPinArray)
+        for (const CExPackage_Pin* pin : *cell.pPinArray) {
+            if (!pin)
+                continue;
+            cairo_matrix_t pm = m;
+            if (!pin->aXY.IsEmpty())
+                cairo_matrix_translate(&pm, pin->aXY[0].dX, pin->aXY[0].dY);
+            cairo_matrix_rotate(&pm, pin->dRotation * kPi / 180.0);
+            AddPadstack(pin->sPadstackName, pm, mount, other);
+        }
+    // Silkscreen only of the side looked at.
+    const bool mountSeen = bottom == m_bBottom;
+    if (cell.pSilkScreenOutlineArray)
+        for (const CExSilkScreen_Outline* so : *cell.pSilkScreenOutlineArray)
+            if (so && OppositeSide(so->sSide) != mountSeen)
+                AddShapes(Role(LayerRole::Silkscreen), so->pDrawObjArray, place);
+    if (cell.pPlacementOutlineArray)
+        for (const CExPlacement_Outline* po : *cell.pPlacementOutlineArray)
+            if (po)
+                AddShapes(Role(LayerRole::Placement), po->pDrawObjArray, place);
+    AddTexts(Role(LayerRole::Text), cell.pTextArray, place);
+    AddRouteObjects(cell.pRouteObjArray, m);
+    AddHoles(cell.pMountingHoleArray, m, mount, other);
+    AddHoles(cell.pFiducialArray, m, mount, other);
 }
 
 // Colours conductive layers by their order, and applies the --layer filter.
