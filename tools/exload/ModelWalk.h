@@ -134,46 +134,34 @@ void Describe(V& v, const CExPolyline_Path& o)
     v("dDisplayWidth", o.dDisplayWidth);
     v("bDisplayWidth", o.bDisplayWidth);
 }
-template <class V>
-void Describe(V& v, const CExPolyline_Shape& o)
+// Filled point shapes: options, then their points.
+template <class V, class S>
+void DescribeFilled(V& v, const S& o, const char* kind, const char* key, const CExPtArray& points)
 {
-    v.Kind("CExPolyline_Shape");
+    v.Kind(kind);
     DescribeDrawObjBase(v, o);
     v("saShapeOptions", o.saShapeOptions);
-    v("aXY", o.aXY);
+    v(key, points);
 }
-template <class V>
-void Describe(V& v, const CExPolyarc_Path& o)
+// Stroked point paths: their points, then their width.
+template <class V, class S>
+void DescribeStroked(V& v, const S& o, const char* kind, const char* key, const CExPtArray& points)
 {
-    v.Kind("CExPolyarc_Path");
+    v.Kind(kind);
     DescribeDrawObjBase(v, o);
-    v("aXYR", o.aXYR);
+    v(key, points);
     v("dWidth", o.dWidth);
 }
 template <class V>
-void Describe(V& v, const CExPolyarc_Shape& o)
-{
-    v.Kind("CExPolyarc_Shape");
-    DescribeDrawObjBase(v, o);
-    v("saShapeOptions", o.saShapeOptions);
-    v("aXYR", o.aXYR);
-}
+void Describe(V& v, const CExPolyline_Shape& o) { DescribeFilled(v, o, "CExPolyline_Shape", "aXY", o.aXY); }
 template <class V>
-void Describe(V& v, const CExRect_Path& o)
-{
-    v.Kind("CExRect_Path");
-    DescribeDrawObjBase(v, o);
-    v("aXY", o.aXY);
-    v("dWidth", o.dWidth);
-}
+void Describe(V& v, const CExPolyarc_Path& o) { DescribeStroked(v, o, "CExPolyarc_Path", "aXYR", o.aXYR); }
 template <class V>
-void Describe(V& v, const CExRect_Shape& o)
-{
-    v.Kind("CExRect_Shape");
-    DescribeDrawObjBase(v, o);
-    v("saShapeOptions", o.saShapeOptions);
-    v("aXY", o.aXY);
-}
+void Describe(V& v, const CExPolyarc_Shape& o) { DescribeFilled(v, o, "CExPolyarc_Shape", "aXYR", o.aXYR); }
+template <class V>
+void Describe(V& v, const CExRect_Path& o) { DescribeStroked(v, o, "CExRect_Path", "aXY", o.aXY); }
+template <class V>
+void Describe(V& v, const CExRect_Shape& o) { DescribeFilled(v, o, "CExRect_Shape", "aXY", o.aXY); }
 template <class V>
 void Describe(V& v, const CExDimension_Data& o)
 {
