@@ -338,7 +338,8 @@ private:
     bool AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place);
     void AddPadstack(const std::string& name, const cairo_matrix_t& at, const std::string& top,
                      const std::string& bottom);
-    void AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at);
+    // `place` is the index of `at`, -1 for board coordinates.
+    void AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at, std::int32_t place);
     void AddPlanes(const CExPlane_LyrArray* planes);
     // Mounting holes and fiducials: a padstack at a point.
     template <class A>
@@ -500,11 +501,10 @@ void Scene::AddPadstack(const std::string& name, const cairo_matrix_t& at, const
 
 // Traces, conductive areas, vias and test points. Via and test point
 // positions are kept in the layout file's unit: they are scaled here.
-void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at)
+void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at, std::int32_t place)
 {
     if (!objects)
         return;
-    const std::int32_t place = AddPlace(at);
     auto padstackAt = [&](const CExPtArray& pos, const std::string& padstack, const std::string& top,
                           const std::string& bottom) {
         cairo_matrix_t m = at;
@@ -614,7 +614,7 @@ bool OppositeSide(const std::string& side)
             if (po)
                 AddShapes(Role(LayerRole::Placement), po->pDrawObjArray, place);
     AddTexts(Role(LayerRole::Text), cell.pTextArray, place);
-    AddRouteObjects(cell.pRouteObjArray, m);
+    AddRouteObjects(cell.pRouteObjArray, m, place);
     AddHoles(cell.pMountingHoleArray, m, mount, other);
     AddHoles(cell.pFiducialArray, m, mount, other);
 }
