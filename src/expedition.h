@@ -43,9 +43,27 @@
 #include "jobprefs/ExLayerPair.h"
 #include "jobprefs/ExLayer_Stackup.h"
 
+#include "padstack/ExCustom_Drill_Symbol.h"
+#include "padstack/ExHole.h"
+#include "padstack/ExInternalPadLayerPAD.h"
+#include "padstack/ExPad.h"
+#include "padstack/ExPadstack.h"
 #include "padstack/ExPadstack_Library.h"
 
 #include "cell/ExCell_Library.h"
+
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExDimension.h"
+#include "graphics/ExDimension_Setting.h"
+#include "graphics/ExFiducial.h"
+#include "graphics/ExGFX_Common.h"
+#include "graphics/ExGraphic.h"
+#include "graphics/ExMC_SolderMask.h"
+#include "graphics/ExMounting_Hole.h"
+#include "graphics/ExObstruct.h"
+#include "graphics/ExPlacement_Keepout.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "graphics/ExSolder_Paste.h"
 
 #include "layout/ExLayout.h"
 #include "layout/ExTearDrop_Data.h"
@@ -64,3 +82,4 @@
 #include "parts/ExPartDataSymbol.h"
 
 #include "loader/PC_Corvane_Get.h"
+#include "loader/RecordReader.h"
