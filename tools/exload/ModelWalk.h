@@ -849,7 +849,45 @@ void Describe(V& v, const CExCell_Library& o)
     v.Arr("pNotUsedLog", o.pNotUsedLog);
 }
 
-// ---- layout --------------------------------------------------------------
+// ---- the layout's own records and the layout ----------------------------
+
+template <class V>
+void Describe(V& v, const CExPanel_Board_Instance& o)
+{
+    v.Kind("CExPanel_Board_Instance");
+    v("sInstanceName", o.sInstanceName);
+    v("sJobName", o.sJobName);
+    v("sVariantName", o.sVariantName);
+    v("sLocalPath", o.sLocalPath);
+    v("sSourcePath", o.sSourcePath);
+    v("ptsInstanceOrigin", o.ptsInstanceOrigin);
+    v("dRotation", o.dRotation);
+    v("sFacement", o.sFacement);
+    v("ptsReserved", o.ptsReserved);
+    v.Arr("pShapeArray", o.pShapeArray);
+}
+
+template <class V>
+void Describe(V& v, const CExDesignRule_Area& o)
+{
+    v.Kind("CExDesignRule_Area");
+    v("sRouteLayer", o.sRouteLayer);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pShapeArray", o.pShapeArray);
+    v("sAreaName", o.sAreaName);
+}
+
+template <class V>
+void Describe(V& v, const CExContour& o)
+{
+    v.Kind("CExContour");
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pShapeArray", o.pShapeArray);
+    v("sComponent", o.sComponent);
+    v("sDirection", o.sDirection);
+    v("sHole", o.sHole);
+    v("sContourName", o.sContourName);
+}
 
 template <class V>
 void Describe(V& v, const CExLayout& o)
@@ -859,6 +897,42 @@ void Describe(V& v, const CExLayout& o)
     v("sUnits", o.sUnits);
     v("sJobName", o.sJobName);
     v("sDate", o.sDate);
+    v.Arr("pMechanicalCellArray", o.pMechanicalCellArray);
+    v.Arr("pDimensionSettingArray", o.pDimensionSettingArray);
+    v.Arr("pDimensionArray", o.pDimensionArray);
+    v.Arr("pGraphicArray", o.pGraphicArray);
+    v.Arr("pObstructArray", o.pObstructArray);
+    v("ptsBoardOrigin", o.ptsBoardOrigin);
+    v("ptsNcDrillOrigin", o.ptsNcDrillOrigin);
+    v.Arr("pPackageCellArray", o.pPackageCellArray);
+    v.Arr("pGeneratedDataArray", o.pGeneratedDataArray);
+    v.Arr("pUpgApsDataArray", o.pUpgApsDataArray);
+    v.Arr("pTextArray", o.pTextArray);
+    v.Arr("pSilkScreenOutlineArray", o.pSilkScreenOutlineArray);
+    v.Arr("pMountingHoleArray", o.pMountingHoleArray);
+    v.Arr("pFiducialArray", o.pFiducialArray);
+    v.Arr("pAssemblyOutlineShapes", o.pAssemblyOutlineShapes);
+    v.Arr("pAssemblyOutlineTexts", o.pAssemblyOutlineTexts);
+    v.Arr("pRouteOutline", o.pRouteOutline);
+    v.Arr("pBoardOutline", o.pBoardOutline);
+    v.Arr("pDrawingCellArray", o.pDrawingCellArray);
+    v.Arr("pNetArray", o.pNetArray);
+    v.Arr("pSolderMaskArray", o.pSolderMaskArray);
+    v.Arr("pTearDropTemplateArray", o.pTearDropTemplateArray);
+    v.Arr("pPanelCellArray", o.pPanelCellArray);
+    v.Arr("pPanelOutline", o.pPanelOutline);
+    v.Arr("pPanelBorder", o.pPanelBorder);
+    v("ptsPanelOrigin", o.ptsPanelOrigin);
+    v.Arr("pPanelBoardInstanceArray", o.pPanelBoardInstanceArray);
+    v.Arr("pContourArray", o.pContourArray);
+    v.Arr("pPlacementKeepoutArray", o.pPlacementKeepoutArray);
+    v.Arr("pDesignRuleAreaArray", o.pDesignRuleAreaArray);
+    v.Arr("pDrillGraphic", o.pDrillGraphic);
+    v.Arr("pSolderPasteArray", o.pSolderPasteArray);
+    v.Arr("pReUseCircuitCellArray", o.pReUseCircuitCellArray);
+    v.Arr("pTestFixtureOutline", o.pTestFixtureOutline);
+    v.Arr("pManufacturingOutline", o.pManufacturingOutline);
+    v.Arr("pToolingHoleArray", o.pToolingHoleArray);
     v("dScale", o.dScale);
     v.Arr("pIgnoreLog", o.pIgnoreLog);
     v.Arr("pNotUsedLog", o.pNotUsedLog);

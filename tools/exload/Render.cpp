@@ -24,6 +24,7 @@ constexpr double kMargin = 16.0;        // device units around the board
 constexpr double kLegendWidth = 220.0;  // device units right of the board
 constexpr double kMaxHeight = 20000.0;
 constexpr double kMarkerRadius = 3.0;   // device units
+constexpr double kPlaneAlpha = 0.35;
 
 struct Rgb {
     double r, g, b;
@@ -284,6 +285,7 @@ private:
 struct Item {
     const CExDrawObj* pShape;
     std::int32_t nPlace;
+    bool bPlane = false;  // plane copper: lighter, so that what lies under it shows
 };
 struct Label {
     const CExText* pText;
@@ -333,7 +335,7 @@ private:
     // added after the known ones.
     Layer& Conductive(std::string_view key);
     void AddStackup(const CExJobPreferences& jp);
-    void AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place = -1);
+    void AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place = -1, bool bPlane = false);
     void AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place = -1);
     bool AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place);
     void AddPadstack(const std::string& name, const cairo_matrix_t& at, const std::string& top,
@@ -347,6 +349,7 @@ private:
     // A placed cell: its pins' pads, silkscreen, placement outlines, texts
     // and copper, under its position, rotation and facement.
     void AddCell(const ex::PackageCellMembers& cell);
+    void AddLayout(const CExLayout& layout);
     void Finish(const RenderOptions& options);
 
     std::vector<std::unique_ptr<Layer>> m_layers;
@@ -380,6 +383,8 @@ Scene::Scene(const CExExpedition& root, const RenderOptions& options)
     Role(LayerRole::Board);
     if (root.pJobPreferences)
         AddStackup(*root.pJobPreferences);
+    if (root.pLayout)
+        AddLayout(*root.pLayout);
     Finish(options);
 }
 
@@ -447,16 +452,16 @@ void Scene::AddStackup(const CExJobPreferences& jp)
     }
 }
 
-[[maybe_unused]] void Scene::AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place)
+void Scene::AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place, bool bPlane)
 {
     if (!shapes)
         return;
     for (const CExDrawObj* s : *shapes)
         if (s)
-            layer.items.push_back({s, place});
+            layer.items.push_back({s, place, bPlane});
 }
 
-[[maybe_unused]] void Scene::AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place)
+void Scene::AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place)
 {
     if (!texts)
         return;
@@ -532,7 +537,7 @@ void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_
 }
 
 // The plane shapes of each plane net: the computed ones when there are any.
-[[maybe_unused]] void Scene::AddPlanes(const CExPlane_LyrArray* planes)
+void Scene::AddPlanes(const CExPlane_LyrArray* planes)
 {
     if (!planes)
         return;
@@ -547,11 +552,11 @@ void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_
             if (net->pActualShapeArray)
                 for (const CExPlane_ActualShape* a : *net->pActualShapeArray)
                     if (a && a->pShapeArray && !a->pShapeArray->IsEmpty()) {
-                        AddShapes(layer, a->pShapeArray);
+                        AddShapes(layer, a->pShapeArray, -1, true);
                         actual = true;
                     }
             if (!actual)
-                AddShapes(layer, net->pPlaneShapes);
+                AddShapes(layer, net->pPlaneShapes, -1, true);
         }
     }
 }
@@ -578,19 +583,42 @@ bool OppositeSide(const std::string& side)
     return ex::ContainsNoCase(side, "BOTTOM") || ex::ContainsNoCase(side, "OPP");
 }
 
-[[maybe_unused]] void Scene::AddCell(const ex::PackageCellMembers& cell)
+// Whether a placed cell's pins, outlines and texts are written where they
+// lie on the board (as a layout writes them) rather than around the cell's
+// own origin (as a library does): true when its pins lie nearer its
+// position than the origin of coordinates.
+bool BoardCoordinates(const ex::PackageCellMembers& cell, double x, double y)
+{
+    if (!cell.pPinArray || cell.pPinArray->IsEmpty())
+        return true;
+    double nearPlace = 0, nearOrigin = 0;
+    for (const CExPackage_Pin* pin : *cell.pPinArray)
+        if (pin && !pin->aXY.IsEmpty()) {
+            nearPlace += std::hypot(pin->aXY[0].dX - x, pin->aXY[0].dY - y);
+            nearOrigin += std::hypot(pin->aXY[0].dX, pin->aXY[0].dY);
+        }
+    return nearPlace <= nearOrigin;
+}
+
+void Scene::AddCell(const ex::PackageCellMembers& cell)
 {
     const bool bottom = OppositeSide(cell.sFacement);
-    cairo_matrix_t m;
     // The cell's origin is kept in the layout file's unit.
-    if (cell.aXY.IsEmpty())
-        cairo_matrix_init_identity(&m);
-    else
-        cairo_matrix_init_translate(&m, cell.aXY[0].dX * m_dLayoutScale, cell.aXY[0].dY * m_dLayoutScale);
-    cairo_matrix_rotate(&m, cell.dRotation * kPi / 180.0);
-    if (bottom)
-        cairo_matrix_scale(&m, -1.0, 1.0);
-    const std::int32_t place = AddPlace(m);
+    const double x = cell.aXY.IsEmpty() ? 0.0 : cell.aXY[0].dX * m_dLayoutScale;
+    const double y = cell.aXY.IsEmpty() ? 0.0 : cell.aXY[0].dY * m_dLayoutScale;
+    const bool onBoard = BoardCoordinates(cell, x, y);
+    // Contents around the cell's origin are placed by its position, rotation
+    // and facement; contents in board coordinates are only mirrored pad by
+    // pad, each pin carrying its own rotation.
+    cairo_matrix_t m;
+    cairo_matrix_init_identity(&m);
+    if (!onBoard) {
+        cairo_matrix_translate(&m, x, y);
+        cairo_matrix_rotate(&m, cell.dRotation * kPi / 180.0);
+        if (bottom)
+            cairo_matrix_scale(&m, -1.0, 1.0);
+    }
+    const std::int32_t place = onBoard ? -1 : AddPlace(m);
     const std::string& mount = bottom ? m_sBottom : m_sTop;
     const std::string& other = bottom ? m_sTop : m_sBottom;
     if (cell.pPinArray)
@@ -601,6 +629,8 @@ bool OppositeSide(const std::string& side)
             if (!pin->aXY.IsEmpty())
                 cairo_matrix_translate(&pm, pin->aXY[0].dX, pin->aXY[0].dY);
             cairo_matrix_rotate(&pm, pin->dRotation * kPi / 180.0);
+            if (onBoard && bottom)
+                cairo_matrix_scale(&pm, -1.0, 1.0);
             AddPadstack(pin->sPadstackName, pm, mount, other);
         }
     // Silkscreen only of the side looked at.
@@ -617,6 +647,42 @@ bool OppositeSide(const std::string& side)
     AddRouteObjects(cell.pRouteObjArray, m, place);
     AddHoles(cell.pMountingHoleArray, m, mount, other);
     AddHoles(cell.pFiducialArray, m, mount, other);
+}
+
+void Scene::AddLayout(const CExLayout& layout)
+{
+    m_dLayoutScale = layout.dScale;
+    cairo_matrix_t board;
+    cairo_matrix_init_identity(&board);
+    AddShapes(Role(LayerRole::Board), layout.pBoardOutline);
+    AddShapes(Role(LayerRole::RouteOutline), layout.pRouteOutline);
+    // The computed plane shapes, or the drawn ones when none were computed.
+    const bool generated = layout.pGeneratedDataArray && !layout.pGeneratedDataArray->IsEmpty();
+    AddPlanes(generated ? layout.pGeneratedDataArray : layout.pUpgApsDataArray);
+    if (layout.pNetArray)
+        for (const CExNet* net : *layout.pNetArray)
+            if (net)
+                AddRouteObjects(net->pRouteObjArray, board, -1);
+    if (layout.pPackageCellArray)
+        for (const CExPackage_Cell* cell : *layout.pPackageCellArray)
+            if (cell)
+                AddCell(*cell);
+    AddHoles(layout.pMountingHoleArray, board, m_sTop, m_sBottom);
+    AddHoles(layout.pFiducialArray, board, m_sTop, m_sBottom);
+    if (layout.pToolingHoleArray)
+        for (const CExTooling_Hole* h : *layout.pToolingHoleArray) {
+            if (!h)
+                continue;
+            cairo_matrix_t m = board;
+            if (!h->aXY.IsEmpty())
+                cairo_matrix_translate(&m, h->aXY[0].dX, h->aXY[0].dY);
+            AddPadstack(h->sPadstackName, m, m_sTop, m_sBottom);
+        }
+    if (layout.pSilkScreenOutlineArray)
+        for (const CExSilkScreen_Outline* so : *layout.pSilkScreenOutlineArray)
+            if (so && OppositeSide(so->sSide) == m_bBottom)
+                AddShapes(Role(LayerRole::Silkscreen), so->pDrawObjArray);
+    AddTexts(Role(LayerRole::Text), layout.pTextArray);
 }
 
 // Colours conductive layers by their order, and applies the --layer filter.
@@ -731,6 +797,7 @@ private:
     // Fills or strokes the item as its shape says; an outline layer strokes
     // every shape.
     void PaintItem(const Item& item, bool bOutline);
+    void SetColour(const Rgb& c, double alpha) { cairo_set_source_rgba(m_cr, c.r, c.g, c.b, alpha); }
     void PaintLabel(const Label& label);
 
     cairo_t* m_cr;
@@ -769,6 +836,12 @@ void Painter::PaintLabel(const Label& label)
     cairo_user_to_device(m_cr, &x, &y);
     cairo_user_to_device_distance(m_cr, &dx, &dy);
     cairo_user_to_device_distance(m_cr, &h, &hy);
+    // Seen from below the board is mirrored, its texts are not: they stay
+    // readable, running left to right.
+    cairo_matrix_t m;
+    cairo_get_matrix(m_cr, &m);
+    if (m.xx * m.yy - m.xy * m.yx > 0)
+        dx = -dx;
     const double size = std::max(std::hypot(h, hy), 6.0);
     cairo_identity_matrix(m_cr);
     cairo_translate(m_cr, x, y);
@@ -797,9 +870,16 @@ void Painter::PaintLayer(const Layer& layer)
     const bool group = layer.dAlpha < 1.0;
     if (group)
         cairo_push_group(m_cr);
-    cairo_set_source_rgb(m_cr, layer.colour.r, layer.colour.g, layer.colour.b);
-    for (const Item& item : layer.items)
+    SetColour(layer.colour, 1.0);
+    bool plane = false;
+    for (const Item& item : layer.items) {
+        if (item.bPlane != plane) {
+            plane = item.bPlane;
+            SetColour(layer.colour, plane ? kPlaneAlpha : 1.0);
+        }
         PaintItem(item, layer.bOutline);
+    }
+    SetColour(layer.colour, 1.0);
     for (const Marker& m : layer.markers) {
         Place(m.nPlace);
         double x = m.x, y = m.y;
@@ -899,6 +979,9 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
 
+    // Nothing strays into the legend.
+    cairo_rectangle(cr, 0, 0, width - kLegendWidth, height);
+    cairo_clip(cr);
     Painter painter(cr, view, scene.places);
     // The board itself, under everything: inside its outline, or its extents.
     if (order.front()->role == LayerRole::Board && !order.front()->items.empty()) {
@@ -911,6 +994,7 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     }
     for (const Layer* layer : order)
         painter.PaintLayer(*layer);
+    cairo_reset_clip(cr);
     painter.Legend(order, width - kLegendWidth + kMargin / 2, kMargin);
 
     cairo_status_t status = cairo_status(cr);
