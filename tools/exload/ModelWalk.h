@@ -178,10 +178,13 @@ void Describe(V& v, const CExDimension_Data& o)
 
 // Calls f with o cast to its exact class when that is one of S; false when
 // it is none of them.
+// The type_info objects of one program are unique: their addresses are
+// compared, which spares a string comparison per class tried.
 template <class... S, class Base, class F>
 bool VisitExact(const Base& o, F&& f)
 {
-    return ((typeid(o) == typeid(S) ? (f(static_cast<const S&>(o)), true) : false) || ...);
+    const std::type_info* type = &typeid(o);
+    return ((type == &typeid(S) ? (f(static_cast<const S&>(o)), true) : false) || ...);
 }
 
 // The 22 shape classes: f is called with the concrete class of o; false for

@@ -1,9 +1,11 @@
 #include "Render.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include <thread>
 #include <type_traits>
 #include <unordered_map>
 
@@ -25,6 +27,11 @@ constexpr double kLegendWidth = 220.0;  // device units right of the board
 constexpr double kMaxHeight = 20000.0;
 constexpr double kMarkerRadius = 3.0;   // device units
 constexpr double kPlaneAlpha = 0.35;
+constexpr double kTolerance = 0.1;           // device units a flattened curve may stray
+constexpr double kMaxPolygonRadius = 40.0;  // device units
+constexpr std::size_t kDenseShapes = 250000;
+constexpr unsigned kMaxThreads = 8;
+constexpr double kMaxLayerBytes = 256.0 * 1024 * 1024;  // pictures of all layers painted at once
 
 struct Rgb {
     double r, g, b;
@@ -42,17 +49,35 @@ constexpr Rgb kBoardFill{0.10, 0.17, 0.13};
 // ---- geometry ------------------------------------------------------------
 
 // The shapes as cairo paths, in their own coordinates: centred shapes around
-// the origin, point shapes where their points are. Paths that have a width
-// are stroked, everything else filled.
+// the origin, point shapes where their points are. Every filled outline runs
+// counter-clockwise, so that many shapes filled at once by the nonzero rule
+// never cancel where they overlap.
 struct ShapePath {
     cairo_t* cr;
-    bool bStroke = false;
-    double dWidth = 0.0;
+    double dPixels = 0.0;  // device units per board unit; 0: unknown
 
+    // Small circles, the pads and holes met by the hundred thousand, become
+    // polygons as fine as cairo would flatten them, sparing it the curves.
     void Circle(double x, double y, double r)
     {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x, y, std::max(r, 0.0), 0.0, 2 * kPi);
+        r = std::max(r, 0.0);
+        const double rd = r * dPixels;
+        if (rd <= 0.0 || rd > kMaxPolygonRadius) {
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, x, y, r, 0.0, 2 * kPi);
+            cairo_close_path(cr);
+            return;
+        }
+        const int n = rd <= kTolerance ? 4 : std::max(4, static_cast<int>(std::ceil(kPi / std::acos(1 - kTolerance / rd))));
+        const double c = std::cos(2 * kPi / n), s = std::sin(2 * kPi / n);
+        double dx = r, dy = 0.0;
+        cairo_move_to(cr, x + dx, y);
+        for (int i = 1; i < n; ++i) {
+            const double t = dx * c - dy * s;
+            dy = dx * s + dy * c;
+            dx = t;
+            cairo_line_to(cr, x + dx, y + dy);
+        }
         cairo_close_path(cr);
     }
     void Box(double w, double h) { cairo_rectangle(cr, -w / 2, -h / 2, w, h); }
@@ -95,6 +120,29 @@ struct ShapePath {
             first = false;
         }
     }
+    // Twice the signed area of the polygon through the points: negative when
+    // they run clockwise.
+    static double Area(const CExPtArray& pts)
+    {
+        double a = 0;
+        const std::int64_t n = pts.GetSize();
+        for (std::int64_t i = 0; i < n; ++i) {
+            const CExPt& p = pts[i];
+            const CExPt& q = pts[(i + 1) % n];
+            a += p.dX * q.dY - q.dX * p.dY;
+        }
+        return a;
+    }
+    void Polygon(const CExPtArray& pts)
+    {
+        if (Area(pts) >= 0) {
+            Polyline(pts);
+        } else {
+            for (std::int64_t i = pts.GetSize() - 1; i >= 0; --i)
+                (i == pts.GetSize() - 1 ? cairo_move_to : cairo_line_to)(cr, pts[i].dX, pts[i].dY);
+        }
+        cairo_close_path(cr);
+    }
     // Each point's r bends the segment that ends there into an arc of that
     // radius: counter-clockwise when positive, clockwise when negative.
     void Polyarc(const CExPtArray& pts)
@@ -103,41 +151,47 @@ struct ShapePath {
         for (const CExPt& p : pts) {
             if (!prev)
                 cairo_move_to(cr, p.dX, p.dY);
-            else if (p.dR == 0.0 || !std::isfinite(p.dR))
-                cairo_line_to(cr, p.dX, p.dY);
             else
-                Arc(*prev, p);
+                Arc(*prev, p, p.dR);
             prev = &p;
         }
     }
-    void Arc(const CExPt& a, const CExPt& b)
+    // The same outline closed and counter-clockwise: walked backwards, each
+    // arc turns the other way.
+    void Polyarcgon(const CExPtArray& pts)
+    {
+        if (Area(pts) >= 0) {
+            Polyarc(pts);
+        } else {
+            const std::int64_t last = pts.GetSize() - 1;
+            cairo_move_to(cr, pts[last].dX, pts[last].dY);
+            for (std::int64_t i = last; i > 0; --i)
+                Arc(pts[i], pts[i - 1], -pts[i].dR);
+        }
+        cairo_close_path(cr);
+    }
+    void Arc(const CExPt& a, const CExPt& b, double radius)
     {
         const double dx = b.dX - a.dX, dy = b.dY - a.dY;
         const double chord = std::hypot(dx, dy);
-        if (chord == 0.0) {
+        if (radius == 0.0 || !std::isfinite(radius) || chord == 0.0) {
             cairo_line_to(cr, b.dX, b.dY);
             return;
         }
-        const double r = std::max(std::fabs(b.dR), chord / 2);
+        const double r = std::max(std::fabs(radius), chord / 2);
         const double h = std::sqrt(r * r - chord * chord / 4);
-        const double side = b.dR > 0 ? 1.0 : -1.0;  // centre left of a->b for counter-clockwise
+        const double side = radius > 0 ? 1.0 : -1.0;  // centre left of a->b for counter-clockwise
         const double cx = (a.dX + b.dX) / 2 - side * dy / chord * h;
         const double cy = (a.dY + b.dY) / 2 + side * dx / chord * h;
         const double a1 = std::atan2(a.dY - cy, a.dX - cx), a2 = std::atan2(b.dY - cy, b.dX - cx);
-        if (b.dR > 0)
+        if (radius > 0)
             cairo_arc(cr, cx, cy, r, a1, a2);
         else
             cairo_arc_negative(cr, cx, cy, r, a1, a2);
     }
-    void Stroked(double w)
-    {
-        bStroke = true;
-        dWidth = w;
-    }
     // A ring: the inner part is cut out by the even-odd rule.
     void Ring(double outer, double inner)
     {
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
         Circle(0, 0, outer);
         if (inner > 0 && inner < outer)
             Circle(0, 0, inner);
@@ -165,7 +219,6 @@ struct ShapePath {
     }
     void operator()(const CExSquare_Dount& o)
     {
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
         Box(o.dWidth, o.dWidth);
         const double inner = o.dWidth - 2 * RingWidth(o.dWidth, o.dThermalClearance);
         if (inner > 0)
@@ -190,56 +243,57 @@ struct ShapePath {
     {
         if (!o.aXY.IsEmpty())
             Circle(o.aXY[0].dX, o.aXY[0].dY, o.dRadius);
-        Stroked(o.dWidth);
     }
     void operator()(const CExCircle_Shape& o)
     {
         if (!o.aXY.IsEmpty())
             Circle(o.aXY[0].dX, o.aXY[0].dY, o.dRadius);
     }
-    void operator()(const CExPolyline_Path& o)
-    {
-        Polyline(o.aXY);
-        Stroked(o.dWidth);
-    }
-    void operator()(const CExPolyline_Shape& o)
-    {
-        Polyline(o.aXY);
-        cairo_close_path(cr);
-    }
-    void operator()(const CExPolyarc_Path& o)
-    {
-        Polyarc(o.aXYR);
-        Stroked(o.dWidth);
-    }
-    void operator()(const CExPolyarc_Shape& o)
-    {
-        Polyarc(o.aXYR);
-        cairo_close_path(cr);
-    }
+    void operator()(const CExPolyline_Path& o) { Polyline(o.aXY); }
+    void operator()(const CExPolyline_Shape& o) { Polygon(o.aXY); }
+    void operator()(const CExPolyarc_Path& o) { Polyarc(o.aXYR); }
+    void operator()(const CExPolyarc_Shape& o) { Polyarcgon(o.aXYR); }
     // Two points are opposite corners; more are a polygon.
     void RectPoints(const CExPtArray& pts)
     {
-        if (pts.GetSize() == 2) {
-            cairo_rectangle(cr, pts[0].dX, pts[0].dY, pts[1].dX - pts[0].dX, pts[1].dY - pts[0].dY);
+        if (pts.GetSize() != 2) {
+            Polygon(pts);
             return;
         }
-        Polyline(pts);
-        cairo_close_path(cr);
+        const double x0 = std::min(pts[0].dX, pts[1].dX), y0 = std::min(pts[0].dY, pts[1].dY);
+        cairo_rectangle(cr, x0, y0, std::fabs(pts[1].dX - pts[0].dX), std::fabs(pts[1].dY - pts[0].dY));
     }
-    void operator()(const CExRect_Path& o)
-    {
-        RectPoints(o.aXY);
-        Stroked(o.dWidth);
-    }
+    void operator()(const CExRect_Path& o) { RectPoints(o.aXY); }
     void operator()(const CExRect_Shape& o) { RectPoints(o.aXY); }
     void operator()(const CExDimension_Data& o)
     {
         cairo_move_to(cr, o.ptStartPoint.dX, o.ptStartPoint.dY);
         cairo_line_to(cr, o.ptEndPoint.dX, o.ptEndPoint.dY);
-        Stroked(0.0);
     }
 };
+
+// How a shape is painted: paths with a width are stroked, rings filled by
+// the even-odd rule, everything else by the nonzero rule.
+struct Ink {
+    enum Kind { Fill, FillEvenOdd, Stroke } kind = Fill;
+    double dWidth = 0.0;
+};
+
+Ink InkOf(const CExDrawObj& o)
+{
+    Ink ink;
+    VisitShape(o, [&ink](const auto& s) {
+        using T = std::decay_t<decltype(s)>;
+        if constexpr (std::is_same_v<T, CExCircle_Path> || std::is_same_v<T, CExPolyline_Path> ||
+                      std::is_same_v<T, CExPolyarc_Path> || std::is_same_v<T, CExRect_Path>)
+            ink = {Ink::Stroke, s.dWidth};
+        else if constexpr (std::is_same_v<T, CExDimension_Data>)
+            ink = {Ink::Stroke, 0.0};
+        else if constexpr (std::is_same_v<T, CExRoundDonut> || std::is_same_v<T, CExSquare_Dount>)
+            ink.kind = Ink::FillEvenOdd;
+    });
+    return ink;
+}
 
 // ---- the scene -----------------------------------------------------------
 
@@ -322,6 +376,13 @@ public:
     // The layers in paint order, the side looked at last.
     std::vector<Layer*> PaintOrder();
     std::vector<cairo_matrix_t> places;
+    std::size_t ShapeCount() const
+    {
+        std::size_t n = 0;
+        for (const auto& l : m_layers)
+            n += l->items.size();
+        return n;
+    }
     bool GetExtents(double& x0, double& y0, double& x1, double& y1);
 
 private:
@@ -775,14 +836,24 @@ bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
 
 // ---- painting ------------------------------------------------------------
 
+// Paints layers. Shapes are gathered into one cairo path per batch and
+// filled or stroked at once: a board holds millions of them, and one fill
+// per shape would cost far more than building their paths.
 class Painter {
 public:
     Painter(cairo_t* cr, const cairo_matrix_t& view, const std::vector<cairo_matrix_t>& places)
         : m_cr(cr), m_view(view), m_places(places)
     {
+        // The antialiasing rasteriser is slower on large paths than on many
+        // small ones; without antialiasing large paths win by far.
+        m_nBatchSize = cairo_get_antialias(cr) == CAIRO_ANTIALIAS_NONE ? 4096 : 1;
+        m_dPixels = std::sqrt(std::fabs(view.xx * view.yy - view.xy * view.yx));
     }
 
+    // The layer with its transparency.
     void PaintLayer(const Layer& layer);
+    // The layer's shapes, markers and labels, opaque.
+    void PaintContent(const Layer& layer);
     // The area inside the board outline.
     void PaintBoardArea(const Layer& board);
     void Legend(const std::vector<Layer*>& layers, double x, double y);
@@ -790,37 +861,98 @@ public:
 private:
     void Place(std::int32_t n)
     {
+        // Most shapes lie in board coordinates: keep the matrix between them.
+        if (n == m_nPlace)
+            return;
+        m_nPlace = n;
         cairo_set_matrix(m_cr, &m_view);
         if (n >= 0)
             cairo_transform(m_cr, &m_places[static_cast<std::size_t>(n)]);
     }
-    // Fills or strokes the item as its shape says; an outline layer strokes
-    // every shape.
-    void PaintItem(const Item& item, bool bOutline);
+    // Forgets the matrix after others changed it.
+    void Unplace() { m_nPlace = kNoPlace; }
+    bool Mirrored(std::int32_t n) const
+    {
+        if (n < 0)
+            return false;
+        const cairo_matrix_t& m = m_places[static_cast<std::size_t>(n)];
+        return m.xx * m.yy - m.xy * m.yx < 0;
+    }
+    // Paints the items the filter takes; an outline layer strokes every shape.
+    template <class Filter>
+    void PaintItems(const Layer& layer, Filter&& take);
+    void Add(const Item& item, const Ink& ink);
+    void Flush();
     void SetColour(const Rgb& c, double alpha) { cairo_set_source_rgba(m_cr, c.r, c.g, c.b, alpha); }
     void PaintLabel(const Label& label);
 
     cairo_t* m_cr;
     cairo_matrix_t m_view;
     const std::vector<cairo_matrix_t>& m_places;
+    // The batch being gathered: shapes of one ink, one width, one handedness.
+    Ink m_ink;
+    bool m_bMirrored = false;
+    int m_nBatch = 0;
+    int m_nBatchSize = 1;  // shapes per path at most; bounds its memory too
+    double m_dPixels;      // device units per board unit
+    static constexpr std::int32_t kNoPlace = -2;
+    std::int32_t m_nPlace = kNoPlace;  // the placement the matrix holds
 };
 
-void Painter::PaintItem(const Item& item, bool bOutline)
+
+void Painter::Add(const Item& item, const Ink& ink)
 {
+    const bool mirrored = Mirrored(item.nPlace);
+    // A mirrored placement turns outlines clockwise: such shapes are not
+    // filled together with others. Rings are filled one by one.
+    const bool fits = m_nBatch > 0 && m_nBatch < m_nBatchSize && ink.kind == m_ink.kind &&
+                      ink.kind != Ink::FillEvenOdd && (ink.kind == Ink::Stroke ? ink.dWidth == m_ink.dWidth
+                                                                                : mirrored == m_bMirrored);
+    if (!fits)
+        Flush();
+    m_ink = ink;
+    m_bMirrored = mirrored;
     Place(item.nPlace);
-    cairo_new_path(m_cr);
-    cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_WINDING);
-    ShapePath path{m_cr};
+    ShapePath path{m_cr, m_dPixels};
     VisitShape(*item.pShape, path);
-    if (!path.bStroke && !bOutline) {
+    ++m_nBatch;
+}
+
+void Painter::Flush()
+{
+    if (m_nBatch == 0)
+        return;
+    m_nBatch = 0;
+    if (m_ink.kind != Ink::Stroke) {
+        cairo_set_fill_rule(m_cr, m_ink.kind == Ink::FillEvenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
         cairo_fill(m_cr);
         return;
     }
+    // Placements neither stretch nor shrink: widths hold in board units.
+    Place(-1);
     // At least one device unit wide, so that thin lines stay visible.
     double px = 1.0, py = 0.0;
     cairo_device_to_user_distance(m_cr, &px, &py);
-    cairo_set_line_width(m_cr, std::max(path.dWidth, std::hypot(px, py)));
+    const double pixel = std::hypot(px, py);
+    cairo_set_line_width(m_cr, std::max(m_ink.dWidth, pixel));
+    // Round ends and joins cost much and show nothing on lines of a pixel or two.
+    const bool thin = m_ink.dWidth < 2.5 * pixel;
+    cairo_set_line_cap(m_cr, thin ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(m_cr, thin ? CAIRO_LINE_JOIN_BEVEL : CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(m_cr);
+}
+
+template <class Filter>
+void Painter::PaintItems(const Layer& layer, Filter&& take)
+{
+    for (const Item& item : layer.items)
+        if (take(item)) {
+            Ink ink = InkOf(*item.pShape);
+            if (layer.bOutline && ink.kind != Ink::Stroke)
+                ink = {Ink::Stroke, 0.0};
+            Add(item, ink);
+        }
+    Flush();
 }
 
 void Painter::PaintLabel(const Label& label)
@@ -844,6 +976,7 @@ void Painter::PaintLabel(const Label& label)
         dx = -dx;
     const double size = std::max(std::hypot(h, hy), 6.0);
     cairo_identity_matrix(m_cr);
+    Unplace();
     cairo_translate(m_cr, x, y);
     cairo_rotate(m_cr, std::atan2(dy, dx));
     cairo_set_font_size(m_cr, size);
@@ -858,9 +991,10 @@ void Painter::PaintLabel(const Label& label)
 
 void Painter::PaintBoardArea(const Layer& board)
 {
-    cairo_set_source_rgb(m_cr, kBoardFill.r, kBoardFill.g, kBoardFill.b);
+    SetColour(kBoardFill, 1.0);
     for (const Item& item : board.items)
-        PaintItem(item, false);
+        Add(item, {});
+    Flush();
 }
 
 void Painter::PaintLayer(const Layer& layer)
@@ -870,21 +1004,28 @@ void Painter::PaintLayer(const Layer& layer)
     const bool group = layer.dAlpha < 1.0;
     if (group)
         cairo_push_group(m_cr);
-    SetColour(layer.colour, 1.0);
-    bool plane = false;
-    for (const Item& item : layer.items) {
-        if (item.bPlane != plane) {
-            plane = item.bPlane;
-            SetColour(layer.colour, plane ? kPlaneAlpha : 1.0);
-        }
-        PaintItem(item, layer.bOutline);
+    PaintContent(layer);
+    if (group) {
+        cairo_pop_group_to_source(m_cr);
+        cairo_paint_with_alpha(m_cr, layer.dAlpha);
     }
+}
+
+void Painter::PaintContent(const Layer& layer)
+{
+    // Planes first and lighter; then areas and pads, then paths: one colour,
+    // so the order inside the layer shows nowhere else.
+    SetColour(layer.colour, kPlaneAlpha);
+    PaintItems(layer, [](const Item& item) { return item.bPlane; });
     SetColour(layer.colour, 1.0);
+    PaintItems(layer, [](const Item& item) { return !item.bPlane && InkOf(*item.pShape).kind != Ink::Stroke; });
+    PaintItems(layer, [](const Item& item) { return !item.bPlane && InkOf(*item.pShape).kind == Ink::Stroke; });
     for (const Marker& m : layer.markers) {
         Place(m.nPlace);
         double x = m.x, y = m.y;
         cairo_user_to_device(m_cr, &x, &y);
         cairo_identity_matrix(m_cr);
+        Unplace();
         cairo_new_path(m_cr);
         cairo_arc(m_cr, x, y, kMarkerRadius, 0, 2 * kPi);
         cairo_set_line_width(m_cr, 1.5);
@@ -892,15 +1033,12 @@ void Painter::PaintLayer(const Layer& layer)
     }
     for (const Label& label : layer.labels)
         PaintLabel(label);
-    if (group) {
-        cairo_pop_group_to_source(m_cr);
-        cairo_paint_with_alpha(m_cr, layer.dAlpha);
-    }
 }
 
 void Painter::Legend(const std::vector<Layer*>& layers, double x, double y)
 {
     cairo_identity_matrix(m_cr);
+    Unplace();
     cairo_set_font_size(m_cr, 13.0);
     for (const Layer* l : layers) {
         if (!l->bVisible || l->Empty())
@@ -912,6 +1050,60 @@ void Painter::Legend(const std::vector<Layer*>& layers, double x, double y)
         cairo_move_to(m_cr, x + 22, y + 12);
         cairo_show_text(m_cr, l->sName.c_str());
         y += 22;
+    }
+}
+
+// Line ends, antialiasing and font of every context that paints the board.
+void SetUpContext(cairo_t* cr, bool bDense)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    // On a board this dense shapes are a pixel or two wide: antialiasing
+    // would show little and cost more than loading the design.
+    if (bDense)
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+}
+
+// Paints each layer into a picture of its own on every core, then lays them
+// onto cr in order, each with its transparency.
+void PaintInParallel(cairo_t* cr, const std::vector<const Layer*>& layers, const cairo_matrix_t& view,
+                     const std::vector<cairo_matrix_t>& places, int width, int height, double clipWidth, bool bDense,
+                     unsigned threads)
+{
+    std::vector<cairo_surface_t*> surfaces(layers.size(), nullptr);
+    // The largest layers first, so that the cores end together.
+    std::vector<std::size_t> byCost(layers.size());
+    for (std::size_t i = 0; i < byCost.size(); ++i)
+        byCost[i] = i;
+    std::stable_sort(byCost.begin(), byCost.end(), [&layers](std::size_t a, std::size_t b) {
+        return layers[a]->items.size() > layers[b]->items.size();
+    });
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t k; (k = next++) < byCost.size();) {
+            const std::size_t i = byCost[k];
+            cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+            cairo_t* c = cairo_create(surface);
+            SetUpContext(c, bDense);
+            cairo_rectangle(c, 0, 0, clipWidth, height);
+            cairo_clip(c);
+            Painter(c, view, places).PaintContent(*layers[i]);
+            cairo_destroy(c);
+            surfaces[i] = surface;
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool)
+        t.join();
+    cairo_identity_matrix(cr);
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        cairo_set_source_surface(cr, surfaces[i], 0, 0);
+        cairo_paint_with_alpha(cr, layers[i]->dAlpha);
+        cairo_surface_destroy(surfaces[i]);
     }
 }
 
@@ -975,9 +1167,8 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, kBackground.r, kBackground.g, kBackground.b);
     cairo_paint(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    const bool dense = scene.ShapeCount() > kDenseShapes;
+    SetUpContext(cr, dense);
 
     // Nothing strays into the legend.
     cairo_rectangle(cr, 0, 0, width - kLegendWidth, height);
@@ -992,8 +1183,20 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
         cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
         cairo_fill(cr);
     }
+    std::vector<const Layer*> shown;
     for (const Layer* layer : order)
-        painter.PaintLayer(*layer);
+        if (layer->bVisible && !layer->Empty())
+            shown.push_back(layer);
+    // Pictures are painted a layer per core when a picture per layer fits
+    // in memory; vector formats keep their shapes, in order.
+    const unsigned cores = std::min(std::thread::hardware_concurrency(), kMaxThreads);
+    const double bytes = 4.0 * w * h * static_cast<double>(shown.size());
+    if (options.format == ImageFormat::Png && cores > 1 && shown.size() > 1 && bytes <= kMaxLayerBytes) {
+        PaintInParallel(cr, shown, view, scene.places, w, h, width - kLegendWidth, dense, cores);
+    } else {
+        for (const Layer* layer : shown)
+            painter.PaintLayer(*layer);
+    }
     cairo_reset_clip(cr);
     painter.Legend(order, width - kLegendWidth + kMargin / 2, kMargin);
 
