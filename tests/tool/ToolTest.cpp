@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include <cairo.h>
 #include <nlohmann/json.hpp>
 
 #include "expedition.h"
@@ -93,6 +94,46 @@ std::int64_t LogEntries(const CExExpedition& root)
     return n;
 }
 
+// Route objects of one type over every net of the layout.
+std::int64_t RouteObjects(const CExExpedition& root, const std::string& type)
+{
+    std::int64_t n = 0;
+    for (const CExNet* net : *root.pLayout->pNetArray)
+        for (const CExRouteObj* o : *net->pRouteObjArray)
+            n += o->sType == type;
+    return n;
+}
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Pixels of a PNG for which the test holds; -1 when it cannot be read.
+template <class Test>
+long CountPixels(const std::string& png, Test&& test)
+{
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return -1;
+    }
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    long n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* p = data + y * stride + 4 * x;  // B, G, R, A in memory
+            n += test(Rgb{p[2], p[1], p[0]});
+        }
+    cairo_surface_destroy(s);
+    return n;
+}
+
+bool Reddish(const Rgb& c) { return c.r > 150 && c.g < 120 && c.b < 120; }
+bool Bluish(const Rgb& c) { return c.b > 150 && c.r < 120; }
+bool Magenta(const Rgb& c) { return c.r > 200 && c.g < 110 && c.b > 180; }
+
 // The number on the summary line that begins with the label, -1 if none.
 long long SummaryCount(const std::string& summary, const std::string& label)
 {
@@ -125,7 +166,14 @@ TEST(Tool, SummaryTellsUnitsStackupCountsLogsAndSpeed)
     EXPECT_EQ(SummaryCount(r.out, "padstacks"), tree.root.pPadstackLibrary->pPadstackArray->GetSize());
     EXPECT_EQ(SummaryCount(r.out, "parts"), tree.root.pLibPart->pPartDataArray->GetSize());
     EXPECT_EQ(SummaryCount(r.out, "net classes"), tree.root.pNetClassArray->GetSize());
-    EXPECT_GE(SummaryCount(r.out, "vias"), 0) << "the vias row is there even without vias";
+    EXPECT_EQ(SummaryCount(r.out, "nets"), tree.root.pLayout->pNetArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "traces"), RouteObjects(tree.root, "TRACE"));
+    EXPECT_EQ(SummaryCount(r.out, "vias"), RouteObjects(tree.root, "VIA"));
+    EXPECT_EQ(SummaryCount(r.out, "test points"), RouteObjects(tree.root, "TESTPOINT"));
+    EXPECT_EQ(SummaryCount(r.out, "package cells"), tree.root.pLayout->pPackageCellArray->GetSize() +
+                                                        tree.root.pCellLibrary->pPackageCellArray->GetSize());
+    EXPECT_GT(SummaryCount(r.out, "vias"), 0);
+    EXPECT_EQ(SummaryCount(r.out, "panel cells"), 0) << "kinds without objects still have their row";
 
     // The parts database logs its header records in its ignore log.
     const auto parts = tree.root.pLibPart->pIgnoreLog->GetSize();
@@ -200,6 +248,28 @@ TEST(Tool, JsonIsTheTreeAndTheSameEveryTime)
     EXPECT_EQ(layers[1]["dLayerThickness"], l1.dLayerThickness);
     EXPECT_EQ(layers[1]["pLayerPair"]["sFromLayer"], l1.pLayerPair->sFromLayer);
 
+    // Route objects carry their type, their shapes theirs.
+    const auto& nets = j["pLayout"]["pNetArray"];
+    ASSERT_EQ(static_cast<std::int64_t>(nets.size()), tree.root.pLayout->pNetArray->GetSize());
+    for (std::size_t n = 0; n < nets.size(); ++n) {
+        const CExNet& net = *tree.root.pLayout->pNetArray->GetAt(static_cast<std::int64_t>(n));
+        EXPECT_EQ(nets[n]["sNetName"], net.sNetName);
+        ASSERT_EQ(static_cast<std::int64_t>(nets[n]["pRouteObjArray"].size()), net.pRouteObjArray->GetSize());
+        for (std::size_t k = 0; k < nets[n]["pRouteObjArray"].size(); ++k) {
+            const auto& o = nets[n]["pRouteObjArray"][k];
+            const CExRouteObj* obj = net.pRouteObjArray->GetAt(static_cast<std::int64_t>(k));
+            EXPECT_EQ(o["sType"], obj->sType);
+            if (const auto* trace = dynamic_cast<const CExTrace*>(obj)) {
+                EXPECT_EQ(o["pShape"]["sShapeType"], trace->pShape->sShapeType);
+            }
+            if (const auto* via = dynamic_cast<const CExVia*>(obj)) {
+                EXPECT_EQ(o["ptsPosition"][0]["dX"], via->ptsPosition[0].dX);
+                EXPECT_EQ(o["pLayerPair"]["sToLayer"], via->pLayerPair->sToLayer);
+            }
+        }
+    }
+    EXPECT_EQ(j["pLayout"]["pBoardOutline"][0]["sShapeType"], "POLYLINE_SHAPE");
+
     // Logs are part of the tree.
     const auto& partsLog = j["pLibPart"]["pIgnoreLog"];
     ASSERT_EQ(static_cast<std::int64_t>(partsLog.size()), tree.root.pLibPart->pIgnoreLog->GetSize());
@@ -229,6 +299,15 @@ TEST(Tool, RenderWritesPngSvgAndPdf)
     };
     EXPECT_EQ(be32(16), 640u);
     EXPECT_GT(be32(20), 32u);
+
+    // Top copper shows, and goes when only the bottom layer is drawn.
+    EXPECT_GT(CountPixels(png.string(), Reddish), 200);
+    EXPECT_GT(CountPixels(png.string(), Bluish), 20);
+    EXPECT_EQ(CountPixels(png.string(), Magenta), 0) << "every pin of the demo finds its pad";
+    const std::string bottomOnly = (tmp.Path() / "bottom.png").string();
+    ASSERT_EQ(Exload("render " + Quote(Demo()) + " -o " + Quote(bottomOnly) + " --width 640 --layer Bottom", tmp).status, 0);
+    EXPECT_EQ(CountPixels(bottomOnly, Reddish), 0);
+    EXPECT_GT(CountPixels(bottomOnly, Bluish), 20);
 
     const fs::path svg = tmp.Path() / "board.svg";
     r = Exload("render " + Quote(Demo()) + " -o " + Quote(svg.string()) + " --side bottom --layer Top", tmp);
@@ -357,4 +436,21 @@ TEST(Tool, JsonStaysValidOnOddText)
     EXPECT_NE(desc.find("\ttab"), std::string::npos);
     EXPECT_TRUE(j["pJobPreferences"]["pLayerStackupArray"][0]["dLayerThickness"].is_null());
     EXPECT_EQ(j["pJobPreferences"]["pLayerStackupArray"][1]["sLayerName"], "Bot");
+}
+
+TEST(Tool, RenderMarksPinsWithoutPads)
+{
+    test::TempDir tmp;
+    const fs::path dir = tmp.Path() / "nopad";
+    fs::copy(Demo(), dir);
+    // One pin names a padstack that the library does not have.
+    std::string layout = Slurp(dir / "layout.txt");
+    const auto at = layout.find("...PADSTACK \"SMD0603\"");
+    ASSERT_NE(at, std::string::npos);
+    layout.replace(at, std::string("...PADSTACK \"SMD0603\"").size(), "...PADSTACK \"NO_SUCH_STACK\"");
+    tmp.Write("nopad/layout.txt", layout);
+    const std::string png = (tmp.Path() / "nopad.png").string();
+    const Result r = Exload("render " + Quote(dir.string()) + " -o " + Quote(png), tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_GT(CountPixels(png, Magenta), 10);
 }
