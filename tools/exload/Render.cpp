@@ -531,6 +531,16 @@ void Scene::AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place
             layer.labels.push_back({t, place});
 }
 
+// base moved to the first point of xy (times scale) and turned by degrees.
+cairo_matrix_t At(const cairo_matrix_t& base, const CExPtArray& xy, double degrees, double scale = 1.0)
+{
+    cairo_matrix_t m = base;
+    if (!xy.IsEmpty())
+        cairo_matrix_translate(&m, xy[0].dX * scale, xy[0].dY * scale);
+    cairo_matrix_rotate(&m, degrees * kPi / 180.0);
+    return m;
+}
+
 // The pad of that name at a place, on a layer; false when there is none.
 bool Scene::AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place)
 {
@@ -572,12 +582,7 @@ void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_
     if (!objects)
         return;
     auto padstackAt = [&](const CExPtArray& pos, const std::string& padstack, const std::string& top,
-                          const std::string& bottom) {
-        cairo_matrix_t m = at;
-        if (!pos.IsEmpty())
-            cairo_matrix_translate(&m, pos[0].dX * m_dLayoutScale, pos[0].dY * m_dLayoutScale);
-        AddPadstack(padstack, m, top, bottom);
-    };
+                          const std::string& bottom) { AddPadstack(padstack, At(at, pos, 0.0, m_dLayoutScale), top, bottom); };
     for (const CExRouteObj* o : *objects) {
         if (!o)
             continue;
@@ -627,15 +632,9 @@ void Scene::AddHoles(const A* holes, const cairo_matrix_t& at, const std::string
 {
     if (!holes)
         return;
-    for (const auto* h : *holes) {
-        if (!h)
-            continue;
-        cairo_matrix_t m = at;
-        if (!h->ptXY.IsEmpty())
-            cairo_matrix_translate(&m, h->ptXY[0].dX, h->ptXY[0].dY);
-        cairo_matrix_rotate(&m, h->dRotation * kPi / 180.0);
-        AddPadstack(h->sPadstack, m, top, bottom);
-    }
+    for (const auto* h : *holes)
+        if (h)
+            AddPadstack(h->sPadstack, At(at, h->ptXY, h->dRotation), top, bottom);
 }
 
 // A side named in a cell counts from the cell's mount side.
@@ -686,10 +685,7 @@ void Scene::AddCell(const ex::PackageCellMembers& cell)
         for (const CExPackage_Pin* pin : *cell.pPinArray) {
             if (!pin)
                 continue;
-            cairo_matrix_t pm = m;
-            if (!pin->aXY.IsEmpty())
-                cairo_matrix_translate(&pm, pin->aXY[0].dX, pin->aXY[0].dY);
-            cairo_matrix_rotate(&pm, pin->dRotation * kPi / 180.0);
+            cairo_matrix_t pm = At(m, pin->aXY, pin->dRotation);
             if (onBoard && bottom)
                 cairo_matrix_scale(&pm, -1.0, 1.0);
             AddPadstack(pin->sPadstackName, pm, mount, other);
@@ -731,14 +727,9 @@ void Scene::AddLayout(const CExLayout& layout)
     AddHoles(layout.pMountingHoleArray, board, m_sTop, m_sBottom);
     AddHoles(layout.pFiducialArray, board, m_sTop, m_sBottom);
     if (layout.pToolingHoleArray)
-        for (const CExTooling_Hole* h : *layout.pToolingHoleArray) {
-            if (!h)
-                continue;
-            cairo_matrix_t m = board;
-            if (!h->aXY.IsEmpty())
-                cairo_matrix_translate(&m, h->aXY[0].dX, h->aXY[0].dY);
-            AddPadstack(h->sPadstackName, m, m_sTop, m_sBottom);
-        }
+        for (const CExTooling_Hole* h : *layout.pToolingHoleArray)
+            if (h)
+                AddPadstack(h->sPadstackName, At(board, h->aXY, h->dRotation), m_sTop, m_sBottom);
     if (layout.pSilkScreenOutlineArray)
         for (const CExSilkScreen_Outline* so : *layout.pSilkScreenOutlineArray)
             if (so && OppositeSide(so->sSide) == m_bBottom)
