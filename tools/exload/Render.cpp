@@ -4,10 +4,13 @@
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <thread>
 #include <type_traits>
 #include <unordered_map>
+#include <vector>
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -333,7 +336,6 @@ private:
     std::unordered_map<std::string_view, const CExPad*> m_pads;
     std::unordered_map<std::string_view, const CExHole*> m_holes;
 };
-
 
 // A shape under a placement (index into Scene::places; -1: board coordinates).
 struct Item {
