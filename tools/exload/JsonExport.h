@@ -9,7 +9,7 @@
 
 namespace exload {
 
-// Writes the document and a final newline; false when writing failed.
+// Writes the whole JSON text and a final newline; false when writing failed.
 bool WriteJson(const CExExpedition& root, std::FILE* out);
 
 } // namespace exload

@@ -1,7 +1,7 @@
 #pragma once
 
 // A JSON writer that emits as it goes: braces, keys and values straight to a
-// file, so that a document of any size needs no more memory than one value.
+// file, so that output of any size needs no more memory than one value.
 // nlohmann-json serialises the strings (escaping, bytes that are no UTF-8).
 
 #include <cstdint>
