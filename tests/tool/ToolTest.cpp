@@ -108,9 +108,10 @@ struct Rgb {
     int r, g, b;
 };
 
-// Pixels of a PNG for which the test holds; -1 when it cannot be read.
+// Pixels of a PNG, in the columns [xFrom, xTo), for which the test holds;
+// -1 when it cannot be read.
 template <class Test>
-long CountPixels(const std::string& png, Test&& test)
+long CountPixels(const std::string& png, Test&& test, int xFrom = 0, int xTo = 1 << 30)
 {
     cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
@@ -122,7 +123,7 @@ long CountPixels(const std::string& png, Test&& test)
     const int stride = cairo_image_surface_get_stride(s);
     long n = 0;
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+        for (int x = std::max(xFrom, 0); x < std::min(xTo, w); ++x) {
             const unsigned char* p = data + y * stride + 4 * x;  // B, G, R, A in memory
             n += test(Rgb{p[2], p[1], p[0]});
         }
@@ -453,4 +454,31 @@ TEST(Tool, RenderMarksPinsWithoutPads)
     const Result r = Exload("render " + Quote(dir.string()) + " -o " + Quote(png), tmp);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_GT(CountPixels(png, Magenta), 10);
+}
+
+TEST(Tool, RenderDrawsDenseBoardsIntoThePixels)
+{
+    test::TempDir tmp;
+    const fs::path dir = tmp.Path() / "dense";
+    fs::copy(Demo(), dir);
+    // Far more traces than the small picture has room for, all in the left
+    // half of a 100 x 60 board, on the top layer.
+    std::string layout = ".FILETYPE LAYOUT\n.UNITS MM\n.BOARD_OUTLINE\n..POLYLINE_SHAPE\n"
+                         "...XY (0, 0) (100, 0) (100, 60) (0, 60) (0, 0)\n.NET \"N\"\n";
+    for (int i = 0; i < 3000; ++i) {
+        const int x = 5 + (i * 7) % 40, y = 5 + (i * 13) % 50;
+        layout += "..TRACE\n...ROUTE_LYR 1\n...POLYLINE_PATH\n....WIDTH 0.1\n....XY (" + std::to_string(x) + ", " +
+                  std::to_string(y) + ") (" + std::to_string(x + 2) + ", " + std::to_string(y + 1) + ")\n";
+    }
+    tmp.Write("dense/layout.txt", layout);
+    const std::string png = (tmp.Path() / "dense.png").string();
+    ASSERT_EQ(Exload("render " + Quote(dir.string()) + " -o " + Quote(png) + " --width 200", tmp).status, 0);
+    // 200 pixels: a legend of 50, margins of 16, so the board spans the
+    // columns 16 to 134, and the traces 22 to 71.
+    EXPECT_GT(CountPixels(png, Reddish, 16, 75), 500);
+    EXPECT_EQ(CountPixels(png, Reddish, 80, 134), 0);
+    const std::string bottom = (tmp.Path() / "dense-bottom.png").string();
+    ASSERT_EQ(Exload("render " + Quote(dir.string()) + " -o " + Quote(bottom) + " --width 200 --side bottom", tmp).status, 0);
+    EXPECT_EQ(CountPixels(bottom, Reddish, 16, 75), 0) << "seen from below the traces lie on the right";
+    EXPECT_GT(CountPixels(bottom, Reddish, 79, 134), 500);
 }

@@ -26,13 +26,14 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kMargin = 16.0;        // device units around the board
-constexpr double kLegendWidth = 220.0;  // device units right of the board
+constexpr double kLegendWidth = 220.0;  // device units right of the board, a quarter at most
 constexpr double kMaxHeight = 20000.0;
 constexpr double kMarkerRadius = 3.0;   // device units
 constexpr double kPlaneAlpha = 0.35;
 constexpr double kTolerance = 0.1;           // device units a flattened curve may stray
 constexpr double kMaxPolygonRadius = 40.0;  // device units
-constexpr std::size_t kDenseShapes = 250000;
+constexpr double kDensePixels = 8.0;  // device pixels per shape below which a board is dense
+constexpr double kThinLine = 2.5;  // device units: narrower lines need no joins
 constexpr unsigned kMaxThreads = 8;
 constexpr double kMaxLayerBytes = 256.0 * 1024 * 1024;  // pictures of all layers painted at once
 
@@ -829,6 +830,89 @@ bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
 
 // ---- painting ------------------------------------------------------------
 
+// Lines a pixel or two wide drawn straight into an image without
+// antialiasing. On a dense board most shapes are such traces, and cairo's
+// stroker spends several microseconds on each.
+class PixelLines {
+public:
+    // False when the surface is no image the lines can be drawn into.
+    bool Begin(cairo_t* cr, const Rgb& colour)
+    {
+        m_surface = cairo_get_group_target(cr);
+        const cairo_format_t format = cairo_image_surface_get_format(m_surface);
+        double ox = 0, oy = 0;
+        cairo_surface_get_device_offset(m_surface, &ox, &oy);
+        if (cairo_surface_get_type(m_surface) != CAIRO_SURFACE_TYPE_IMAGE || ox != 0 || oy != 0 ||
+            (format != CAIRO_FORMAT_ARGB32 && format != CAIRO_FORMAT_RGB24))
+            return false;
+        // The clip bounds the lines, as it would cairo's.
+        double x0, y0, x1, y1;
+        cairo_save(cr);
+        cairo_identity_matrix(cr);
+        cairo_clip_extents(cr, &x0, &y0, &x1, &y1);
+        cairo_restore(cr);
+        cairo_surface_flush(m_surface);
+        m_data = cairo_image_surface_get_data(m_surface);
+        m_stride = cairo_image_surface_get_stride(m_surface);
+        m_x0 = std::max(0, static_cast<int>(std::ceil(x0)));
+        m_y0 = std::max(0, static_cast<int>(std::ceil(y0)));
+        m_x1 = std::min(cairo_image_surface_get_width(m_surface), static_cast<int>(x1));
+        m_y1 = std::min(cairo_image_surface_get_height(m_surface), static_cast<int>(y1));
+        auto byte = [](double c) { return static_cast<std::uint32_t>(std::clamp(c, 0.0, 1.0) * 255.0 + 0.5); };
+        m_pixel = 0xff000000u | byte(colour.r) << 16 | byte(colour.g) << 8 | byte(colour.b);
+        return m_data != nullptr;
+    }
+    void End() { cairo_surface_mark_dirty(m_surface); }
+
+    // A line between two device points, `thick` pixels across.
+    void Line(double ax, double ay, double bx, double by, int thick)
+    {
+        if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
+            return;
+        // Far outside the picture nothing is drawn; the clamp keeps the
+        // integers in range.
+        constexpr double kFar = 1e6;
+        int x = static_cast<int>(std::floor(std::clamp(ax, -kFar, kFar)));
+        int y = static_cast<int>(std::floor(std::clamp(ay, -kFar, kFar)));
+        const int xe = static_cast<int>(std::floor(std::clamp(bx, -kFar, kFar)));
+        const int ye = static_cast<int>(std::floor(std::clamp(by, -kFar, kFar)));
+        if (std::max(x, xe) < m_x0 || std::min(x, xe) >= m_x1 || std::max(y, ye) < m_y0 || std::min(y, ye) >= m_y1)
+            return;
+        const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
+        const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
+        // A second pixel across the line's main direction makes it thicker.
+        const bool steep = -dy > dx;
+        int err = dx + dy;
+        for (;;) {
+            for (int t = 0; t < thick; ++t)
+                Put(steep ? x + t : x, steep ? y : y + t);
+            if (x == xe && y == ye)
+                break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+    }
+
+private:
+    void Put(int x, int y)
+    {
+        if (x >= m_x0 && x < m_x1 && y >= m_y0 && y < m_y1)
+            reinterpret_cast<std::uint32_t*>(m_data + static_cast<std::ptrdiff_t>(y) * m_stride)[x] = m_pixel;
+    }
+
+    cairo_surface_t* m_surface = nullptr;
+    unsigned char* m_data = nullptr;
+    int m_stride = 0, m_x0 = 0, m_y0 = 0, m_x1 = 0, m_y1 = 0;
+    std::uint32_t m_pixel = 0;
+};
+
 // Paints layers. Shapes are gathered into one cairo path per batch and
 // filled or stroked at once: a board holds millions of them, and one fill
 // per shape would cost far more than building their paths.
@@ -838,8 +922,11 @@ public:
         : m_cr(cr), m_view(view), m_places(places)
     {
         // The antialiasing rasteriser is slower on large paths than on many
-        // small ones; without antialiasing large paths win by far.
-        m_nBatchSize = cairo_get_antialias(cr) == CAIRO_ANTIALIAS_NONE ? 4096 : 1;
+        // small ones; without antialiasing large paths win by far, and in SVG
+        // and PDF one path per batch makes a far smaller file.
+        const bool raster = cairo_surface_get_type(cairo_get_target(cr)) == CAIRO_SURFACE_TYPE_IMAGE;
+        m_nBatchSize = raster && cairo_get_antialias(cr) != CAIRO_ANTIALIAS_NONE ? 1 : 4096;
+        m_bPixelLines = raster && cairo_get_antialias(cr) == CAIRO_ANTIALIAS_NONE;
         m_dPixels = std::sqrt(std::fabs(view.xx * view.yy - view.xy * view.yx));
     }
 
@@ -875,6 +962,11 @@ private:
     template <class Filter>
     void PaintItems(const Layer& layer, Filter&& take);
     void Add(const Item& item, const Ink& ink);
+    // The polyline of a thin trace drawn pixel by pixel, or null.
+    const CExPolyline_Path* ThinLine(const Item& item) const;
+    // Draws the layer's thin traces into the picture's pixels; false when
+    // they are left to cairo.
+    bool PaintThinLines(const Layer& layer);
     void Flush();
     void SetColour(const Rgb& c, double alpha) { cairo_set_source_rgba(m_cr, c.r, c.g, c.b, alpha); }
     void PaintLabel(const Label& label);
@@ -888,6 +980,7 @@ private:
     int m_nBatch = 0;
     int m_nBatchSize = 1;  // shapes per path at most; bounds its memory too
     double m_dPixels;      // device units per board unit
+    bool m_bPixelLines;    // thin traces drawn into the pixels
     static constexpr std::int32_t kNoPlace = -2;
     std::int32_t m_nPlace = kNoPlace;  // the placement the matrix holds
 };
@@ -929,7 +1022,7 @@ void Painter::Flush()
     const double pixel = std::hypot(px, py);
     cairo_set_line_width(m_cr, std::max(m_ink.dWidth, pixel));
     // Round ends and joins cost much and show nothing on lines of a pixel or two.
-    const bool thin = m_ink.dWidth < 2.5 * pixel;
+    const bool thin = m_ink.dWidth < kThinLine * pixel;
     cairo_set_line_cap(m_cr, thin ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(m_cr, thin ? CAIRO_LINE_JOIN_BEVEL : CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(m_cr);
@@ -946,6 +1039,46 @@ void Painter::PaintItems(const Layer& layer, Filter&& take)
             Add(item, ink);
         }
     Flush();
+}
+
+const CExPolyline_Path* Painter::ThinLine(const Item& item) const
+{
+    const auto* line = typeid(*item.pShape) == typeid(CExPolyline_Path)
+                           ? static_cast<const CExPolyline_Path*>(item.pShape)
+                           : nullptr;
+    return line && line->dWidth * m_dPixels < kThinLine ? line : nullptr;
+}
+
+bool Painter::PaintThinLines(const Layer& layer)
+{
+    if (!m_bPixelLines || layer.bOutline)
+        return false;
+    PixelLines lines;
+    if (!lines.Begin(m_cr, layer.colour))
+        return false;
+    for (const Item& item : layer.items) {
+        const CExPolyline_Path* line = item.bPlane ? nullptr : ThinLine(item);
+        if (!line)
+            continue;
+        cairo_matrix_t m = m_view;
+        if (item.nPlace >= 0)
+            cairo_matrix_multiply(&m, &m_places[static_cast<std::size_t>(item.nPlace)], &m_view);
+        const int thick = line->dWidth * m_dPixels < 1.5 ? 1 : 2;
+        double px = 0, py = 0;
+        bool first = true;
+        for (const CExPt& p : line->aXY) {
+            double x = p.dX, y = p.dY;
+            cairo_matrix_transform_point(&m, &x, &y);
+            if (!first)
+                lines.Line(px, py, x, y, thick);
+            else if (line->aXY.GetSize() == 1)
+                lines.Line(x, y, x, y, thick);
+            px = x, py = y;
+            first = false;
+        }
+    }
+    lines.End();
+    return true;
 }
 
 void Painter::PaintLabel(const Label& label)
@@ -1012,7 +1145,10 @@ void Painter::PaintContent(const Layer& layer)
     PaintItems(layer, [](const Item& item) { return item.bPlane; });
     SetColour(layer.colour, 1.0);
     PaintItems(layer, [](const Item& item) { return !item.bPlane && InkOf(*item.pShape).kind != Ink::Stroke; });
-    PaintItems(layer, [](const Item& item) { return !item.bPlane && InkOf(*item.pShape).kind == Ink::Stroke; });
+    const bool pixels = PaintThinLines(layer);
+    PaintItems(layer, [this, pixels](const Item& item) {
+        return !item.bPlane && InkOf(*item.pShape).kind == Ink::Stroke && !(pixels && ThinLine(item));
+    });
     for (const Marker& m : layer.markers) {
         Place(m.nPlace);
         double x = m.x, y = m.y;
@@ -1132,7 +1268,8 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     }
     const std::vector<Layer*> order = scene.PaintOrder();
     const double width = options.nWidth;
-    const double boardWidth = std::max(width - kLegendWidth - 2 * kMargin, 8.0);
+    const double legend = std::min(kLegendWidth, width / 4);
+    const double boardWidth = std::max(width - legend - 2 * kMargin, 8.0);
     double scale = boardWidth / (x1 - x0);
     if ((y1 - y0) * scale + 2 * kMargin > kMaxHeight)
         scale = (kMaxHeight - 2 * kMargin) / (y1 - y0);
@@ -1160,11 +1297,12 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, kBackground.r, kBackground.g, kBackground.b);
     cairo_paint(cr);
-    const bool dense = scene.ShapeCount() > kDenseShapes;
+    const double boardPixels = (width - legend) * height;
+    const bool dense = static_cast<double>(scene.ShapeCount()) * kDensePixels > boardPixels;
     SetUpContext(cr, dense);
 
     // Nothing strays into the legend.
-    cairo_rectangle(cr, 0, 0, width - kLegendWidth, height);
+    cairo_rectangle(cr, 0, 0, width - legend, height);
     cairo_clip(cr);
     Painter painter(cr, view, scene.places);
     // The board itself, under everything: inside its outline, or its extents.
@@ -1185,13 +1323,13 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     const unsigned cores = std::min(std::thread::hardware_concurrency(), kMaxThreads);
     const double bytes = 4.0 * w * h * static_cast<double>(shown.size());
     if (options.format == ImageFormat::Png && cores > 1 && shown.size() > 1 && bytes <= kMaxLayerBytes) {
-        PaintInParallel(cr, shown, view, scene.places, w, h, width - kLegendWidth, dense, cores);
+        PaintInParallel(cr, shown, view, scene.places, w, h, width - legend, dense, cores);
     } else {
         for (const Layer* layer : shown)
             painter.PaintLayer(*layer);
     }
     cairo_reset_clip(cr);
-    painter.Legend(order, width - kLegendWidth + kMargin / 2, kMargin);
+    painter.Legend(order, width - legend + kMargin / 2, kMargin);
 
     cairo_status_t status = cairo_status(cr);
     cairo_destroy(cr);
