@@ -54,6 +54,9 @@ unsigned int RunWorker(void* pParam, Body body)
         body(p);
     } catch (...) {
         // A worker must not take the process down; what it read so far stays.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+        throw;  // under a fuzzer an escaping exception is a finding
+#endif
     }
     p.bEnded.store(true);
     ex::WorkerProgress().Notify();
