@@ -39,7 +39,7 @@ public:
         Trim(line);
         if (line.empty())
             return;
-        const int dots = LeadingDots(line);
+        const int dots = Dots(line);
         if (m_rule.nCut > 0)
             line.erase(0, static_cast<std::size_t>(m_rule.nCut));
         Place(dots, line, [&line]() -> std::string&& { return std::move(line); });
@@ -51,7 +51,7 @@ public:
     {
         if (line.empty())
             return;
-        const int dots = LeadingDots(line);
+        const int dots = Dots(line);
         line.remove_prefix(std::min(line.size(), static_cast<std::size_t>(m_rule.nCut > 0 ? m_rule.nCut : 0)));
         Place(dots, line, [line]() { return std::string(line); });
     }
@@ -62,6 +62,18 @@ public:
     std::vector<std::string>& Pending() { return m_group; }
 
 private:
+    // Leading dots, counted no further than one past the group level: every
+    // deeper line is placed alike, and the reader sees mostly shallow lines.
+    int Dots(std::string_view line) const
+    {
+        const std::size_t deepest = static_cast<std::size_t>(m_rule.nLevel > 0 ? m_rule.nLevel + 1 : 1);
+        const std::size_t limit = std::min(line.size(), deepest);
+        std::size_t n = 0;
+        while (n < limit && line[n] == '.')
+            ++n;
+        return static_cast<int>(n);
+    }
+
     template <class Text, class MakeString>
     void Place(int dots, const Text& text, MakeString makeString)
     {

@@ -116,19 +116,25 @@ void CTokenizer::GetStringArrayFromStringToken(std::string& s, std::vector<std::
         return true;
     };
 
+    // The accumulator only grows by whole tokens, so its first and last quote
+    // are tracked as tokens come in: a long quoted string stays linear.
     std::string acc;
     std::string token;
+    std::size_t firstQuote = std::string::npos;
+    std::size_t lastQuote = std::string::npos;
     for (;;) {
         if (exhausted || !readToken(token)) {
             // Nothing more to read: an open quoted string is not emitted.
             return;
         }
+        const std::size_t tokenFirst = token.find('"');
+        if (tokenFirst != std::string::npos) {
+            if (firstQuote == std::string::npos)
+                firstQuote = acc.size() + tokenFirst;
+            lastQuote = acc.size() + token.rfind('"');
+        }
         acc += token;
-        if (acc.empty())
-            return;
-        const std::size_t firstQuote = acc.find('"');
         if (firstQuote != std::string::npos) {
-            const std::size_t lastQuote = acc.rfind('"');
             if (firstQuote != lastQuote) {
                 acc.erase(std::remove(acc.begin(), acc.end(), '"'), acc.end());
             } else if (firstQuote == 0) {
@@ -138,7 +144,8 @@ void CTokenizer::GetStringArrayFromStringToken(std::string& s, std::vector<std::
                 acc.erase(firstQuote, 1);
             }
         }
-        saTokens.push_back(acc);
+        saTokens.push_back(std::move(acc));
         acc.clear();
+        firstQuote = lastQuote = std::string::npos;
     }
 }

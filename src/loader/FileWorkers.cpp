@@ -1,15 +1,11 @@
 #include "loader/FileWorkers.h"
 
-#include <string_view>
-
 #include "cell/ExCell_Library.h"
 #include "core/ExExpedition.h"
-#include "core/Grouping.h"
-#include "core/LineReader.h"
-#include "core/StringOps.h"
 #include "jobprefs/ExJobPreferences.h"
 #include "layout/ExLayout.h"
 #include "loader/PC_Corvane_Get.h"
+#include "loader/RecordReader.h"
 #include "loader/WorkerProgress.h"
 #include "netclass/ExNetClass.h"
 #include "netclass/ExNetConnection.h"
@@ -26,13 +22,14 @@ constexpr int kNotifyEvery = 1 << 15;
 
 FileWorkerParam& Param(void* p) { return *static_cast<FileWorkerParam*>(p); }
 
-// Counts one line and now and then wakes the progress loop.
+// Counts one line and now and then wakes the progress loop. Only this worker
+// writes the counter, so a plain load and store will do.
 class LineCounter {
 public:
     explicit LineCounter(FileWorkerParam& p) : m_p(p) {}
-    void Count()
+    void operator()()
     {
-        m_p.nLinesRead.fetch_add(1, std::memory_order_relaxed);
+        m_p.nLinesRead.store(m_p.nLinesRead.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
         if (++m_nSince == kNotifyEvery) {
             m_nSince = 0;
             ex::WorkerProgress().Notify();
@@ -63,35 +60,23 @@ unsigned int RunWorker(void* pParam, Body body)
     return 0;
 }
 
-// The end of a file: the last count, close, and tell the loader.
-void ReachEnd(FileWorkerParam& p, ex::LineReader& reader)
+// The end of a file: the last count, and tell the loader.
+void ReachEnd(FileWorkerParam& p)
 {
     p.nLinesRead.fetch_add(1, std::memory_order_relaxed);
-    reader.Close();
     p.bReachedEnd.store(true);
     g_evWorkerDone.SetEvent();
 }
 
-// The common reader: level-1 lines open records, deeper lines join them,
-// lines without a dot continue the line before. Every record is handed over,
-// also an empty one before the first keyword line and at the end of a file.
+// The common reader over the worker's file; prepare makes sure the root
+// member exists once the file is open.
 template <class Prepare, class Dispatch>
 void ReadRecords(FileWorkerParam& p, Prepare prepare, Dispatch dispatch)
 {
-    ex::LineReader reader;
-    if (!reader.Open(p.sFilePath))
-        return;
-    prepare(*p.pExpedition);
-    auto handOver = [&](Record& record) { dispatch(*p.pExpedition, record); };
-    ex::LineGrouper<decltype(handOver)> grouper({1, 0, true}, handOver);
-    LineCounter counter(p);
-    std::string_view line;
-    while (reader.ReadLine(line)) {
-        counter.Count();
-        grouper.AddView(ex::TrimView(line));
-    }
-    grouper.Finish(true);
-    ReachEnd(p, reader);
+    CExExpedition& root = *p.pExpedition;
+    if (ex::ReadRecordFile(
+            p.sFilePath, LineCounter(p), [&](Record& record) { dispatch(root, record); }, [&] { prepare(root); }))
+        ReachEnd(p);
 }
 
 template <class T>
@@ -132,16 +117,6 @@ void RunList(FileWorkerParam& p, unsigned int (*worker)(void*))
             p.bReachedEnd.store(true);
         ex::WorkerProgress().Notify();
     }
-}
-
-bool IsNetClassHeader(std::string_view line)
-{
-    static constexpr std::string_view kHeaders[] = {".VERSION", ".DATE", ".CREATOR ", ".FILETYPE ", ".UNITS ",
-                                                    ".OUTPUT_IN_DB_UNITS "};
-    for (std::string_view h : kHeaders)
-        if (ex::StartsWithNoCase(line, h))
-            return true;
-    return false;
 }
 
 } // namespace
@@ -196,55 +171,21 @@ unsigned int PartsDbFileWorker(void* pParam)
     });
 }
 
-// The net class file has its own grouping: a ".NETCLASS" line and exactly the
-// one line after it make a net class record; every other record is a net
-// property record; header lines are dropped.
+// The net class file has its own grouping (see ex::ReadNetClassFile).
 unsigned int NetClassFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
-        ex::LineReader reader;
-        if (!reader.Open(p.sFilePath))
-            return;
         CExExpedition& root = *p.pExpedition;
-        ReplaceNetArray(root.pNetConnectionArray);
-        ReplaceNetArray(root.pNetClassArray);
-        ReplaceNetArray(root.pNetPropArray);
-
-        Record record;
-        LineCounter counter(p);
-        std::string_view raw;
-        while (reader.ReadLine(raw)) {
-            counter.Count();
-            const std::string_view line = ex::TrimView(raw);
-            if (line.empty() || IsNetClassHeader(line))
-                continue;
-            if (ex::StartsWithNoCase(line, ".NETCLASS")) {
-                if (record.size() > 2) {
-                    root.pNetPropArray->SetData(record);
-                    record.clear();
-                }
-                record.emplace_back(line);
-                if (reader.ReadLine(raw)) {
-                    counter.Count();
-                    record.emplace_back(ex::TrimView(raw));
-                }
-                root.pNetClassArray->SetData(record);
-                record.clear();
-            } else if (ex::LeadingDots(line) >= 2) {
-                record.emplace_back(line);
-            } else if (ex::LeadingDots(line) == 1) {
-                root.pNetPropArray->SetData(record);
-                record.clear();
-                record.emplace_back(line);
-            } else if (record.empty()) {
-                record.emplace_back(line);
-            } else {
-                record.back() += line;
-            }
-        }
-        root.pNetPropArray->SetData(record);
-        record.clear();
-        ReachEnd(p, reader);
+        const bool bRead = ex::ReadNetClassFile(
+            p.sFilePath, LineCounter(p), [&](Record& r) { root.pNetClassArray->SetData(r); },
+            [&](Record& r) { root.pNetPropArray->SetData(r); },
+            [&] {
+                ReplaceNetArray(root.pNetConnectionArray);
+                ReplaceNetArray(root.pNetClassArray);
+                ReplaceNetArray(root.pNetPropArray);
+            });
+        if (bRead)
+            ReachEnd(p);
     });
 }
 

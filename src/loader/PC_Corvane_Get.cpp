@@ -39,6 +39,30 @@ int Percent(int nRead, int nTotal)
     return pct < 0 ? 0 : (pct > 100 ? 100 : pct);
 }
 
+// Joins the workers however the parse is left (a host's bar or pump may
+// throw): no worker may outlive the parameter blocks declared before it.
+class WorkerThreads {
+public:
+    WorkerThreads() = default;
+    WorkerThreads(const WorkerThreads&) = delete;
+    WorkerThreads& operator=(const WorkerThreads&) = delete;
+    ~WorkerThreads() { JoinAll(); }
+
+    void Start(unsigned int (*worker)(void*), FileWorkerParam& param)
+    {
+        m_threads.emplace_back(worker, static_cast<void*>(&param));
+    }
+    void JoinAll()
+    {
+        for (std::thread& t : m_threads)
+            if (t.joinable())
+                t.join();
+    }
+
+private:
+    std::vector<std::thread> m_threads;
+};
+
 } // namespace
 
 CPC_Corvane_Get::CPC_Corvane_Get()
@@ -182,13 +206,13 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
         {kCellLib, bLibrary ? &CellLibListWorker : &CellLibFileWorker, true},
         {kNetClass, &NetClassFileWorker, !sNetClassFilePath.empty()},
     };
-    std::vector<std::thread> threads;
+    WorkerThreads threads;
     std::array<bool, kSlots> started{};
     for (const Start& s : starts) {
         if (!s.bStart)
             continue;
         started[s.slot] = true;
-        threads.emplace_back(s.worker, static_cast<void*>(&params[s.slot]));
+        threads.Start(s.worker, params[s.slot]);
     }
 
     CProgressCtrl* const bars[kSlots] = {pJobPrefProgress, pCellLibProgress, pLayoutProgress,
@@ -228,8 +252,7 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
         }
     }
 
-    for (std::thread& t : threads)
-        t.join();
+    threads.JoinAll();
 
     bool bAnyReachedEnd = false;
     for (int s = 0; s < kSlots; ++s)

@@ -38,7 +38,8 @@ public:
     // With flag 1 it also captures the two header values.
     int nGetFileLineCount(std::string sPath, int nFlag);
 
-    // 1 loaded; 0 when one of the four required paths is missing.
+    // 1 loaded; 0 when one of the four required paths is missing (or no
+    // design root was given).
     int ParseExpeditionOfMFC();
     // Always 1.
     int ParseXpeditionLib();

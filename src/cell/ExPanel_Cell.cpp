@@ -1,0 +1,30 @@
+#include "cell/ExPanel_Cell.h"
+
+CExPanel_Cell::CExPanel_Cell()
+    : pGraphicArray(new CExGraphicArray), pObstructArray(new CExObstructArray),
+      pAssemblyOutlineArray(new CExAssembly_OutlineArray), pTextArray(new CExTextArray),
+      pSilkScreenOutlineArray(new CExSilkScreen_OutlineArray), pPlacementKeepout(new CExPlacement_Keepout),
+      pPlacementOutline(new CExPlacement_Outline), pPinArray(new CExPackage_PinArray),
+      pToolingHoleArray(new CExTooling_HoleArray), pSolderMaskArray(new CExMC_SolderMaskArray),
+      pSolderPasteArray(new CExSolder_PasteArray), pRouteObjArray(new CExRouteObjArray),
+      pFiducialArray(new CExFiducialArray), pMountingHoleArray(new CExMounting_HoleArray)
+{
+}
+
+CExPanel_Cell::~CExPanel_Cell()
+{
+    delete pGraphicArray;
+    delete pObstructArray;
+    delete pAssemblyOutlineArray;
+    delete pTextArray;
+    delete pSilkScreenOutlineArray;
+    delete pPlacementKeepout;
+    delete pPlacementOutline;
+    delete pPinArray;
+    delete pToolingHoleArray;
+    delete pSolderMaskArray;
+    delete pSolderPasteArray;
+    delete pRouteObjArray;
+    delete pFiducialArray;
+    delete pMountingHoleArray;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ExPt.h"
+#include "core/ExPtrArray.h"
+#include "core/ExTemporary.h"
+
+// A hole of a panel or board: padstack, position and rotation.
+class CExTooling_Hole {
+public:
+    CExTooling_Hole() = default;
+    CExTooling_Hole(const CExTooling_Hole&) = delete;
+    CExTooling_Hole& operator=(const CExTooling_Hole&) = delete;
+    virtual ~CExTooling_Hole() = default;
+
+    std::string sPadstackName;
+    double dRotation = 0.0;  // as written
+    CExPtArray aXY;          // scaled
+    std::string sToolingHoleOptions;
+};
+
+class CExTooling_HoleArray : public CExPtrArray<CExTooling_Hole*, CExTooling_Hole*> {
+public:
+    ~CExTooling_HoleArray() override { DeleteAll(); }
+
+    // A "..TOOLING_HOLE" group of a panel cell (level-3 properties).
+    void SetTooling_HoleData_InCell(std::vector<std::string>& group, std::string context, int flag,
+                                    CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
+    // A ".TOOLING_HOLE" record of the layout file (level-2 properties).
+    void SetTooling_HoleData_InLayout(std::vector<std::string>& record, std::string context, int flag,
+                                      CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
+
+private:
+    // Both forms: one hole whose properties stand at nLevel dots; appended,
+    // and the record emptied.
+    void SetTooling_HoleData(int nLevel, std::vector<std::string>& record, const std::string& context, int flag,
+                             CExTemporaryArray* notUsedLog, double dScale);
+};

@@ -1,0 +1,44 @@
+#include "graphics/ExGraphic.h"
+
+#include "graphics/GraphicRecord.h"
+
+namespace {
+
+using E = CExGraphic;
+using F = ex::SubRecordField<E>;
+
+constexpr ex::SubRecordRow<E> kRows[] = {
+    {".DISPLAY_CONDITION", F::Value(&E::sDisplayCondition)},
+    {".GFX_COMMON", F::Skip()},
+    {".TEXT", F::Text(&E::pTextArray)},
+    {".PID", F::Skip()},
+    {".USER_LYR", F::Value(&E::sUserLyr)},
+};
+// Dimension data is no graphic's shape: it is logged as not used.
+constexpr ex::SubRecordTable<E> kTable{kRows, F::OneShape(&E::pDrawObj), false};
+
+} // namespace
+
+CExGraphic::CExGraphic()
+    : pDrawObj(new CExDrawObj), pTextArray(new CExTextArray), pGfxCommonArray(new CExGFX_CommonArray)
+{
+}
+
+CExGraphic::~CExGraphic()
+{
+    delete pDrawObj;
+    delete pTextArray;
+    delete pGfxCommonArray;
+}
+
+void CExGraphic::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
+                                  CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
+{
+    ex::SetSubRecord(*this, kTable, subRecord, {context, flag, ignoreLog, notUsedLog, dScale});
+}
+
+void CExGraphicArray::SetGraphicData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
+                                     CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
+{
+    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+}

@@ -1,0 +1,25 @@
+#include "graphics/ExMC_SolderMask.h"
+
+#include "graphics/OutlineKeywords.h"
+
+CExMC_SolderMask::CExMC_SolderMask() : pDrawObjArray(new CExDrawObjArray), pTextArray(new CExTextArray) {}
+
+CExMC_SolderMask::~CExMC_SolderMask()
+{
+    delete pDrawObjArray;
+    delete pTextArray;
+}
+
+void CExMC_SolderMask::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
+                                        CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
+{
+    ex::SetSubRecord(*this, ex::kSilkScreenTable<CExMC_SolderMask>, subRecord,
+                     {context, flag, ignoreLog, notUsedLog, dScale});
+}
+
+void CExMC_SolderMaskArray::SetSolderMaskData(int nLevel, std::vector<std::string>& record, std::string context,
+                                              int flag, CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
+                                              double dScale)
+{
+    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+}

@@ -1,0 +1,26 @@
+#include "graphics/ExSilkScreen_Outline.h"
+
+#include "graphics/OutlineKeywords.h"
+
+CExSilkScreen_Outline::CExSilkScreen_Outline() : pDrawObjArray(new CExDrawObjArray), pTextArray(new CExTextArray) {}
+
+CExSilkScreen_Outline::~CExSilkScreen_Outline()
+{
+    delete pDrawObjArray;
+    delete pTextArray;
+}
+
+void CExSilkScreen_Outline::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
+                                             CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
+                                             double dScale)
+{
+    ex::SetSubRecord(*this, ex::kSilkScreenTable<CExSilkScreen_Outline>, subRecord,
+                     {context, flag, ignoreLog, notUsedLog, dScale});
+}
+
+void CExSilkScreen_OutlineArray::SetSilkOutData(int nLevel, std::vector<std::string>& record, std::string context,
+                                                int flag, CExTemporaryArray* ignoreLog,
+                                                CExTemporaryArray* notUsedLog, double dScale)
+{
+    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+}

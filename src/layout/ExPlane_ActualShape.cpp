@@ -1,0 +1,65 @@
+#include "layout/ExPlane_ActualShape.h"
+
+#include <memory>
+
+#include "layout/ExRouteObj.h"
+#include "layout/GroupFields.h"
+
+namespace {
+
+// ".APS_TIE_LEG" or ".APS_HATCH_DATA" followed by shapes at level 2. The
+// keyword line stays in the group: the shape parser skips lines above its
+// level.
+template <CExDrawObjArray* CExPlane_ActualShape::*M>
+void AddApsShapes(CExPlane_ActualShape& actualShape, ex::Group& group, const ex::ParseContext& ctx)
+{
+    if (group.size() > 1 && ex::IsShapeLine(group[1], 2)) {
+        ex::AddShapes<M, 2>(actualShape, group, ctx);
+        return;
+    }
+    group.erase(group.begin());
+    ctx.LogNotUsed(group);
+}
+
+constexpr ex::GroupRow<CExPlane_ActualShape> kActualShapeRows[] = {
+    {".PLANE_ID", ex::StoreInteger<&CExPlane_ActualShape::nPlaneId>},
+    {".APS_TIE_LEG", AddApsShapes<&CExPlane_ActualShape::pTieLegArray>},
+    {".APS_HATCH_DATA", AddApsShapes<&CExPlane_ActualShape::pHatchArray>},
+    {ex::kAnyShape, ex::AddShapes<&CExPlane_ActualShape::pShapeArray, 1>},
+};
+
+} // namespace
+
+CExPlane_ActualShape::CExPlane_ActualShape()
+    : pShapeArray(new CExDrawObjArray), pTieLegArray(new CExDrawObjArray), pHatchArray(new CExDrawObjArray)
+{
+}
+
+CExPlane_ActualShape::~CExPlane_ActualShape()
+{
+    delete pShapeArray;
+    delete pTieLegArray;
+    delete pHatchArray;
+}
+
+void CExPlane_ActualShape::SetActualShapeData(CExPlane_ActualShape* pActualShape, std::vector<std::string>& group,
+                                              const std::string& context, int flag, CExTemporaryArray* ignoreLog,
+                                              CExTemporaryArray* notUsedLog, double dScale)
+{
+    ex::ParseGroup(kActualShapeRows, pActualShape, group, context, flag, ignoreLog, notUsedLog, dScale);
+}
+
+void CExPlane_ActualShapeArray::SetPlaneNetData(int nLevel, std::vector<std::string>& group, std::string context,
+                                                int flag, CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
+                                                double dScale)
+{
+    if (group.empty())
+        return;
+    auto actualShape = std::make_unique<CExPlane_ActualShape>();
+    ex::Regroup(nLevel, group, 1, [&](std::vector<std::string>& subGroup) {
+        CExPlane_ActualShape::SetActualShapeData(actualShape.get(), subGroup, context, flag, ignoreLog, notUsedLog,
+                                                 dScale);
+    });
+    Add(actualShape.get());
+    actualShape.release();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/ExPtrArray.h"
+#include "core/ExTemporary.h"
+#include "core/Grouping.h"
+
+namespace ex {
+
+// The four route object types, as written in sType and passed to
+// SetRoutingData.
+inline constexpr const char* kTraceType = "TRACE";
+inline constexpr const char* kViaType = "VIA";
+inline constexpr const char* kTestPointType = "TESTPOINT";
+inline constexpr const char* kConductiveAreaType = "CONDUCTIVE_AREA";
+
+// The regrouping step of route objects and actual plane shapes at level n:
+// a group opens at a line with n + 1 dots and takes the deeper lines after
+// it; every line loses its first n characters, so that the group's keyword
+// line reads at level 1. Lines before `first` are dropped; lines is emptied.
+template <class Handler>
+void Regroup(int nLevel, std::vector<std::string>& lines, std::size_t first, Handler&& handler)
+{
+    GroupLines(lines, first, GroupRule{nLevel + 1, nLevel, false}, std::forward<Handler>(handler));
+}
+
+} // namespace ex
+
+// A piece of a net's copper: a trace, via, test point or conductive area.
+class CExRouteObj {
+public:
+    CExRouteObj() = default;
+    CExRouteObj(const CExRouteObj&) = delete;
+    CExRouteObj& operator=(const CExRouteObj&) = delete;
+    virtual ~CExRouteObj() = default;
+
+    // Deletes the object only when sType names one of the four types; an
+    // object of any other type is left alone. Null is allowed.
+    static void DeleteRouteObj(CExRouteObj* pRouteObj);
+
+    std::string sType;
+
+protected:
+    explicit CExRouteObj(const char* type) : sType(type) {}
+};
+
+class CExRouteObjArray : public CExPtrArray<CExRouteObj*, CExRouteObj*> {
+public:
+    ~CExRouteObjArray() override { DeleteAll(); }
+
+    // A "..TRACE", "..VIA", "..CONDUCTIVE_AREA" or "..TESTPOINT" group, its
+    // keyword line first: appends one object of the type (none for an
+    // unknown type, whose group is logged) and empties the record.
+    void SetRoutingData(std::vector<std::string>& record, std::string context, int flag, std::string type,
+                        CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
+};

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/ExPt.h"
+
+namespace {
+
+struct XYR {
+    double x, y, r;
+    bool operator==(const XYR&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const XYR& p) { return os << "(" << p.x << "," << p.y << "," << p.r << ")"; }
+
+XYR Pt(const std::string& text, double scale)
+{
+    CExPt pt;
+    pt.SetPtData(text, scale);
+    return {pt.dX, pt.dY, pt.dR};
+}
+
+XYR PtR(const std::string& text, double scale)
+{
+    CExPt pt;
+    pt.SetXYRPtData(text, scale);
+    return {pt.dX, pt.dY, pt.dR};
+}
+
+std::vector<XYR> Points(const CExPtArray& a)
+{
+    std::vector<XYR> out;
+    for (const CExPt& p : a)
+        out.push_back({p.dX, p.dY, p.dR});
+    return out;
+}
+
+TEST(CExPt, OnePoint)
+{
+    EXPECT_EQ(Pt("(1.5, 2)", 2), (XYR{3, 4, 0}));
+    EXPECT_EQ(Pt("1.5,2", 2), (XYR{3, 4, 0}));
+    EXPECT_EQ(Pt("  ( -1 , -2.5 )  ", 1), (XYR{-1, -2.5, 0}));
+    EXPECT_EQ(Pt("7", 3), (XYR{0, 21, 0}));  // no comma: x is 0, y is read
+    EXPECT_EQ(Pt("", 3), (XYR{0, 0, 0}));
+    EXPECT_EQ(Pt("(,)", 3), (XYR{0, 0, 0}));
+    EXPECT_EQ(Pt("a, b", 3), (XYR{0, 0, 0}));
+    EXPECT_EQ(Pt("1, 2, 3", 1), (XYR{1, 2, 0}));
+    EXPECT_EQ(Pt("1,2)", 1), (XYR{1, 2, 0}));  // a lone ")" goes too
+
+    const XYR huge = Pt("(1e999, -1e999)", 1);
+    EXPECT_TRUE(std::isinf(huge.x));
+    EXPECT_TRUE(std::isinf(huge.y));
+
+    EXPECT_EQ(PtR("(1, 2, 0.5)", 10), (XYR{10, 20, 5}));
+    EXPECT_EQ(PtR("1, 2", 10), (XYR{10, 0, 20}));  // missing comma: y from "", r from the rest
+    EXPECT_EQ(PtR("5", 1), (XYR{0, 0, 5}));
+    EXPECT_EQ(PtR("", 1), (XYR{0, 0, 0}));
+    EXPECT_EQ(PtR("1,2,3,4", 1), (XYR{1, 2, 3}));
+
+    // Reading a point sets every value it reads.
+    CExPt p;
+    p.SetXYRPtData("1,2,3", 1);
+    p.SetPtData("4,5", 1);
+    EXPECT_EQ(p.dX, 4);
+    EXPECT_EQ(p.dY, 5);
+    CExPt q;
+    q = p;
+    q = q;
+    EXPECT_EQ(q.dY, 5);
+}
+
+TEST(CExPtArray, Lists)
+{
+    CExPtArray a;
+    a.SetPtDatas("(0,0) (10,0) (10, 5)", 1);
+    EXPECT_EQ(Points(a), (std::vector<XYR>{{0, 0, 0}, {10, 0, 0}, {10, 5, 0}}));
+
+    CExPtArray b;
+    b.SetPtDatas("(0,0)()(1,1)", 2);
+    EXPECT_EQ(Points(b), (std::vector<XYR>{{0, 0, 0}, {2, 2, 0}}));
+
+    CExPtArray c;
+    c.SetPtDatas("3, 4", 1);
+    EXPECT_EQ(Points(c), (std::vector<XYR>{{3, 4, 0}}));
+    // Appends to what is there.
+    c.SetPtDatas("(5,6)", 1);
+    EXPECT_EQ(Points(c), (std::vector<XYR>{{3, 4, 0}, {5, 6, 0}}));
+
+    // Newlines after ")" (joined continuation text) and pieces without a comma.
+    CExPtArray d;
+    d.SetPtDatas("(1,1)\n(2,2) (junk) (3, 3", 1);
+    EXPECT_EQ(Points(d), (std::vector<XYR>{{1, 1, 0}, {2, 2, 0}, {3, 3, 0}}));
+
+    CExPtArray e;
+    e.SetXYRPtDatas("(1,2,3) (4,5,6)", 2);
+    EXPECT_EQ(Points(e), (std::vector<XYR>{{2, 4, 6}, {8, 10, 12}}));
+    CExPtArray f;
+    f.SetXYRPtDatas("7, 8, 9", 1);
+    EXPECT_EQ(Points(f), (std::vector<XYR>{{7, 8, 9}}));
+
+    CExPtArray empty;
+    empty.SetPtDatas("()", 1);
+    empty.SetPtDatas("((((", 1);
+    EXPECT_EQ(empty.GetSize(), 0);
+    // Text without "(" is always one point, even when empty.
+    empty.SetPtDatas("", 1);
+    EXPECT_EQ(Points(empty), (std::vector<XYR>{{0, 0, 0}}));
+}
+
+TEST(CExPtArray, LongListIsLinear)
+{
+    std::string text;
+    for (int i = 0; i < 300000; ++i) {
+        text += '(';
+        text += std::to_string(i);
+        text += ", ";
+        text += std::to_string(-i);
+        text += ") ";
+    }
+    CExPtArray a;
+    a.SetPtDatas(text, 0.5);
+    ASSERT_EQ(a.GetSize(), 300000);
+    EXPECT_EQ(a[299999].dX, 299999 * 0.5);
+    EXPECT_EQ(a[299999].dY, -299999 * 0.5);
+}
+
+} // namespace

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/LineReader.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using namespace std::string_literals;
+using test::Lines;
+
+Lines ReadAll(const std::string& path)
+{
+    ex::LineReader reader;
+    EXPECT_TRUE(reader.Open(path));
+    Lines out;
+    std::string line;
+    while (reader.ReadString(line))
+        out.push_back(line);
+    EXPECT_FALSE(reader.ReadString(line));  // and stays at the end
+    return out;
+}
+
+std::int64_t Count(const std::string& path)
+{
+    ex::LineReader reader;
+    EXPECT_TRUE(reader.Open(path));
+    return reader.CountRemainingLines();
+}
+
+// The lines as text mode gives them: split at line feeds, a carriage return
+// right before a line feed dropped, a last line without line feed kept.
+Lines Expected(const std::string& bytes)
+{
+    Lines out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n') {
+            std::size_t end = i;
+            if (end > start && bytes[end - 1] == '\r')
+                --end;
+            out.push_back(bytes.substr(start, end - start));
+            start = i + 1;
+        }
+    if (start < bytes.size())
+        out.push_back(bytes.substr(start));
+    return out;
+}
+
+TEST(LineReader, LineEndings)
+{
+    test::TempDir dir;
+    EXPECT_EQ(ReadAll(dir.Write("crlf", "a\r\nb\r\n")), (Lines{"a", "b"}));
+    EXPECT_EQ(ReadAll(dir.Write("lonecr", "a\rb\nc\r")), (Lines{"a\rb", "c\r"}));
+    EXPECT_EQ(ReadAll(dir.Write("crcrlf", "a\r\r\n")), (Lines{"a\r"}));
+    EXPECT_EQ(ReadAll(dir.Write("nolast", "a\nlast")), (Lines{"a", "last"}));
+    EXPECT_EQ(ReadAll(dir.Write("blank", "\n\n\r\n")), (Lines{"", "", ""}));
+    EXPECT_EQ(ReadAll(dir.Write("nul", "a\0b\n\0\n"s)), (Lines{"a\0b"s, "\0"s}));
+    EXPECT_EQ(ReadAll(dir.Write("empty", "")), (Lines{}));
+    EXPECT_EQ(ReadAll(dir.Write("onlycr", "\r")), (Lines{"\r"}));
+
+    EXPECT_EQ(Count(dir.Write("c1", "a\r\nb\r\n")), 2);
+    EXPECT_EQ(Count(dir.Write("c2", "a\rb")), 1);
+    EXPECT_EQ(Count(dir.Write("c3", "")), 0);
+    EXPECT_EQ(Count(dir.Write("c4", "\n")), 1);
+    EXPECT_EQ(Count(dir.Write("c5", "x\ny")), 2);
+}
+
+TEST(LineReader, OpenFailures)
+{
+    test::TempDir dir;
+    ex::LineReader reader;
+    EXPECT_FALSE(reader.Open((dir.Path() / "missing.txt").string()));
+    EXPECT_FALSE(reader.IsOpen());
+    EXPECT_FALSE(reader.Open(dir.Path().string()));  // a directory
+    EXPECT_FALSE(reader.Open(""));
+    std::string_view line;
+    EXPECT_FALSE(reader.ReadLine(line));
+    EXPECT_EQ(reader.CountRemainingLines(), 0);
+
+    // Reopening moves on to the new file; closing ends the reading.
+    ASSERT_TRUE(reader.Open(dir.Write("one", "1\n2\n")));
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "1");
+    ASSERT_TRUE(reader.Open(dir.Write("two", "x\n")));
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "x");
+    ASSERT_TRUE(reader.Open(dir.Write("three", "y\nz\n")));
+    reader.Close();
+    EXPECT_FALSE(reader.ReadLine(line));
+}
+
+// Lines that cross the read blocks, a CR LF split across two blocks, and a
+// 10 MB line.
+TEST(LineReader, LongLinesAndBlockEdges)
+{
+    test::TempDir dir;
+    constexpr std::size_t kBlock = std::size_t{1} << 20;
+    std::string bytes(kBlock - 1, 'a');
+    bytes += "\r\n";  // the CR ends the first block
+    bytes += "short\n";
+    bytes += std::string(10 * kBlock, 'b');
+    bytes += "\nend";
+    const std::string path = dir.Write("long", bytes);
+    const Lines lines = ReadAll(path);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], std::string(kBlock - 1, 'a'));
+    EXPECT_EQ(lines[1], "short");
+    EXPECT_EQ(lines[2].size(), 10 * kBlock);
+    EXPECT_EQ(lines[3], "end");
+    EXPECT_EQ(Count(path), 4);
+
+    // Counting after reading a part counts what is left.
+    ex::LineReader reader;
+    ASSERT_TRUE(reader.Open(path));
+    std::string_view line;
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(reader.CountRemainingLines(), 3);
+    EXPECT_EQ(reader.BytesRead(), bytes.size());
+}
+
+// Random bytes rich in line ends: the reader and the counter agree with a
+// plain split, at every buffer position.
+TEST(LineReader, AgreesWithPlainSplit)
+{
+    test::TempDir dir;
+    std::mt19937 rng(7);
+    const char alphabet[] = {'a', '.', ' ', '\r', '\n', '\0', '\n'};
+    for (int round = 0; round < 20; ++round) {
+        std::string bytes;
+        const std::size_t size = round < 10 ? static_cast<std::size_t>(rng() % 64) : (std::size_t{1} << 20) + rng() % 5000;
+        for (std::size_t i = 0; i < size; ++i)
+            bytes.push_back(rng() % 50 == 0 ? alphabet[rng() % 7] : alphabet[rng() % 3]);
+        const std::string path = dir.Write(std::to_string(round), bytes);
+        const Lines expected = Expected(bytes);
+        EXPECT_EQ(ReadAll(path), expected) << "round " << round;
+        EXPECT_EQ(Count(path), static_cast<std::int64_t>(expected.size())) << "round " << round;
+    }
+}
+
+} // namespace
