@@ -74,7 +74,11 @@
 #include "graphics/ExSilkScreen_Outline.h"
 #include "graphics/ExSolder_Paste.h"
 
+#include "layout/ExBreak_TemplaBreakray.h"
+#include "layout/ExContour.h"
+#include "layout/ExDesignRule_Area.h"
 #include "layout/ExLayout.h"
+#include "layout/ExPanel_Board_Instance.h"
 #include "layout/ExConductive_Area.h"
 #include "layout/ExNet.h"
 #include "layout/ExPlane_ActualShape.h"
