@@ -141,31 +141,33 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
     ex::HostInterface& host = ex::GetHostInterface();
     CWnd* pParent = pJobPrefProgress ? pJobPrefProgress->GetParent() : nullptr;
 
-    // The job preferences file is counted first: that count captures the
-    // design units the workers read. The other files are counted once the
-    // workers run, so that the count overlaps their reading instead of
-    // preceding it; only the progress loop needs those totals.
     std::array<int, kSlots> totals{};
-    totals[kJobPref] = nGetFileLineCount(sJobPrefFilePath, 1);
-    if (!bLibrary && (sJobPrefFilePath.empty() || sCellLibFilePath.empty() || sLayoutFilePath.empty() ||
-                      sPadstackLibFilePath.empty())) {
-        host.MessageBox("No definition for Expedition file path", "WARNING", 48);
-        return 0;
-    }
-    auto countTheOthers = [&] {
-        auto count = [this](const std::string& path) { return path.empty() ? 0 : nGetFileLineCount(path, 0); };
-        auto sum = [&count](const std::vector<std::string>& paths) {
+    if (!bLibrary) {
+        totals[kJobPref] = nGetFileLineCount(sJobPrefFilePath, 1);
+        totals[kCellLib] = nGetFileLineCount(sCellLibFilePath, 0);
+        totals[kLayout] = nGetFileLineCount(sLayoutFilePath, 0);
+        totals[kPadstackLib] = nGetFileLineCount(sPadstackLibFilePath, 0);
+        totals[kNetClass] = sNetClassFilePath.empty() ? 0 : nGetFileLineCount(sNetClassFilePath, 0);
+        totals[kPartsDb] = sPartsDbFilePath.empty() ? 0 : nGetFileLineCount(sPartsDbFilePath, 0);
+        if (sJobPrefFilePath.empty() || sCellLibFilePath.empty() || sLayoutFilePath.empty() ||
+            sPadstackLibFilePath.empty()) {
+            host.MessageBox("No definition for Expedition file path", "WARNING", 48);
+            return 0;
+        }
+    } else {
+        totals[kJobPref] = nGetFileLineCount(sJobPrefFilePath, 1);
+        totals[kLayout] = nGetFileLineCount(sLayoutFilePath, 0);
+        totals[kNetClass] = sNetClassFilePath.empty() ? 0 : nGetFileLineCount(sNetClassFilePath, 0);
+        totals[kPartsDb] = sPartsDbFilePath.empty() ? 0 : nGetFileLineCount(sPartsDbFilePath, 0);
+        auto sum = [this](const std::vector<std::string>& paths) {
             std::int64_t n = 0;
             for (const std::string& path : paths)
-                n += count(path);
+                n += nGetFileLineCount(path, 0);
             return n > INT32_MAX ? INT32_MAX : static_cast<int>(n);
         };
-        totals[kLayout] = count(sLayoutFilePath);
-        totals[kNetClass] = count(sNetClassFilePath);
-        totals[kPartsDb] = count(sPartsDbFilePath);
-        totals[kCellLib] = bLibrary ? sum(saCellLibFilePaths) : count(sCellLibFilePath);
-        totals[kPadstackLib] = bLibrary ? sum(saPadstackLibFilePaths) : count(sPadstackLibFilePath);
-    };
+        totals[kCellLib] = sum(saCellLibFilePaths);
+        totals[kPadstackLib] = sum(saPadstackLibFilePaths);
+    }
     // Without a root there is nothing to fill.
     if (!pExpedition)
         return bLibrary ? 1 : 0;
@@ -212,7 +214,6 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
         started[s.slot] = true;
         threads.Start(s.worker, params[s.slot]);
     }
-    countTheOthers();
 
     CProgressCtrl* const bars[kSlots] = {pJobPrefProgress, pCellLibProgress, pLayoutProgress,
                                          pPadstackLibProgress, pNetClassProgress, pPartsDbProgress};
