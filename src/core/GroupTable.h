@@ -106,6 +106,12 @@ void TakeGroup(std::span<const Row> rows, Group& group, const ParseContext& ctx,
     group.clear();
 }
 
+template <class Row, std::size_t N, class Take>
+void TakeGroup(const Row (&rows)[N], Group& group, const ParseContext& ctx, Take&& take, const GroupMatch& match = {})
+{
+    TakeGroup(std::span<const Row>(rows, N), group, ctx, take, match);
+}
+
 // Tables whose rows are function pointers; a null action drops the group.
 template <class T>
 using GroupAction = void (*)(T& object, Group& group, const ParseContext& ctx);

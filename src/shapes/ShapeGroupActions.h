@@ -36,12 +36,12 @@ inline CExDrawObj* MakeLevelShape(int nLevel, Group& group, const ParseContext& 
                                         ctx.dScale);
 }
 
-// A shape group whose keyword line has one dot: the shape replaces the one
-// held, unless the keyword makes none.
-template <auto M>
+// A shape group whose keyword line has nLevel dots: the shape replaces the
+// one held, unless the keyword makes none.
+template <auto M, int nLevel = 1>
 void ReplaceShape(ClassOf<M>& object, Group& group, const ParseContext& ctx)
 {
-    CExDrawObj* shape = MakeLevelShape(1, group, ctx);
+    CExDrawObj* shape = MakeLevelShape(nLevel, group, ctx);
     if (shape == nullptr)
         return;
     DeleteDrawObj(object.*M);
