@@ -1,31 +1,57 @@
-// exload: loads a board design and tells what it holds.
+// exload: loads a board design and tells what it holds, exports it as JSON
+// or draws it.
 
-#include <chrono>
 #include <cstdio>
-#include <iostream>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
 #include "DesignFiles.h"
-#include "expedition.h"
+#include "JsonExport.h"
+#include "Logs.h"
+#include "Render.h"
+#include "Summary.h"
+#include "TerminalProgress.h"
 
 namespace {
 
 using exload::FileKind;
+using exload::UsageError;
 
 struct Options {
     std::string design;
     std::string jobprefs, layout, netclass, parts;
     std::vector<std::string> cells, padstacks;
     bool library = false;
+    bool quiet = false;
+    // logs
+    std::string logFile, logKind;
+    // json and render
+    std::string output;
+    // render
+    std::vector<std::string> layers;
+    std::string side = "top";
+    int width = 1600;
+};
+
+// Thrown when an output cannot be written; exit status 1.
+struct OutputError {
+    std::string message;
 };
 
 exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
 {
     bLibrary = o.library || o.cells.size() > 1 || o.padstacks.size() > 1;
+    const bool anyFile = !o.jobprefs.empty() || !o.layout.empty() || !o.netclass.empty() || !o.parts.empty() ||
+                         !o.cells.empty() || !o.padstacks.empty();
+    if (!o.design.empty() && anyFile)
+        throw UsageError{"give a design directory or the design files, not both"};
     if (!o.design.empty())
         return exload::ScanDirectory(o.design, bLibrary);
+    if (!anyFile)
+        throw UsageError{"no design given: name a directory, or the files with --jobprefs --cells --layout --padstacks"};
     exload::DesignFiles files;
     auto put = [&files](FileKind k, const std::string& p) {
         if (!p.empty())
@@ -39,50 +65,71 @@ exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
         put(FileKind::Cells, p);
     for (const auto& p : o.padstacks)
         put(FileKind::Padstacks, p);
-    exload::CheckDesign(files, bLibrary);
+    exload::CheckDesign(files, bLibrary, "");
     return files;
 }
 
-std::string First(const exload::DesignFiles& f, FileKind k) { return f.Of(k).empty() ? "" : f.Of(k).front(); }
-
-int Summary(const Options& o)
+std::unique_ptr<exload::LoadedDesign> Load(const Options& o)
 {
     bool bLibrary = false;
     const exload::DesignFiles files = Resolve(o, bLibrary);
+    exload::TerminalProgress progress(files, !o.quiet && exload::TerminalProgress::StderrIsTerminal());
+    auto design = exload::LoadDesign(files, bLibrary, progress.Bars());
+    progress.Finish();
+    return design;
+}
 
-    CExExpedition root;
-    CPC_Corvane_Get loader;
-    loader.vSetExpedition(&root);
-    const auto start = std::chrono::steady_clock::now();
-    if (bLibrary) {
-        loader.vSetMExpeditionLibFilePath(First(files, FileKind::JobPrefs), files.Of(FileKind::Cells),
-                                          First(files, FileKind::Layout), files.Of(FileKind::Padstacks),
-                                          First(files, FileKind::NetClass), First(files, FileKind::Parts));
-        loader.ParseXpeditionLib();
-    } else {
-        loader.vSetMExpeditionFilePath(First(files, FileKind::JobPrefs), First(files, FileKind::Cells),
-                                       First(files, FileKind::Layout), First(files, FileKind::Padstacks),
-                                       First(files, FileKind::NetClass), First(files, FileKind::Parts));
-        loader.ParseExpeditionOfMFC();
+int Summary(const Options& o)
+{
+    const auto design = Load(o);
+    exload::PrintSummary(*design, stdout);
+    return 0;
+}
+
+int Logs(const Options& o)
+{
+    std::optional<FileKind> file;
+    if (!o.logFile.empty())
+        file = exload::KindFromName(o.logFile);
+    std::optional<exload::LogKind> log;
+    if (!o.logKind.empty())
+        log = exload::LogFromName(o.logKind);
+    const auto design = Load(o);
+    exload::PrintLogs(*design->root, file, log, stdout);
+    return 0;
+}
+
+int Json(const Options& o)
+{
+    const auto design = Load(o);
+    std::FILE* out = stdout;
+    if (!o.output.empty() && o.output != "-") {
+        out = std::fopen(o.output.c_str(), "wb");
+        if (!out)
+            throw OutputError{"cannot write " + o.output};
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    static char buffer[1 << 20];
+    std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
+    bool ok = exload::WriteJson(*design->root, out);
+    if (out != stdout)
+        ok = std::fclose(out) == 0 && ok;
+    if (!ok)
+        throw OutputError{"cannot write " + (o.output.empty() ? std::string("standard output") : o.output)};
+    return 0;
+}
 
-    std::printf("%-16s %10s  %s\n", "file", "lines", "path");
-    for (int k = 0; k < exload::kKinds; ++k)
-        for (const std::string& p : files.Of(static_cast<FileKind>(k)))
-            std::printf("%-16s %10d  %s\n", exload::KindTitle(static_cast<FileKind>(k)),
-                        loader.nGetFileLineCount(p, 0) - 1, p.c_str());
-    std::printf("\ndesign units: %s\n\nloaded:\n", g_sUnits.empty() ? "(none)" : g_sUnits.c_str());
-    auto filled = [](const char* name, const void* p) { std::printf("  %-20s %s\n", name, p ? "yes" : "no"); };
-    filled("pJobPreferences", root.pJobPreferences);
-    filled("pCellLibrary", root.pCellLibrary);
-    filled("pLayout", root.pLayout);
-    filled("pPadstackLibrary", root.pPadstackLibrary);
-    filled("pNetClassArray", root.pNetClassArray);
-    filled("pNetPropArray", root.pNetPropArray);
-    filled("pNetConnectionArray", root.pNetConnectionArray);
-    filled("pLibPart", root.pLibPart);
-    std::printf("\nload time: %.3f s\n", seconds);
+int Render(const Options& o)
+{
+    exload::RenderOptions r;
+    r.sOutput = o.output;
+    r.saLayers = o.layers;
+    r.bBottom = o.side == "bottom";
+    r.nWidth = o.width;
+    r.format = exload::FormatOfPath(o.output);  // checked before the load
+    const auto design = Load(o);
+    std::string error;
+    if (!exload::RenderDesign(*design->root, r, error))
+        throw OutputError{error};
     return 0;
 }
 
@@ -96,6 +143,7 @@ void AddDesignOptions(CLI::App* cmd, Options& o)
     cmd->add_option("--netclass", o.netclass, "Net class and net property file");
     cmd->add_option("--parts", o.parts, "Parts database file");
     cmd->add_flag("--library", o.library, "Library load: several cell and padstack library files");
+    cmd->add_flag("-q,--quiet", o.quiet, "No progress bars");
 }
 
 } // namespace
@@ -103,11 +151,32 @@ void AddDesignOptions(CLI::App* cmd, Options& o)
 int main(int argc, char** argv)
 {
     CLI::App app{"exload: load a board design and tell what it holds"};
-    app.set_version_flag("--version", "exload 0.1.0");
+    app.set_version_flag("--version", "exload " EXLOAD_VERSION);
     app.require_subcommand(1);
     Options o;
+
     CLI::App* summary = app.add_subcommand("summary", "Load a design and summarise it");
     AddDesignOptions(summary, o);
+
+    CLI::App* logs = app.add_subcommand(
+        "logs", "Print the log entries, one per line: file kind, log, keyword, value, context, level, further lines");
+    AddDesignOptions(logs, o);
+    logs->add_option("--file", o.logFile, "Only the logs of this file kind")
+        ->check(CLI::IsMember({"jobprefs", "cells", "layout", "padstacks", "netclass", "parts"}));
+    logs->add_option("--log", o.logKind, "Only this log")->check(CLI::IsMember({"ignore", "notused"}));
+
+    CLI::App* json = app.add_subcommand("json", "Write the whole design tree as JSON");
+    AddDesignOptions(json, o);
+    json->add_option("-o,--output", o.output, "Output file (default: standard output)");
+
+    CLI::App* render = app.add_subcommand("render", "Draw the board into an SVG, PNG or PDF file");
+    AddDesignOptions(render, o);
+    render->add_option("-o,--output", o.output, "Output file: .svg, .png or .pdf")->required();
+    render->add_option("--layer", o.layers, "Draw only this layer (name or number; repeatable)");
+    render->add_option("--side", o.side, "Side seen from: top or bottom (mirrored)")
+        ->check(CLI::IsMember({"top", "bottom"}));
+    render->add_option("--width", o.width, "Width of the picture in pixels")->check(CLI::Range(16, 20000));
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -116,9 +185,18 @@ int main(int argc, char** argv)
     try {
         if (*summary)
             return Summary(o);
-    } catch (const exload::UsageError& e) {
+        if (*logs)
+            return Logs(o);
+        if (*json)
+            return Json(o);
+        if (*render)
+            return Render(o);
+    } catch (const UsageError& e) {
         std::fprintf(stderr, "exload: %s\n", e.message.c_str());
         return 2;
+    } catch (const OutputError& e) {
+        std::fprintf(stderr, "exload: %s\n", e.message.c_str());
+        return 1;
     }
     return 0;
 }

@@ -1,0 +1,456 @@
+// Runs the built exload program on the example design and checks what it
+// prints and writes against the tree the library loads in this process.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <cairo.h>
+#include <nlohmann/json.hpp>
+
+#include "expedition.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+// The program with these arguments (already quoted), its output kept apart.
+Result Exload(const std::string& args, const test::TempDir& tmp)
+{
+    const fs::path out = tmp.Path() / "stdout", err = tmp.Path() / "stderr";
+    const std::string cmd = Quote(EXLOAD_BINARY) + " " + args + " >" + Quote(out.string()) + " 2>" +
+                            Quote(err.string()) + " </dev/null";
+    const int raw = std::system(cmd.c_str());
+    Result r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = Slurp(out);
+    r.err = Slurp(err);
+    return r;
+}
+
+std::string Demo() { return test::ExamplePath("demo"); }
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The demo design loaded in this process, to compare the program's output with.
+struct DemoTree {
+    CExExpedition root;
+    DemoTree()
+    {
+        const std::string d = Demo() + "/";
+        CPC_Corvane_Get loader;
+        loader.vSetExpedition(&root);
+        loader.vSetMExpeditionFilePath(d + "job_preferences.txt", d + "cell_library.txt", d + "layout.txt",
+                                       d + "padstack_library.txt", d + "net_classes.txt", d + "parts_database.txt");
+        loader.ParseExpeditionOfMFC();
+    }
+};
+
+std::int64_t LogEntries(const CExExpedition& root)
+{
+    std::int64_t n = 0;
+    auto add = [&n](const auto* p) {
+        if (p)
+            n += p->pIgnoreLog->GetSize() + p->pNotUsedLog->GetSize();
+    };
+    add(root.pJobPreferences);
+    add(root.pCellLibrary);
+    add(root.pLayout);
+    add(root.pPadstackLibrary);
+    add(root.pNetConnectionArray);
+    add(root.pNetClassArray);
+    add(root.pNetPropArray);
+    add(root.pLibPart);
+    return n;
+}
+
+// Route objects of one type over every net of the layout.
+std::int64_t RouteObjects(const CExExpedition& root, const std::string& type)
+{
+    std::int64_t n = 0;
+    for (const CExNet* net : *root.pLayout->pNetArray)
+        for (const CExRouteObj* o : *net->pRouteObjArray)
+            n += o->sType == type;
+    return n;
+}
+
+struct Rgb {
+    int r, g, b;
+};
+
+// Pixels of a PNG for which the test holds; -1 when it cannot be read.
+template <class Test>
+long CountPixels(const std::string& png, Test&& test)
+{
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return -1;
+    }
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    long n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* p = data + y * stride + 4 * x;  // B, G, R, A in memory
+            n += test(Rgb{p[2], p[1], p[0]});
+        }
+    cairo_surface_destroy(s);
+    return n;
+}
+
+bool Reddish(const Rgb& c) { return c.r > 150 && c.g < 120 && c.b < 120; }
+bool Bluish(const Rgb& c) { return c.b > 150 && c.r < 120; }
+bool Magenta(const Rgb& c) { return c.r > 200 && c.g < 110 && c.b > 180; }
+
+// The number on the summary line that begins with the label, -1 if none.
+long long SummaryCount(const std::string& summary, const std::string& label)
+{
+    for (const std::string& line : Lines(summary)) {
+        const std::string_view v(line);
+        if (v.size() > 2 && v.substr(2, label.size()) == label && v[2 + label.size()] == ' ')
+            return std::stoll(line.substr(line.find_last_of(' ') + 1));
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST(Tool, SummaryTellsUnitsStackupCountsLogsAndSpeed)
+{
+    test::TempDir tmp;
+    DemoTree tree;
+    const Result r = Exload("summary " + Quote(Demo()), tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "") << "no bars when standard error is no terminal";
+    EXPECT_NE(r.out.find("design units: MM"), std::string::npos);
+
+    // Every conductive and dielectric layer of the stackup has a row.
+    for (const CExLayer_Stackup* l : *tree.root.pJobPreferences->pLayerStackupArray)
+        EXPECT_NE(r.out.find(l->sLayerName), std::string::npos) << l->sLayerName;
+    EXPECT_NE(r.out.find("GND"), std::string::npos) << "plane nets are listed";
+
+    EXPECT_EQ(SummaryCount(r.out, "pads"), tree.root.pPadstackLibrary->pPadArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "holes"), tree.root.pPadstackLibrary->pHoleArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "padstacks"), tree.root.pPadstackLibrary->pPadstackArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "parts"), tree.root.pLibPart->pPartDataArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "net classes"), tree.root.pNetClassArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "nets"), tree.root.pLayout->pNetArray->GetSize());
+    EXPECT_EQ(SummaryCount(r.out, "traces"), RouteObjects(tree.root, "TRACE"));
+    EXPECT_EQ(SummaryCount(r.out, "vias"), RouteObjects(tree.root, "VIA"));
+    EXPECT_EQ(SummaryCount(r.out, "test points"), RouteObjects(tree.root, "TESTPOINT"));
+    EXPECT_EQ(SummaryCount(r.out, "package cells"), tree.root.pLayout->pPackageCellArray->GetSize() +
+                                                        tree.root.pCellLibrary->pPackageCellArray->GetSize());
+    EXPECT_GT(SummaryCount(r.out, "vias"), 0);
+    EXPECT_EQ(SummaryCount(r.out, "panel cells"), 0) << "kinds without objects still have their row";
+
+    // The parts database logs its header records in its ignore log.
+    const auto parts = tree.root.pLibPart->pIgnoreLog->GetSize();
+    ASSERT_GT(parts, 0);
+    bool logRow = false;
+    for (const std::string& line : Lines(r.out))
+        if (line.rfind("parts database    ignore", 0) == 0) {
+            logRow = true;
+            EXPECT_NE(line.find(" " + std::to_string(parts) + "  "), std::string::npos) << line;
+            EXPECT_NE(line.find(".FILETYPE (1)"), std::string::npos) << line;
+        }
+    EXPECT_TRUE(logRow);
+
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().rfind("read ", 0), 0u) << lines.back();
+    EXPECT_NE(lines.back().find("MB/s"), std::string::npos);
+}
+
+TEST(Tool, LogsListEveryEntryAndFilter)
+{
+    test::TempDir tmp;
+    DemoTree tree;
+    const Result all = Exload("logs " + Quote(Demo()), tmp);
+    ASSERT_EQ(all.status, 0) << all.err;
+    const std::vector<std::string> lines = Lines(all.out);
+    EXPECT_EQ(static_cast<std::int64_t>(lines.size()), LogEntries(tree.root));
+    for (const std::string& line : lines)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 6) << line;
+
+    const Result ignore = Exload("logs " + Quote(Demo()) + " --file parts --log ignore", tmp);
+    ASSERT_EQ(ignore.status, 0) << ignore.err;
+    const std::vector<std::string> partLines = Lines(ignore.out);
+    ASSERT_EQ(static_cast<std::int64_t>(partLines.size()), tree.root.pLibPart->pIgnoreLog->GetSize());
+    const CExTemporary* first = tree.root.pLibPart->pIgnoreLog->GetAt(0);
+    EXPECT_EQ(partLines[0], "parts\tignore\t" + first->sKeyword + "\t" + first->sValue + "\t" + first->sContext + "\t" +
+                                std::to_string(first->nLevel) + "\t" + std::to_string(first->saLines.size()));
+
+    EXPECT_NE(Exload("logs " + Quote(Demo()) + " --file nonsense", tmp).status, 0);
+}
+
+TEST(Tool, JsonIsTheTreeAndTheSameEveryTime)
+{
+    test::TempDir tmp;
+    DemoTree tree;
+    const Result r = Exload("json " + Quote(Demo()), tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const nlohmann::ordered_json j = nlohmann::ordered_json::parse(r.out);  // keeps key order
+
+    EXPECT_EQ(j["g_sUnits"], "MM");
+    const CExPadstack_Library& lib = *tree.root.pPadstackLibrary;
+    const auto& pads = j["pPadstackLibrary"]["pPadArray"];
+    ASSERT_EQ(static_cast<std::int64_t>(pads.size()), lib.pPadArray->GetSize());
+    for (std::size_t i = 0; i < pads.size(); ++i) {
+        const CExPad& pad = *lib.pPadArray->GetAt(static_cast<std::int64_t>(i));
+        EXPECT_EQ(pads[i]["sName"], pad.sName);
+        ASSERT_EQ(static_cast<std::int64_t>(pads[i]["pDrawObjArray"].size()), pad.pDrawObjArray->GetSize());
+        for (std::size_t k = 0; k < pads[i]["pDrawObjArray"].size(); ++k)
+            EXPECT_EQ(pads[i]["pDrawObjArray"][k]["sShapeType"],
+                      pad.pDrawObjArray->GetAt(static_cast<std::int64_t>(k))->sShapeType);
+    }
+    // Keys in declaration order.
+    std::vector<std::string> keys;
+    for (const auto& item : pads[0].items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"aOffsets", "sName", "pDrawObjArray"}));
+
+    const auto& layers = j["pJobPreferences"]["pLayerStackupArray"];
+    ASSERT_EQ(static_cast<std::int64_t>(layers.size()), tree.root.pJobPreferences->pLayerStackupArray->GetSize());
+    const CExLayer_Stackup& l1 = *tree.root.pJobPreferences->pLayerStackupArray->GetAt(1);
+    EXPECT_EQ(layers[1]["sLayerName"], l1.sLayerName);
+    EXPECT_EQ(layers[1]["dLayerThickness"], l1.dLayerThickness);
+    EXPECT_EQ(layers[1]["pLayerPair"]["sFromLayer"], l1.pLayerPair->sFromLayer);
+
+    // Route objects carry their type, their shapes theirs.
+    const auto& nets = j["pLayout"]["pNetArray"];
+    ASSERT_EQ(static_cast<std::int64_t>(nets.size()), tree.root.pLayout->pNetArray->GetSize());
+    for (std::size_t n = 0; n < nets.size(); ++n) {
+        const CExNet& net = *tree.root.pLayout->pNetArray->GetAt(static_cast<std::int64_t>(n));
+        EXPECT_EQ(nets[n]["sNetName"], net.sNetName);
+        ASSERT_EQ(static_cast<std::int64_t>(nets[n]["pRouteObjArray"].size()), net.pRouteObjArray->GetSize());
+        for (std::size_t k = 0; k < nets[n]["pRouteObjArray"].size(); ++k) {
+            const auto& o = nets[n]["pRouteObjArray"][k];
+            const CExRouteObj* obj = net.pRouteObjArray->GetAt(static_cast<std::int64_t>(k));
+            EXPECT_EQ(o["sType"], obj->sType);
+            if (const auto* trace = dynamic_cast<const CExTrace*>(obj)) {
+                EXPECT_EQ(o["pShape"]["sShapeType"], trace->pShape->sShapeType);
+            }
+            if (const auto* via = dynamic_cast<const CExVia*>(obj)) {
+                EXPECT_EQ(o["ptsPosition"][0]["dX"], via->ptsPosition[0].dX);
+                EXPECT_EQ(o["pLayerPair"]["sToLayer"], via->pLayerPair->sToLayer);
+            }
+        }
+    }
+    EXPECT_EQ(j["pLayout"]["pBoardOutline"][0]["sShapeType"], "POLYLINE_SHAPE");
+
+    // Logs are part of the tree.
+    const auto& partsLog = j["pLibPart"]["pIgnoreLog"];
+    ASSERT_EQ(static_cast<std::int64_t>(partsLog.size()), tree.root.pLibPart->pIgnoreLog->GetSize());
+    EXPECT_EQ(partsLog[0]["sKeyword"], tree.root.pLibPart->pIgnoreLog->GetAt(0)->sKeyword);
+    EXPECT_EQ(j["pNetClassArray"]["elements"].size(), static_cast<std::size_t>(tree.root.pNetClassArray->GetSize()));
+
+    // Byte-identical again, and the same into a file.
+    EXPECT_EQ(Exload("json " + Quote(Demo()), tmp).out, r.out);
+    const std::string file = (tmp.Path() / "tree.json").string();
+    ASSERT_EQ(Exload("json " + Quote(Demo()) + " -o " + Quote(file), tmp).status, 0);
+    EXPECT_EQ(Slurp(file), r.out);
+}
+
+TEST(Tool, RenderWritesPngSvgAndPdf)
+{
+    test::TempDir tmp;
+    const fs::path png = tmp.Path() / "board.png";
+    Result r = Exload("render " + Quote(Demo()) + " -o " + Quote(png.string()) + " --width 640", tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = Slurp(png);
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    // IHDR: width and height, big-endian, at bytes 16 and 20.
+    auto be32 = [&bytes](std::size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) | (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 640u);
+    EXPECT_GT(be32(20), 32u);
+
+    // Top copper shows, and goes when only the bottom layer is drawn.
+    EXPECT_GT(CountPixels(png.string(), Reddish), 200);
+    EXPECT_GT(CountPixels(png.string(), Bluish), 20);
+    EXPECT_EQ(CountPixels(png.string(), Magenta), 0) << "every pin of the demo finds its pad";
+    const std::string bottomOnly = (tmp.Path() / "bottom.png").string();
+    ASSERT_EQ(Exload("render " + Quote(Demo()) + " -o " + Quote(bottomOnly) + " --width 640 --layer Bottom", tmp).status, 0);
+    EXPECT_EQ(CountPixels(bottomOnly, Reddish), 0);
+    EXPECT_GT(CountPixels(bottomOnly, Bluish), 20);
+
+    const fs::path svg = tmp.Path() / "board.svg";
+    r = Exload("render " + Quote(Demo()) + " -o " + Quote(svg.string()) + " --side bottom --layer Top", tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string text = Slurp(svg);
+    const auto root = text.find("<svg");
+    ASSERT_NE(root, std::string::npos);
+    EXPECT_NE(text.find("</svg>", root), std::string::npos);
+
+    const fs::path pdf = tmp.Path() / "board.pdf";
+    ASSERT_EQ(Exload("render " + Quote(Demo()) + " -o " + Quote(pdf.string()), tmp).status, 0);
+    EXPECT_EQ(Slurp(pdf).substr(0, 5), "%PDF-");
+
+    r = Exload("render " + Quote(Demo()) + " -o " + Quote((tmp.Path() / "board.bmp").string()), tmp);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("board.bmp"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(Tool, DesignFilesAreFoundByContentNotByName)
+{
+    test::TempDir tmp;
+    const fs::path dir = tmp.Path() / "renamed";
+    fs::create_directories(dir);
+    // Names that say nothing, in an order unlike the kinds, and a stranger.
+    const std::pair<const char*, const char*> renames[] = {
+        {"layout.txt", "a.1"},      {"job_preferences.txt", "b.1"}, {"padstack_library.txt", "c.1"},
+        {"cell_library.txt", "d.1"}, {"net_classes.txt", "e.1"},     {"parts_database.txt", "f.1"}};
+    for (const auto& [from, to] : renames)
+        fs::copy_file(Demo() + "/" + from, dir / to);
+    tmp.Write("renamed/notes.txt", "nothing of a design here\n.SOMETHING else\n");
+
+    const Result named = Exload("summary " + Quote(Demo()), tmp);
+    const Result renamed = Exload("summary " + Quote(dir.string()), tmp);
+    ASSERT_EQ(renamed.status, 0) << renamed.err;
+    // The same counts: only the paths and the timing differ.
+    auto objects = [](const std::string& out) { return out.substr(out.find("\nobjects"), out.find("\nread ") - out.find("\nobjects")); };
+    EXPECT_EQ(objects(renamed.out), objects(named.out));
+    EXPECT_NE(renamed.out.find("a.1"), std::string::npos);
+    EXPECT_EQ(renamed.out.find("notes.txt"), std::string::npos);
+
+    // The same files named one by one.
+    const std::string d = Demo() + "/";
+    const Result files = Exload("summary --jobprefs " + Quote(d + "job_preferences.txt") + " --cells " +
+                                 Quote(d + "cell_library.txt") + " --layout " + Quote(d + "layout.txt") +
+                                 " --padstacks " + Quote(d + "padstack_library.txt"),
+                             tmp);
+    ASSERT_EQ(files.status, 0) << files.err;
+    EXPECT_EQ(SummaryCount(files.out, "pads"), SummaryCount(named.out, "pads"));
+    EXPECT_EQ(SummaryCount(files.out, "parts"), 0) << "no parts database given";
+}
+
+TEST(Tool, UsageErrorsEndWithOneLineAndStatusTwo)
+{
+    test::TempDir tmp;
+    auto expectError = [&tmp](const std::string& args, const std::string& mention) {
+        const Result r = Exload(args, tmp);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find(mention), std::string::npos) << r.err;
+    };
+    const std::string missing = (tmp.Path() / "no-such-dir").string();
+    expectError("summary " + Quote(missing), missing);
+
+    const fs::path noLayout = tmp.Path() / "no-layout";
+    fs::create_directories(noLayout);
+    for (const char* f : {"job_preferences.txt", "cell_library.txt", "padstack_library.txt", "parts_database.txt"})
+        fs::copy_file(Demo() + "/" + f, noLayout / f);
+    expectError("summary " + Quote(noLayout.string()), "no layout file");
+    expectError("json " + Quote(noLayout.string()), "no layout file");
+
+    const fs::path twoLayouts = tmp.Path() / "two-layouts";
+    fs::copy(Demo(), twoLayouts);
+    fs::copy_file(Demo() + "/layout.txt", twoLayouts / "copy_of_board");
+    expectError("render " + Quote(twoLayouts.string()) + " -o x.png", "two layout files");
+
+    const std::string d = Demo() + "/";
+    expectError("summary --jobprefs " + Quote(d + "job_preferences.txt") + " --cells " + Quote(d + "cell_library.txt") +
+                    " --layout " + Quote(d + "layout.txt"),
+                "no padstack library file");
+    expectError("logs --jobprefs " + Quote(d + "job_preferences.txt") + " --cells " + Quote(d + "cell_library.txt") +
+                    " --layout " + Quote(missing) + " --padstacks " + Quote(d + "padstack_library.txt"),
+                missing);
+    expectError("summary " + Quote(d + "layout.txt"), "not a directory");
+
+    // Two cell libraries make a library load, which needs no other file.
+    const Result lib = Exload("summary --cells " + Quote(d + "cell_library.txt") + " --cells " +
+                               Quote(d + "cell_library.txt") + " --padstacks " + Quote(d + "padstack_library.txt"),
+                           tmp);
+    EXPECT_EQ(lib.status, 0) << lib.err;
+    EXPECT_NE(lib.out.find("library load"), std::string::npos);
+}
+
+TEST(Tool, HelpAndVersion)
+{
+    test::TempDir tmp;
+    const Result v = Exload("--version", tmp);
+    EXPECT_EQ(v.status, 0);
+    EXPECT_EQ(v.out.rfind("exload ", 0), 0u) << v.out;
+    for (const char* cmd : {"summary", "logs", "json", "render"}) {
+        const Result h = Exload(std::string(cmd) + " --help", tmp);
+        EXPECT_EQ(h.status, 0) << cmd;
+        EXPECT_NE(h.out.find("--layout"), std::string::npos) << cmd;
+    }
+    EXPECT_NE(Exload("render --help", tmp).out.find("--side"), std::string::npos);
+    EXPECT_NE(Exload("", tmp).status, 0) << "a command is required";
+}
+
+TEST(Tool, JsonStaysValidOnOddText)
+{
+    test::TempDir tmp;
+    const fs::path dir = tmp.Path() / "odd";
+    fs::copy(Demo(), dir);
+    // A Latin-1 micro sign and an infinite layer thickness.
+    tmp.Write("odd/parts_database.txt", ".FILETYPE PARTS_DATABASE\n.UNITS MM\n.NUMBER \"C1\"\n..DESC \"1 \xb5"
+                                        "F, \\\"X7R\\\"\ttab\"\n");
+    tmp.Write("odd/job_preferences.txt", ".UNITS MM\n.LAYER_STACKUP_SECTION\n..SIGNAL_LAYER 1\n...LAYER_NAME \"Top\"\n"
+                                         "...LAYER_THICKNESS 1e999\n..SIGNAL_LAYER 2\n...LAYER_NAME \"Bot\"\n");
+    const Result r = Exload("json " + Quote(dir.string()), tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    nlohmann::json j;
+    ASSERT_NO_THROW(j = nlohmann::json::parse(r.out));
+    const std::string desc = j["pLibPart"]["pPartDataArray"][0]["sDesc"];
+    EXPECT_NE(desc.find("\xef\xbf\xbd"), std::string::npos) << "the stray byte becomes U+FFFD";
+    EXPECT_NE(desc.find("\ttab"), std::string::npos);
+    EXPECT_TRUE(j["pJobPreferences"]["pLayerStackupArray"][0]["dLayerThickness"].is_null());
+    EXPECT_EQ(j["pJobPreferences"]["pLayerStackupArray"][1]["sLayerName"], "Bot");
+}
+
+TEST(Tool, RenderMarksPinsWithoutPads)
+{
+    test::TempDir tmp;
+    const fs::path dir = tmp.Path() / "nopad";
+    fs::copy(Demo(), dir);
+    // One pin names a padstack that the library does not have.
+    std::string layout = Slurp(dir / "layout.txt");
+    const auto at = layout.find("...PADSTACK \"SMD0603\"");
+    ASSERT_NE(at, std::string::npos);
+    layout.replace(at, std::string("...PADSTACK \"SMD0603\"").size(), "...PADSTACK \"NO_SUCH_STACK\"");
+    tmp.Write("nopad/layout.txt", layout);
+    const std::string png = (tmp.Path() / "nopad.png").string();
+    const Result r = Exload("render " + Quote(dir.string()) + " -o " + Quote(png), tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_GT(CountPixels(png, Magenta), 10);
+}
