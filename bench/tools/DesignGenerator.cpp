@@ -113,6 +113,13 @@ public:
         m_buf.push_back('"');
         return *this;
     }
+    // The parts one after another, then the line's end.
+    template <class... Parts>
+    void Line(const Parts&... parts)
+    {
+        ((*this << parts), ...);
+        End();
+    }
     void End()
     {
         m_buf.push_back('\n');
@@ -169,16 +176,11 @@ void WritePoints(Writer& w, std::string_view dots, const std::vector<Point>& pts
 
 void Header(Writer& w, std::string_view fileType, std::string_view units)
 {
-    w << ".FILETYPE " << fileType;
-    w.End();
-    w << ".VERSION " << "\"2.0\"";
-    w.End();
-    w << ".CREATOR \"exload design generator\"";
-    w.End();
-    w << ".DATE \"2026-01-15 09:30\"";
-    w.End();
-    w << ".UNITS " << units;
-    w.End();
+    w.Line(".FILETYPE ", fileType);
+    w.Line(".VERSION ", "\"2.0\"");
+    w.Line(".CREATOR \"exload design generator\"");
+    w.Line(".DATE \"2026-01-15 09:30\"");
+    w.Line(".UNITS ", units);
 }
 
 // Board extent and layers shared by the files.
@@ -260,11 +262,9 @@ std::vector<Point> Rect(long long x0, long long y0, long long x1, long long y1)
 
 void Text(Writer& w, std::string_view dots, std::string_view type, std::string_view text, Point at, long long height)
 {
-    w << dots << "TEXT " << "\"" << type << "\" \"" << text << "\"";
-    w.End();
+    w.Line(dots, "TEXT ", "\"", type, "\" \"", text, "\"");
     const std::string sub = std::string(dots) + ".";
-    w << sub << "TEXT_TYPE " << type;
-    w.End();
+    w.Line(sub, "TEXT_TYPE ", type);
     w << sub << "XY ";
     w.Pt(at.x, at.y);
     w.End();
@@ -274,45 +274,29 @@ void Text(Writer& w, std::string_view dots, std::string_view type, std::string_v
     w << sub << "STROKE_WIDTH ";
     w.Len(height / 10);
     w.End();
-    w << sub << "ROTATION 0";
-    w.End();
-    w << sub << "HORZ_JUST CENTER";
-    w.End();
-    w << sub << "VERT_JUST CENTER";
-    w.End();
-    w << sub << "TEXT_LYR SILKSCREEN_TOP";
-    w.End();
-    w << sub << "FONT \"Standard\"";
-    w.End();
+    w.Line(sub, "ROTATION 0");
+    w.Line(sub, "HORZ_JUST CENTER");
+    w.Line(sub, "VERT_JUST CENTER");
+    w.Line(sub, "TEXT_LYR SILKSCREEN_TOP");
+    w.Line(sub, "FONT \"Standard\"");
 }
 
 // The outlines and text every package cell carries, at level 2.
 void CellOutlines(Writer& w, const Cell& c)
 {
-    w << "..ASSEMBLY_OUTLINE";
-    w.End();
-    w << "...POLYLINE_PATH";
-    w.End();
-    w << "....WIDTH 0.1";
-    w.End();
+    w.Line("..ASSEMBLY_OUTLINE");
+    w.Line("...POLYLINE_PATH");
+    w.Line("....WIDTH 0.1");
     WritePoints(w, "....", Rect(-c.halfW, -c.halfH, c.halfW, c.halfH));
-    w << "..SILKSCREEN_OUTLINE";
-    w.End();
-    w << "...SIDE MOUNT_SIDE";
-    w.End();
-    w << "...POLYLINE_PATH";
-    w.End();
-    w << "....WIDTH 0.15";
-    w.End();
+    w.Line("..SILKSCREEN_OUTLINE");
+    w.Line("...SIDE MOUNT_SIDE");
+    w.Line("...POLYLINE_PATH");
+    w.Line("....WIDTH 0.15");
     WritePoints(w, "....", Rect(-c.halfW - 200, -c.halfH - 200, c.halfW + 200, c.halfH + 200));
-    w << "..PLACEMENT_OUTLINE";
-    w.End();
-    w << "...SIDE MOUNT_SIDE";
-    w.End();
-    w << "...HEIGHT 1.2";
-    w.End();
-    w << "...RECT_SHAPE";
-    w.End();
+    w.Line("..PLACEMENT_OUTLINE");
+    w.Line("...SIDE MOUNT_SIDE");
+    w.Line("...HEIGHT 1.2");
+    w.Line("...RECT_SHAPE");
     WritePoints(w, "....", {{-c.halfW - 400, -c.halfH - 400}, {c.halfW + 400, c.halfH + 400}});
     Text(w, "..", "REFDES", "U*", {0, 0}, 1000);
 }
@@ -336,50 +320,37 @@ void WriteJobPrefs(const std::string& path)
                                  ".LAYER_STACKUP_SECTION",
                                  " ..RESYNTHESIZE_EP NO"};
     for (const char* line : fixed) {
-        w << line;
-        w.End();
+        w.Line(line);
     }
     for (int layer = 1; layer <= kLayers; ++layer) {
         const bool bPlane = layer == kPlaneLayers[0] || layer == kPlaneLayers[1];
         w << (bPlane ? " ..PLANE_LAYER " : " ..SIGNAL_LAYER ");
         w.Int(layer);
         w.End();
-        w << "  ...LAYER_NAME \"Layer " << std::to_string(layer) << "\"";
-        w.End();
+        w.Line("  ...LAYER_NAME \"Layer ", std::to_string(layer), "\"");
         w << "  ...CONDUCTIVE_LAYER_NUMBER ";
         w.Int(layer);
         w.End();
-        w << "  ...LAYER_THICKNESS 0.035";
-        w.End();
+        w.Line("  ...LAYER_THICKNESS 0.035");
         if (bPlane) {
-            w << "  ...PLANE_TYPE POSITIVE";
-            w.End();
-            w << "  ...PLANE_NET " << kPlaneNets[layer == kPlaneLayers[0] ? 0 : 1];
-            w.End();
+            w.Line("  ...PLANE_TYPE POSITIVE");
+            w.Line("  ...PLANE_NET ", kPlaneNets[layer == kPlaneLayers[0] ? 0 : 1]);
         } else {
-            w << "  ...LAYER_ENABLED YES";
-            w.End();
-            w << "  ...DIRECTIONAL_BIAS " << (layer % 2 ? "HORIZONTAL" : "VERTICAL");
-            w.End();
+            w.Line("  ...LAYER_ENABLED YES");
+            w.Line("  ...DIRECTIONAL_BIAS ", (layer % 2 ? "HORIZONTAL" : "VERTICAL"));
         }
         if (layer < kLayers) {
             w << " ..DIELECTRIC_LAYER ";
             w.Int(layer);
             w.End();
-            w << "  ...LAYER_THICKNESS 0.2";
-            w.End();
-            w << "  ...DIELECTRIC_CONSTANT 4.2";
-            w.End();
+            w.Line("  ...LAYER_THICKNESS 0.2");
+            w.Line("  ...DIELECTRIC_CONSTANT 4.2");
         }
     }
-    w << ".VIA_SPANS_SECTION";
-    w.End();
-    w << " ..PADSTACK_NAME \"VIA_0.3_0.6\"";
-    w.End();
-    w << "  ...FROM_LAYER 1";
-    w.End();
-    w << "   ....TO_LAYER 6";
-    w.End();
+    w.Line(".VIA_SPANS_SECTION");
+    w.Line(" ..PADSTACK_NAME \"VIA_0.3_0.6\"");
+    w.Line("  ...FROM_LAYER 1");
+    w.Line("   ....TO_LAYER 6");
 }
 
 // ---------------------------------------------------------------- padstack library (in thousandths of an inch)
@@ -408,8 +379,7 @@ void WritePadstackLib(const std::string& path, std::uint64_t budget)
         "...HOLE_NAME \"DRL12\"",
         ".PADSTACK \"TP1.0\"", "..PADSTACK_TYPE PIN_SMD", "..TECHNOLOGY \"(Default)\"", "...TOP_PAD \"RND67\""};
     for (const char* line : core) {
-        w << line;
-        w.End();
+        w.Line(line);
     }
     Rng rng(0x5eed0004);
     const char* const shapes[] = {"ROUND", "SQUARE", "RECTANGLE", "OBLONG", "OCTAGON"};
@@ -417,10 +387,8 @@ void WritePadstackLib(const std::string& path, std::uint64_t budget)
         const std::string id = std::to_string(i);
         const long long a = rng.Range(8, 120), b = rng.Range(8, 120);
         const std::string_view shape = rng.Pick(shapes);
-        w << ".PAD \"P" << id << "\"";
-        w.End();
-        w << ".." << shape;
-        w.End();
+        w.Line(".PAD \"P", id, "\"");
+        w.Line("..", shape);
         if (shape == "ROUND") {
             w << "...DIAMETER ";
             w.Int(a);
@@ -436,33 +404,22 @@ void WritePadstackLib(const std::string& path, std::uint64_t budget)
             w.End();
         }
         if (i % 4 == 0) {
-            w << ".HOLE \"H" << id << "\"";
-            w.End();
-            w << "..ROUND";
-            w.End();
+            w.Line(".HOLE \"H", id, "\"");
+            w.Line("..ROUND");
             w << "...DIAMETER ";
             w.Int(a / 2 + 4);
             w.End();
-            w << "..POSITIVE_TOLERANCE 2";
-            w.End();
-            w << "..NEGATIVE_TOLERANCE 2";
-            w.End();
+            w.Line("..POSITIVE_TOLERANCE 2");
+            w.Line("..NEGATIVE_TOLERANCE 2");
         }
-        w << ".PADSTACK \"PS" << id << "\"";
-        w.End();
-        w << (i % 4 == 0 ? "..PADSTACK_TYPE PIN_THROUGH" : "..PADSTACK_TYPE PIN_SMD");
-        w.End();
-        w << "..TECHNOLOGY \"(Default)\"";
-        w.End();
-        w << "...TOP_PAD \"P" << id << "\"";
-        w.End();
-        w << "...TOP_SOLDERMASK_PAD \"P" << id << "\"";
-        w.End();
+        w.Line(".PADSTACK \"PS", id, "\"");
+        w.Line((i % 4 == 0 ? "..PADSTACK_TYPE PIN_THROUGH" : "..PADSTACK_TYPE PIN_SMD"));
+        w.Line("..TECHNOLOGY \"(Default)\"");
+        w.Line("...TOP_PAD \"P", id, "\"");
+        w.Line("...TOP_SOLDERMASK_PAD \"P", id, "\"");
         if (i % 4 == 0) {
-            w << "...BOTTOM_PAD \"P" << id << "\"";
-            w.End();
-            w << "...HOLE_NAME \"H" << id << "\"";
-            w.End();
+            w.Line("...BOTTOM_PAD \"P", id, "\"");
+            w.Line("...HOLE_NAME \"H", id, "\"");
         }
     }
 }
@@ -482,54 +439,35 @@ void WriteCellLib(const std::string& path, std::uint64_t budget, std::vector<Cel
         const Cell& c = cells[static_cast<std::size_t>(i)];
         if (i % 40 == 39) {
             // A mechanical cell now and then: a mounting hole and a keepout.
-            w << ".MECHANICAL_CELL \"MECH_" << std::to_string(i) << "\"";
-            w.End();
-            w << "..NUMBER_LAYERS 6";
-            w.End();
-            w << "..MOUNTING_HOLE";
-            w.End();
-            w << "...PADSTACK \"TH_1.0\"";
-            w.End();
-            w << "...XY (0, 0)";
-            w.End();
-            w << "..PLACEMENT_KEEPOUT";
-            w.End();
-            w << "...HEIGHT 0";
-            w.End();
-            w << "...CIRCLE_SHAPE";
-            w.End();
-            w << "....RADIUS 3";
-            w.End();
-            w << "....XY (0, 0)";
-            w.End();
+            w.Line(".MECHANICAL_CELL \"MECH_", std::to_string(i), "\"");
+            w.Line("..NUMBER_LAYERS 6");
+            w.Line("..MOUNTING_HOLE");
+            w.Line("...PADSTACK \"TH_1.0\"");
+            w.Line("...XY (0, 0)");
+            w.Line("..PLACEMENT_KEEPOUT");
+            w.Line("...HEIGHT 0");
+            w.Line("...CIRCLE_SHAPE");
+            w.Line("....RADIUS 3");
+            w.Line("....XY (0, 0)");
             continue;
         }
-        w << ".PACKAGE_CELL \"" << c.sName << "\"";
-        w.End();
-        w << "..MOUNT_TYPE " << (c.bThrough ? "THROUGH" : "SURFACE");
-        w.End();
-        w << "..NUMBER_LAYERS 6";
-        w.End();
-        w << "..PACKAGE_GROUP " << (c.nPins <= 3 ? "\"Discrete\"" : "\"IC\"");
-        w.End();
-        w << "..DESCRIPTION \"generated package, " << std::to_string(c.nPins) << " pins\"";
-        w.End();
-        w << "..HISTORY \"created 2026-01-15\"";
-        w.End();
+        w.Line(".PACKAGE_CELL \"", c.sName, "\"");
+        w.Line("..MOUNT_TYPE ", (c.bThrough ? "THROUGH" : "SURFACE"));
+        w.Line("..NUMBER_LAYERS 6");
+        w.Line("..PACKAGE_GROUP ", (c.nPins <= 3 ? "\"Discrete\"" : "\"IC\""));
+        w.Line("..DESCRIPTION \"generated package, ", std::to_string(c.nPins), " pins\"");
+        w.Line("..HISTORY \"created 2026-01-15\"");
         CellOutlines(w, c);
         for (int p = 0; p < c.nPins; ++p) {
             w << "..PIN \"";
             w.Int(p + 1);
-            w << '"';
-            w.End();
-            w << "...PADSTACK \"" << PadstackOf(c) << "\"";
-            w.End();
+            w.Line('"');
+            w.Line("...PADSTACK \"", PadstackOf(c), "\"");
             w << "...XY ";
             w.Pt(c.pins[static_cast<std::size_t>(p)].x, c.pins[static_cast<std::size_t>(p)].y);
             w.End();
             if (c.nPins > 64 && (p / ((c.nPins + 3) / 4)) % 2 == 1) {
-                w << "...ROTATION 90";
-                w.End();
+                w.Line("...ROTATION 90");
             }
         }
     }
@@ -544,16 +482,11 @@ public:
     void Write(std::uint64_t budget, const std::vector<Cell>& cells, int& nNets)
     {
         Header(w, "LAYOUT", "MM");
-        w << ".JOB \"generated\"";
-        w.End();
-        w << ".BOARD_ORIGIN";
-        w.End();
-        w << "..XY (0, 0)";
-        w.End();
-        w << ".NCDRILL_ORIGIN";
-        w.End();
-        w << "..XY (0, 0)";
-        w.End();
+        w.Line(".JOB \"generated\"");
+        w.Line(".BOARD_ORIGIN");
+        w.Line("..XY (0, 0)");
+        w.Line(".NCDRILL_ORIGIN");
+        w.Line("..XY (0, 0)");
         Outline(".BOARD_OUTLINE", 0);
         Outline(".ROUTE_OUTLINE", 500);
         Outline(".MANUFACTURING_OUTLINE", -2000);
@@ -582,8 +515,7 @@ private:
 
     void Line(std::string_view s)
     {
-        w << s;
-        w.End();
+        w.Line(s);
     }
 
     void Outline(std::string_view keyword, long long inset)
@@ -608,8 +540,7 @@ private:
     void Component(const Cell& c, int i)
     {
         const Point at = RandomPoint();
-        w << ".PACKAGE_CELL \"" << c.sName << "\"";
-        w.End();
+        w.Line(".PACKAGE_CELL \"", c.sName, "\"");
         Line(Cat("..PID ", 100000 + i));
         w << "..XY ";
         w.Pt(at.x, at.y);
@@ -618,8 +549,7 @@ private:
         Line(rng.Percent(30) ? "..FACEMENT BOTTOM" : "..FACEMENT TOP");
         Line("..PLACEMENT_LYR 1");
         Text(w, "..", "REFDES", Cat(c.nPins <= 3 ? "R" : "U", i + 1), {0, c.halfH + 1000}, 1000);
-        w << "..PLACEMENT_OUTLINE";
-        w.End();
+        w.Line("..PLACEMENT_OUTLINE");
         Line("...HEIGHT 1.2");
         Line("...RECT_SHAPE");
         WritePoints(w, "....", {{at.x - c.halfW, at.y - c.halfH}, {at.x + c.halfW, at.y + c.halfH}});
@@ -627,10 +557,8 @@ private:
             const Point& pin = c.pins[static_cast<std::size_t>(p)];
             w << "..PIN \"";
             w.Int(p + 1);
-            w << '"';
-            w.End();
-            w << "...PADSTACK \"" << PadstackOf(c) << "\"";
-            w.End();
+            w.Line('"');
+            w.Line("...PADSTACK \"", PadstackOf(c), "\"");
             w << "...XY ";
             w.Pt(at.x + pin.x, at.y + pin.y);
             w.End();
@@ -641,8 +569,7 @@ private:
                 w << "VCC";
             else
                 w << "N" << std::to_string(rng.Range(0, 40000));
-            w << '"';
-            w.End();
+            w.Line('"');
         }
     }
 
@@ -664,8 +591,7 @@ private:
             pts.push_back({std::clamp(last.x + dx[dir] * step, 0LL, kBoardW), std::clamp(last.y + dy[dir] * step, 0LL, kBoardH)});
         }
         WritePoints(w, "....", pts);
-        w << "...NETNAME \"" << netName << "\"";
-        w.End();
+        w.Line("...NETNAME \"", netName, "\"");
         Line(Cat("...PID ", rng.Range(1, 9999999)));
     }
 
@@ -694,8 +620,7 @@ private:
         w << "...ROUTE_LYR ";
         w.Int(SignalLayer());
         w.End();
-        w << "...NETNAME \"" << netName << "\"";
-        w.End();
+        w.Line("...NETNAME \"", netName, "\"");
         Line("...HATCH_PATTERN SOLID");
         Line("...HATCH_WIDTH 0.2");
         Line("...CONDUCTIVE_AREA_OPTIONS FILLED THERMAL");
@@ -716,8 +641,7 @@ private:
     void Net(const std::string& name, std::uint64_t nBytes)
     {
         const std::uint64_t start = w.Bytes();
-        w << ".NET \"" << name << "\"";
-        w.End();
+        w.Line(".NET \"", name, "\"");
         auto more = [&](int i, int n) { return nBytes ? w.Bytes() - start < nBytes : i < n; };
         const int nTraces = static_cast<int>(rng.Range(1, 6)), nVias = static_cast<int>(rng.Range(0, 3));
         for (int i = 0; more(i, nTraces); ++i) {
@@ -764,8 +688,7 @@ private:
             w.Int(kPlaneLayers[k]);
             w.End();
             Line("...PLANE_TYPE POSITIVE");
-            w << "...PLANE_NET \"" << kPlaneNets[k] << "\"";
-            w.End();
+            w.Line("...PLANE_NET \"", kPlaneNets[k], "\"");
             Line("....POLYLINE_SHAPE");
             WritePoints(w, ".....", Rect(1000, 1000, kBoardW - 1000, kBoardH - 1000));
             Line("....ACTUAL_PLANE_SHAPE");
@@ -836,39 +759,32 @@ void WriteNetClasses(const std::string& path, std::uint64_t budget, int nNets)
 {
     Writer w(path);
     Header(w, "NET_CLASS_PROPERTIES", "MM");
-    w << ".OUTPUT_IN_DB_UNITS NO";
-    w.End();
-    w << ".NETCLASS \"(Default)\"";
-    w.End();
-    w << "..NETNAMES \"GND\" \"VCC\"";
-    w.End();
+    w.Line(".OUTPUT_IN_DB_UNITS NO");
+    w.Line(".NETCLASS \"(Default)\"");
+    w.Line("..NETNAMES \"GND\" \"VCC\"");
     Rng rng(0x5eed0005);
     const int perClass = 40;
     const int nClassNets = std::max(nNets, 1);
     for (int c = 0; c * perClass < nClassNets; ++c) {
-        w << ".NETCLASS \"Class" << std::to_string(c) << "\"";
-        w.End();
+        w.Line(".NETCLASS \"Class", std::to_string(c), "\"");
         w << "..NETNAMES";
         for (int n = c * perClass; n < std::min((c + 1) * perClass, nClassNets); ++n)
             w << " \"N" << std::to_string(n) << "\"";
         w.End();
     }
     for (int n = 0; w.Bytes() < budget; ++n) {
-        w << ".NETNAME \"N" << std::to_string(n) << "\"";
-        w.End();
+        w.Line(".NETNAME \"N", std::to_string(n), "\"");
         w << "..WIDTH ";
         w.Len(rng.Range(1, 5) * 50);
         w.End();
-        w << "..NET_CLASS \"Class" << std::to_string(n / perClass) << "\"";
-        w.End();
+        w.Line("..NET_CLASS \"Class", std::to_string(n / perClass), "\"");
         if (n % 7 == 0) {
             w << "..MAX_LENGTH ";
             w.Int(rng.Range(20, 200));
             w.End();
         }
         if (n % 11 == 0) {
-            w << "..DIFF_PAIR \"N" << std::to_string(n + 1) << "\"";
-            w.End();
+            w.Line("..DIFF_PAIR \"N", std::to_string(n + 1), "\"");
         }
     }
 }
@@ -883,56 +799,38 @@ void WritePartsDb(const std::string& path, std::uint64_t budget, const std::vect
     for (int i = 0; w.Bytes() < budget; ++i) {
         const Cell& c = cells[static_cast<std::size_t>(i) % cells.size()];
         const std::string id = std::to_string(i);
-        w << ".NUMBER \"PN-" << id << "\"";
-        w.End();
-        w << "..NAME \"PART_" << id << "\"";
-        w.End();
-        w << "...DEFAULT";
-        w.End();
-        w << "..LABEL \"" << id << "\"";
-        w.End();
-        w << "..DESC \"generated part " << id << "\"";
-        w.End();
-        w << "..REFPREFIX " << (c.nPins <= 3 ? "\"R\"" : "\"U\"");
-        w.End();
-        w << "..TOPCELL \"" << c.sName << "\"";
-        w.End();
-        w << "..PROP \"Value\" \"" << std::to_string(rng.Range(1, 999)) << "K\"";
-        w.End();
+        w.Line(".NUMBER \"PN-", id, "\"");
+        w.Line("..NAME \"PART_", id, "\"");
+        w.Line("...DEFAULT");
+        w.Line("..LABEL \"", id, "\"");
+        w.Line("..DESC \"generated part ", id, "\"");
+        w.Line("..REFPREFIX ", (c.nPins <= 3 ? "\"R\"" : "\"U\""));
+        w.Line("..TOPCELL \"", c.sName, "\"");
+        w.Line("..PROP \"Value\" \"", std::to_string(rng.Range(1, 999)), "K\"");
         // One slot per eight pins, at most four.
         const int nSlots = std::min(4, (c.nPins + 7) / 8);
         for (int s = 0; s < nSlots; ++s) {
-            w << "..SLOTS";
-            w.End();
-            w << "...SLOT_SWAPGROUP \"G" << id << "\"";
-            w.End();
+            w.Line("..SLOTS");
+            w.Line("...SLOT_SWAPGROUP \"G", id, "\"");
             w << "....SLOTID ";
             w.Int(s + 1);
             w.End();
-            w << "....SWAPCODE 1";
-            w.End();
+            w.Line("....SWAPCODE 1");
             for (int p = s; p < c.nPins && p < s + 8 * nSlots; p += nSlots) {
                 w << "....PINNUMBER \"";
                 w.Int(p + 1);
-                w << '"';
-                w.End();
+                w.Line('"');
             }
         }
-        w << "..SWAPGROUP \"G" << id << "\"";
-        w.End();
-        w << "...SWAPID \"1\"";
-        w.End();
-        w << "..SYMBOL \"SYM_" << id << "\"";
-        w.End();
-        w << "...DEFAULT";
-        w.End();
-        w << "...SYMBOL_SWAPGROUP \"G" << id << "\"";
-        w.End();
+        w.Line("..SWAPGROUP \"G", id, "\"");
+        w.Line("...SWAPID \"1\"");
+        w.Line("..SYMBOL \"SYM_", id, "\"");
+        w.Line("...DEFAULT");
+        w.Line("...SYMBOL_SWAPGROUP \"G", id, "\"");
         for (int p = 0; p < std::min(c.nPins, 8); ++p) {
             w << "....PINNAME \"P";
             w.Int(p + 1);
-            w << '"';
-            w.End();
+            w.Line('"');
         }
     }
 }
