@@ -3,7 +3,9 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          libcairo2-dev)
+          libcairo2-dev
+          # fuzzing (clang with libFuzzer), leak checks and peak-memory figures
+          clang libclang-rt-14-dev valgrind time)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

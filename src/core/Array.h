@@ -109,6 +109,7 @@ public:
         if (n > 0)
             m_data.reserve(static_cast<std::size_t>(n));
     }
+    std::size_t Capacity() const { return m_data.capacity(); }
 
 protected:
     std::size_t Check(std::int64_t i) const

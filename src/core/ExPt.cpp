@@ -1,5 +1,6 @@
 #include "core/ExPt.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/StringOps.h"
@@ -16,30 +17,60 @@ void StripPoint(std::string& s)
         ex::RemoveChar(s, ')');
 }
 
+// The two point forms, read from a text without parentheses. Blanks around
+// the values need no trimming: the number reader skips leading white space
+// and stops at the first byte that is not part of the number.
+
 // Reads the number before the next comma and drops it with its comma; without
 // a comma the value is read from "" (0) and the text stays for the next value.
-double TakeBeforeComma(std::string& s)
+double TakeBeforeComma(std::string_view& s)
 {
     const std::size_t comma = s.find(',');
-    if (comma == std::string::npos)
+    if (comma == std::string_view::npos)
         return 0.0;
-    const double v = ex::Atof(std::string_view(s).substr(0, comma));
-    s.erase(0, comma + 1);
-    ex::Trim(s);
+    const double v = ex::Atof(s.substr(0, comma));
+    s.remove_prefix(comma + 1);
     return v;
 }
 
-template <class ParseOne>
+void ParseXY(CExPt& pt, std::string_view s, double dScale)
+{
+    pt.dX = TakeBeforeComma(s) * dScale;
+    pt.dY = ex::Atof(s) * dScale;
+}
+
+void ParseXYR(CExPt& pt, std::string_view s, double dScale)
+{
+    pt.dX = TakeBeforeComma(s) * dScale;
+    pt.dY = TakeBeforeComma(s) * dScale;
+    pt.dR = ex::Atof(s) * dScale;
+}
+
+using ParseOne = void (*)(CExPt&, std::string_view, double);
+
+// Room for n more points: exact for the first list of an array (most arrays
+// get one), growing by half for later ones so that many lists stay linear.
+void MakeRoom(CExPtArray& array, std::size_t n)
+{
+    const std::size_t size = static_cast<std::size_t>(array.GetSize());
+    const std::size_t capacity = array.Capacity();
+    if (size + n > capacity)
+        array.Reserve(static_cast<std::int64_t>(std::max(size + n, capacity + capacity / 2)));
+}
+
 void AppendPoints(CExPtArray& array, std::string s, double dScale, ParseOne parseOne)
 {
     ex::Trim(s);
+    CExPt pt;
     if (s.find('(') == std::string::npos) {
-        CExPt pt;
-        (pt.*parseOne)(std::move(s), dScale);
+        StripPoint(s);
+        parseOne(pt, s, dScale);
         array.Add(pt);
         return;
     }
-    // Walk the pieces between ')' in place: no token array per list.
+    MakeRoom(array, static_cast<std::size_t>(std::count(s.begin(), s.end(), ')')) + 1);
+    // Walk the pieces between ')' in place, through one reused buffer: no
+    // token array and no string per point.
     std::string piece;
     std::size_t pos = 0;
     while (pos <= s.size()) {
@@ -55,8 +86,8 @@ void AppendPoints(CExPtArray& array, std::string s, double dScale, ParseOne pars
                 piece.push_back(c);
         }
         if (piece.find(',') != std::string::npos) {
-            CExPt pt;
-            (pt.*parseOne)(piece, dScale);
+            pt = CExPt();
+            parseOne(pt, piece, dScale);
             array.Add(pt);
         }
         pos = close + 1;
@@ -68,28 +99,21 @@ void AppendPoints(CExPtArray& array, std::string s, double dScale, ParseOne pars
 void CExPt::SetPtData(std::string s, double dScale)
 {
     StripPoint(s);
-    const std::size_t comma = s.find(',');
-    dX = comma == std::string::npos ? 0.0 : ex::Atof(std::string_view(s).substr(0, comma)) * dScale;
-    if (comma != std::string::npos)
-        s.erase(0, comma + 1);
-    ex::Trim(s);
-    dY = ex::Atof(s) * dScale;
+    ParseXY(*this, s, dScale);
 }
 
 void CExPt::SetXYRPtData(std::string s, double dScale)
 {
     StripPoint(s);
-    dX = TakeBeforeComma(s) * dScale;
-    dY = TakeBeforeComma(s) * dScale;
-    dR = ex::Atof(s) * dScale;
+    ParseXYR(*this, s, dScale);
 }
 
 void CExPtArray::SetPtDatas(std::string sText, double dScale)
 {
-    AppendPoints(*this, std::move(sText), dScale, &CExPt::SetPtData);
+    AppendPoints(*this, std::move(sText), dScale, &ParseXY);
 }
 
 void CExPtArray::SetXYRPtDatas(std::string sText, double dScale)
 {
-    AppendPoints(*this, std::move(sText), dScale, &CExPt::SetXYRPtData);
+    AppendPoints(*this, std::move(sText), dScale, &ParseXYR);
 }

@@ -9,6 +9,7 @@ namespace ex {
 
 namespace {
 constexpr std::size_t kBlock = std::size_t{1} << 20;
+constexpr std::size_t kMinBlock = 4096;
 }
 
 bool LineReader::Open(const std::string& sPath)
@@ -23,7 +24,10 @@ bool LineReader::Open(const std::string& sPath)
     if (!m_file)
         return false;
     std::setvbuf(m_file, nullptr, _IONBF, 0);
-    m_buffer.resize(kBlock);
+    // A small file gets a buffer of its size (plus room to see the end) rather
+    // than a whole block; the buffer still grows for a longer line.
+    const std::uintmax_t size = std::filesystem::file_size(sPath, ec);
+    m_buffer.resize(ec ? kBlock : static_cast<std::size_t>(std::clamp<std::uintmax_t>(size + 1, kMinBlock, kBlock)));
     m_begin = m_end = 0;
     m_bEof = false;
     m_nBytesRead = 0;

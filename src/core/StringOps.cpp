@@ -79,16 +79,6 @@ void MakeUpper(std::string& s)
         c = ToUpperChar(c);
 }
 
-bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix)
-{
-    if (s.size() < upperPrefix.size())
-        return false;
-    for (std::size_t i = 0; i < upperPrefix.size(); ++i)
-        if (ToUpperChar(s[i]) != upperPrefix[i])
-            return false;
-    return true;
-}
-
 bool ContainsNoCase(std::string_view s, std::string_view upperNeedle)
 {
     if (upperNeedle.empty())

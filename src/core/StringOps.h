@@ -33,7 +33,16 @@ inline bool StartsWith(std::string_view s, std::string_view prefix)
 }
 // Keyword test: does the upper-case form of s begin with prefix? prefix is
 // written in upper case. Saves making an upper-case copy of every line.
-bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix);
+// Inline: keyword tables run it for every row on every line.
+inline bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix)
+{
+    if (s.size() < upperPrefix.size())
+        return false;
+    for (std::size_t i = 0; i < upperPrefix.size(); ++i)
+        if (ToUpperChar(s[i]) != upperPrefix[i])
+            return false;
+    return true;
+}
 // Does the upper-case form of s contain upperNeedle?
 bool ContainsNoCase(std::string_view s, std::string_view upperNeedle);
 

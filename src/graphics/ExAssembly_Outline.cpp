@@ -5,18 +5,17 @@
 namespace {
 
 using E = CExAssembly_Outline;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".DISPLAY_CONDITION", F::Value(&E::sDisplayCondition)},
-    {".DISPLAY_WIDTH", F::Skip()},
-    {".GFX_COMMON", F::Skip()},
-    {".PID", F::Skip()},
-    {".SIDE", F::Value(&E::sSide)},
-    {".TEXT", F::Text(&E::pTextArray)},
-    {".UNDERSIDE_SPACE", F::Skip()},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
+    {".DISPLAY_WIDTH", nullptr},
+    {".GFX_COMMON", nullptr},
+    {".PID", nullptr},
+    {".SIDE", ex::StoreValue<&E::sSide>},
+    {".TEXT", ex::AddText<&E::pTextArray>},
+    {".UNDERSIDE_SPACE", nullptr},
 };
-constexpr ex::SubRecordTable<E> kTable{kRows, F::Shapes(&E::pDrawObjArray)};
+constexpr ex::SubRecordTable<E> kTable{kRows, ex::AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace
 

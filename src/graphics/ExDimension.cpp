@@ -5,17 +5,16 @@
 namespace {
 
 using E = CExDimension;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".ASSEMBLY_OUTLINE", F::HandOn<&E::pAssemblyOutlineArray, &CExAssembly_OutlineArray::SetAssemblyData>()},
-    {".DIMENSION_TYPE", F::Value(&E::sDimensionType)},
-    {".DIMENSION_SETTINGS_ID", F::Integer(&E::nDimensionSettingsId)},
-    {".GRAPHIC", F::HandOn<&E::pGraphicArray, &CExGraphicArray::SetGraphicData>()},
-    {".LEADERVERTEX", F::Skip()},
-    {".OFFSET", F::Skip()},
-    {".PID", F::Skip()},
-    {".TEXT", F::Text(&E::pTextArray)},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".ASSEMBLY_OUTLINE", ex::HandOn<&E::pAssemblyOutlineArray, &CExAssembly_OutlineArray::SetAssemblyData>},
+    {".DIMENSION_TYPE", ex::StoreValue<&E::sDimensionType>},
+    {".DIMENSION_SETTINGS_ID", ex::StoreInteger<&E::nDimensionSettingsId>},
+    {".GRAPHIC", ex::HandOn<&E::pGraphicArray, &CExGraphicArray::SetGraphicData>},
+    {".LEADERVERTEX", nullptr},
+    {".OFFSET", nullptr},
+    {".PID", nullptr},
+    {".TEXT", ex::AddText<&E::pTextArray>},
 };
 constexpr ex::SubRecordTable<E> kTable{kRows};
 

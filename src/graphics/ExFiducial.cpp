@@ -5,18 +5,17 @@
 namespace {
 
 using E = CExFiducial;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".FACEMENT", F::Value(&E::sFacement)},
-    {".FIDUCIAL_OPTIONS", F::Value(&E::sFiducialOptions)},
-    {".PADSTACK", F::Value(&E::sPadstack)},
-    {".ROTATION", F::Number(&E::dRotation)},
-    {".SIDE", F::Value(&E::sSide)},
-    {".LAYER_PAIR", F::Skip()},
-    {".PID", F::Skip()},
-    {".TEXT", F::Skip()},
-    {".XY", F::Points(&E::ptXY)},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".FACEMENT", ex::StoreValue<&E::sFacement>},
+    {".FIDUCIAL_OPTIONS", ex::StoreValue<&E::sFiducialOptions>},
+    {".PADSTACK", ex::StoreValue<&E::sPadstack>},
+    {".ROTATION", ex::StoreNumber<&E::dRotation>},
+    {".SIDE", ex::StoreValue<&E::sSide>},
+    {".LAYER_PAIR", nullptr},
+    {".PID", nullptr},
+    {".TEXT", nullptr},
+    {".XY", ex::AddPoints<&E::ptXY>},
 };
 constexpr ex::SubRecordTable<E> kTable{kRows};
 

@@ -5,17 +5,16 @@
 namespace {
 
 using E = CExGraphic;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".DISPLAY_CONDITION", F::Value(&E::sDisplayCondition)},
-    {".GFX_COMMON", F::Skip()},
-    {".TEXT", F::Text(&E::pTextArray)},
-    {".PID", F::Skip()},
-    {".USER_LYR", F::Value(&E::sUserLyr)},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
+    {".GFX_COMMON", nullptr},
+    {".TEXT", ex::AddText<&E::pTextArray>},
+    {".PID", nullptr},
+    {".USER_LYR", ex::StoreValue<&E::sUserLyr>},
 };
 // Dimension data is no graphic's shape: it is logged as not used.
-constexpr ex::SubRecordTable<E> kTable{kRows, F::OneShape(&E::pDrawObj), false};
+constexpr ex::SubRecordTable<E> kTable{kRows, ex::ReplaceShape<&E::pDrawObj>, false};
 
 } // namespace
 

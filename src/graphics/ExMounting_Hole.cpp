@@ -5,17 +5,23 @@
 namespace {
 
 using E = CExMounting_Hole;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".NETNAME", F::Value(&E::sNetName)},
-    {".PADSTACK", F::Value(&E::sPadstack)},
-    {".LAYER_PAIR", F::LayerPair(&E::pLayerPair)},
-    {".MOUNTING_HOLE_OPTIONS", F::Skip()},
-    {".ROTATION", F::Number(&E::dRotation)},
-    {".PID", F::Skip()},
-    {".TEXT", F::Text(&E::pTextArray)},
-    {".XY", F::Points(&E::ptXY)},
+// ".LAYER_PAIR": the from layer first, every later one the to layer.
+void AddLayerPairValue(E& hole, ex::Group& sub, const ex::ParseContext&)
+{
+    CExLayerPair& pair = *hole.pLayerPair;
+    (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = ex::KeywordValue(ex::TrimView(sub[0]));
+}
+
+constexpr ex::GroupRow<E> kRows[] = {
+    {".NETNAME", ex::StoreValue<&E::sNetName>},
+    {".PADSTACK", ex::StoreValue<&E::sPadstack>},
+    {".LAYER_PAIR", AddLayerPairValue},
+    {".MOUNTING_HOLE_OPTIONS", nullptr},
+    {".ROTATION", ex::StoreNumber<&E::dRotation>},
+    {".PID", nullptr},
+    {".TEXT", ex::AddText<&E::pTextArray>},
+    {".XY", ex::AddPoints<&E::ptXY>},
 };
 constexpr ex::SubRecordTable<E> kTable{kRows};
 

@@ -5,19 +5,18 @@
 namespace {
 
 using E = CExObstruct;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".ACTIVATION", F::Value(&E::sActivation)},
-    {".DISPLAY_CONDITION", F::Value(&E::sDisplayCondition)},
-    {".DISPLAY_WIDTH", F::Skip()},
-    {".METALIZATION_PIN", F::Value(&E::sMetalizationPin)},
-    {".GFX_COMMON", F::Skip()},
-    {".PID", F::Skip()},
-    {".TEXT", F::Text(&E::pTextArray)},
-    {".ROUTE_LYR", F::Value(&E::sRouteLyr)},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".ACTIVATION", ex::StoreValue<&E::sActivation>},
+    {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
+    {".DISPLAY_WIDTH", nullptr},
+    {".METALIZATION_PIN", ex::StoreValue<&E::sMetalizationPin>},
+    {".GFX_COMMON", nullptr},
+    {".PID", nullptr},
+    {".TEXT", ex::AddText<&E::pTextArray>},
+    {".ROUTE_LYR", ex::StoreValue<&E::sRouteLyr>},
 };
-constexpr ex::SubRecordTable<E> kTable{kRows, F::OneShape(&E::pDrawObj)};
+constexpr ex::SubRecordTable<E> kTable{kRows, ex::ReplaceShape<&E::pDrawObj>};
 
 } // namespace
 

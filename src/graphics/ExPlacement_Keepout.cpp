@@ -5,17 +5,16 @@
 namespace {
 
 using E = CExPlacement_Keepout;
-using F = ex::SubRecordField<E>;
 
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".DISPLAY_CONDITION", F::Value(&E::sDisplayCondition)},
-    {".DISPLAY_WIDTH", F::Skip()},
-    {".ROUTE_LYR", F::Value(&E::sRouteLyr)},
-    {".HEIGHT", F::Scaled(&E::dHeight)},
-    {".TEXT", F::Skip()},
-    {".PID", F::Skip()},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
+    {".DISPLAY_WIDTH", nullptr},
+    {".ROUTE_LYR", ex::StoreValue<&E::sRouteLyr>},
+    {".HEIGHT", ex::StoreLength<&E::dHeight>},
+    {".TEXT", nullptr},
+    {".PID", nullptr},
 };
-constexpr ex::SubRecordTable<E> kTable{kRows, F::Shapes(&E::pDrawObjArray)};
+constexpr ex::SubRecordTable<E> kTable{kRows, ex::AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace
 

@@ -5,17 +5,16 @@
 namespace {
 
 using E = CExSolder_Paste;
-using F = ex::SubRecordField<E>;
 
 // Paste has no texts of its own: ".TEXT" is dropped.
-constexpr ex::SubRecordRow<E> kRows[] = {
-    {".DISPLAY_CONDITION", F::Value(&E::sDisplayCondition)},
-    {".SIDE", F::Value(&E::sSide)},
-    {".GFX_COMMON", F::Skip()},
-    {".PID", F::Skip()},
-    {".TEXT", F::Skip()},
+constexpr ex::GroupRow<E> kRows[] = {
+    {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
+    {".SIDE", ex::StoreValue<&E::sSide>},
+    {".GFX_COMMON", nullptr},
+    {".PID", nullptr},
+    {".TEXT", nullptr},
 };
-constexpr ex::SubRecordTable<E> kTable{kRows, F::Shapes(&E::pDrawObjArray)};
+constexpr ex::SubRecordTable<E> kTable{kRows, ex::AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace
 

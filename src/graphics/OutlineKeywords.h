@@ -7,15 +7,15 @@
 namespace ex {
 
 template <class E>
-inline constexpr SubRecordRow<E> kSilkScreenRows[] = {
-    {".DISPLAY_CONDITION", SubRecordField<E>::Value(&E::sDisplayCondition)},
-    {".SIDE", SubRecordField<E>::Value(&E::sSide)},
-    {".GFX_COMMON", SubRecordField<E>::Skip()},
-    {".PID", SubRecordField<E>::Skip()},
-    {".TEXT", SubRecordField<E>::Text(&E::pTextArray)},
+inline constexpr GroupRow<E> kSilkScreenRows[] = {
+    {".DISPLAY_CONDITION", StoreValue<&E::sDisplayCondition>},
+    {".SIDE", StoreValue<&E::sSide>},
+    {".GFX_COMMON", nullptr},
+    {".PID", nullptr},
+    {".TEXT", AddText<&E::pTextArray>},
 };
 
 template <class E>
-inline constexpr SubRecordTable<E> kSilkScreenTable{kSilkScreenRows<E>, SubRecordField<E>::Shapes(&E::pDrawObjArray)};
+inline constexpr SubRecordTable<E> kSilkScreenTable{kSilkScreenRows<E>, AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace ex

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
-#include "jobprefs/SectionGroup.h"
 
 namespace {
 
@@ -41,8 +41,12 @@ void CExJobPreferenceViaArray::SetData(std::vector<std::string>& saRecord, CExTe
 void CExJobPreferenceViaArray::SetViaData(std::vector<std::string>& saGroup, CExTemporaryArray* /*pIgnoreLog*/,
                                           CExTemporaryArray* pNotUsedLog)
 {
-    if (ex::OpenSectionGroup(kViaGroups, saGroup, pNotUsedLog, kContext) == nullptr)
+    // A row without an action drops its group.
+    const auto* row = ex::FindRowOrLog(kViaGroups, saGroup, {kContext, 1, nullptr, pNotUsedLog, 1.0});
+    if (row == nullptr || !row->action) {
+        saGroup.clear();
         return;
+    }
 
     auto* via = new CExJobPreferenceVia;
     via->sPadstackName = ex::KeywordValue(ex::TrimView(saGroup[0]));

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
-#include "jobprefs/SectionGroup.h"
 
 namespace {
 
@@ -66,9 +66,12 @@ void CExLayer_StackupArray::SetData(std::vector<std::string>& saRecord, CExTempo
 void CExLayer_StackupArray::SetLayerStackData(std::vector<std::string>& saGroup, CExTemporaryArray* /*pIgnoreLog*/,
                                               CExTemporaryArray* pNotUsedLog)
 {
-    const auto* kind = ex::OpenSectionGroup(kLayerKinds, saGroup, pNotUsedLog, kContext);
-    if (kind == nullptr)
+    // A row without an action drops its group.
+    const auto* kind = ex::FindRowOrLog(kLayerKinds, saGroup, {kContext, 1, nullptr, pNotUsedLog, 1.0});
+    if (kind == nullptr || !kind->action) {
+        saGroup.clear();
         return;
+    }
 
     auto* layer = new CExLayer_Stackup;
     layer->sLayerType = kind->action;

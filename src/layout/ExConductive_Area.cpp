@@ -1,6 +1,6 @@
 #include "layout/ExConductive_Area.h"
 
-#include "layout/GroupFields.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
@@ -46,5 +46,6 @@ void CExConductive_Area::SetConductiveAreaData(CExConductive_Area* pArea, std::v
                                                const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                                CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kAreaRows, pArea, group, context, flag, ignoreLog, notUsedLog, dScale);
+    ex::ParseGroup(kAreaRows, pArea, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   {.isOther = ex::IsShapeLineAt<1>});
 }

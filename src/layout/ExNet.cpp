@@ -9,7 +9,7 @@
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "layout/ExTestPoint.h"
-#include "layout/GroupFields.h"
+#include "core/GroupTable.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "layout/ExRouteObj.h"
-#include "layout/GroupFields.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
@@ -46,7 +46,8 @@ void CExPlane_ActualShape::SetActualShapeData(CExPlane_ActualShape* pActualShape
                                               const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kActualShapeRows, pActualShape, group, context, flag, ignoreLog, notUsedLog, dScale);
+    ex::ParseGroup(kActualShapeRows, pActualShape, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   {.isOther = ex::IsShapeLineAt<1>});
 }
 
 void CExPlane_ActualShapeArray::SetPlaneNetData(int nLevel, std::vector<std::string>& group, std::string context,

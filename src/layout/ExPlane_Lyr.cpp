@@ -4,7 +4,7 @@
 
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
-#include "layout/GroupFields.h"
+#include "core/GroupTable.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ void CExPlane_Lyr::SetPlaneLyrGroup(CExPlane_Lyr* pPlaneLyr, std::vector<std::st
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                     CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kPlaneLyrRows, pPlaneLyr, group, context, flag, ignoreLog, notUsedLog, dScale, 1,
-                   ex::Case::Sensitive);
+    ex::ParseGroup(kPlaneLyrRows, pPlaneLyr, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   {.c = ex::Case::Sensitive});
 }
 
 void CExPlane_Lyr::SetActualShapeGroup(CExPlane_Lyr* pPlaneLyr, std::vector<std::string>& group,

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "core/Grouping.h"
-#include "layout/GroupFields.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ void CExPlane_Net::SetPlaneNetGroup(CExPlane_Net* pPlaneNet, std::vector<std::st
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                     CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kPlaneNetRows, pPlaneNet, group, context, flag, ignoreLog, notUsedLog, dScale, 4);
+    ex::ParseGroup(kPlaneNetRows, pPlaneNet, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   {.isOther = ex::IsShapeLineAt<4>});
 }
 
 void CExPlane_NetArray::SetPlaneNetData(std::vector<std::string>& group, std::string context, int flag,

@@ -7,7 +7,7 @@
 #include "layout/ExTestPoint.h"
 #include "layout/ExTrace.h"
 #include "layout/ExVia.h"
-#include "layout/GroupFields.h"
+#include "core/GroupTable.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
 #include "layout/ExTestPoint.h"
 
-#include "layout/GroupFields.h"
+#include "core/GroupTable.h"
+#include "layout/ExText.h"
+#include "shapes/ExDrawObj.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "layout/ExTrace.h"
 
-#include "layout/GroupFields.h"
+#include "layout/ExText.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
@@ -39,5 +40,6 @@ CExTrace::~CExTrace()
 void CExTrace::SetTraceData(CExTrace* pTrace, std::vector<std::string>& group, const std::string& context, int flag,
                             CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kTraceRows, pTrace, group, context, flag, ignoreLog, notUsedLog, dScale);
+    ex::ParseGroup(kTraceRows, pTrace, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   {.isOther = ex::IsShapeLineAt<1>});
 }

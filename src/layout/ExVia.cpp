@@ -1,7 +1,7 @@
 #include "layout/ExVia.h"
 
 #include "layout/ExTearDrop_Data.h"
-#include "layout/GroupFields.h"
+#include "core/GroupTable.h"
 
 namespace {
 

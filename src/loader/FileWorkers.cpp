@@ -5,6 +5,7 @@
 #include "jobprefs/ExJobPreferences.h"
 #include "layout/ExLayout.h"
 #include "loader/PC_Corvane_Get.h"
+#include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"
 #include "loader/WorkerProgress.h"
 #include "netclass/ExNetClass.h"
@@ -51,6 +52,9 @@ unsigned int RunWorker(void* pParam, Body body)
         body(p);
     } catch (...) {
         // A worker must not take the process down; what it read so far stays.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+        throw;  // under a fuzzer an escaping exception is a finding
+#endif
     }
     p.bEnded.store(true);
     ex::WorkerProgress().Notify();
@@ -66,14 +70,56 @@ void ReachEnd(FileWorkerParam& p)
 }
 
 // The common reader over the worker's file; prepare makes sure the root
-// member exists once the file is open.
-template <class Prepare, class Dispatch>
-void ReadRecords(FileWorkerParam& p, Prepare prepare, Dispatch dispatch)
+// member exists once the file is open; finish runs after the last record.
+template <class Prepare, class Dispatch, class Finish = ex::NoAction>
+void ReadRecords(FileWorkerParam& p, Prepare prepare, Dispatch dispatch, Finish finish = Finish{})
 {
     CExExpedition& root = *p.pExpedition;
     if (ex::ReadRecordFile(
-            p.sFilePath, LineCounter(p), [&](Record& record) { dispatch(root, record); }, [&] { prepare(root); }))
+            p.sFilePath, LineCounter(p), [&](Record& record) { dispatch(root, record); }, [&] { prepare(root); })) {
+        finish();
         ReachEnd(p);
+    }
+}
+
+// Hands a record that only appends to one array (its SetData takes the
+// record, a unit word, the two logs and the scale) to the pipeline's helpers.
+template <class Array>
+void SubmitElements(ex::RecordPipeline& pipeline, Record& record, Array* target, std::string units,
+                    CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
+{
+    pipeline.Submit<Array>(record, target, ignoreLog, notUsedLog,
+                           [units = std::move(units), dScale](Array& array, Record& r, CExTemporaryArray* ig,
+                                                              CExTemporaryArray* nu) {
+                               array.SetData(r, units, ig, nu, dScale);
+                           });
+}
+
+// The layout's nets (unless they are removed) and placed package cells go to
+// the helpers with the arguments CExLayout::SetData would give them; every
+// other record waits for them and goes to the dispatcher.
+void DispatchLayout(ex::RecordPipeline& pipeline, CExLayout& l, Record& r, int bRemoveNet)
+{
+    const std::string_view head = r.empty() ? std::string_view() : ex::TrimView(r[0]);
+    if (bRemoveNet == 0 && ex::StartsWithNoCase(head, ".NET")) {
+        SubmitElements(pipeline, r, l.pNetArray, l.sUnits, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
+    } else if (ex::StartsWithNoCase(head, ".PACKAGE_CELL")) {
+        SubmitElements(pipeline, r, l.pPackageCellArray, l.sUnits, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
+    } else {
+        pipeline.Drain();
+        l.SetData(r, g_sUnits, bRemoveNet);
+    }
+}
+
+// The same for the package cells of a cell library (which get no unit word).
+void DispatchCellLibrary(ex::RecordPipeline& pipeline, CExCell_Library& lib, Record& r)
+{
+    if (!r.empty() && ex::StartsWithNoCase(ex::TrimView(r[0]), ".PACKAGE_CELL")) {
+        SubmitElements(pipeline, r, lib.pPackageCellArray, "", lib.pIgnoreLog, lib.pNotUsedLog, lib.dScale);
+    } else {
+        pipeline.Drain();
+        lib.SetData(r, g_sUnits);
+    }
 }
 
 template <class T>
@@ -130,9 +176,11 @@ unsigned int JobPrefFileWorker(void* pParam)
 unsigned int CellLibFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
+        ex::RecordPipeline pipeline;
         ReadRecords(
             p, [](CExExpedition& root) { CreateIfNone(root.pCellLibrary); },
-            [](CExExpedition& root, Record& r) { root.pCellLibrary->SetData(r, g_sUnits); });
+            [&pipeline](CExExpedition& root, Record& r) { DispatchCellLibrary(pipeline, *root.pCellLibrary, r); },
+            [&pipeline] { pipeline.Drain(); });
     });
 }
 
@@ -140,9 +188,13 @@ unsigned int LayoutFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
         const int bRemoveNet = p.bRemoveNet;
+        ex::RecordPipeline pipeline;
         ReadRecords(
             p, [](CExExpedition& root) { Replace(root.pLayout); },
-            [bRemoveNet](CExExpedition& root, Record& r) { root.pLayout->SetData(r, g_sUnits, bRemoveNet); });
+            [&pipeline, bRemoveNet](CExExpedition& root, Record& r) {
+                DispatchLayout(pipeline, *root.pLayout, r, bRemoveNet);
+            },
+            [&pipeline] { pipeline.Drain(); });
     });
 }
 

@@ -2,8 +2,7 @@
 
 // What the pad, hole, padstack and custom drill symbol records share: one
 // element per record, named by the record's first line, its two-dot
-// sub-records handed to the element one by one; shapes at a given level; the
-// "(x, y)" offset text.
+// sub-records handed to the element one by one; the "(x, y)" offset text.
 
 #include <string>
 #include <string_view>
@@ -13,9 +12,6 @@
 #include "core/ExTemporary.h"
 #include "core/Grouping.h"
 #include "core/StringOps.h"
-
-class CExDrawObj;
-class CExDrawObjArray;
 
 namespace ex {
 
@@ -39,22 +35,6 @@ void SetElementRecord(Array& array, std::vector<std::string>& saRecord, const st
         pElement->SetSubRecordData(saSubRecord, sContext, 1, pIgnoreLog, pNotUsedLog, extra..., dScale);
     });
 }
-
-// A shape sub-record whose keyword line has nLevel dots: every line loses
-// its first nLevel characters, then the shape is made (null for an unknown
-// keyword). The sub-record is empty afterwards.
-CExDrawObj* MakeLevelShape(int nLevel, std::vector<std::string>& saSubRecord, const std::string& sContext, int nFlag,
-                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale);
-// The same, the shape appended to the array when one is made.
-void AddLevelShape(CExDrawObjArray& array, int nLevel, std::vector<std::string>& saSubRecord,
-                   const std::string& sContext, int nFlag, CExTemporaryArray* pIgnoreLog,
-                   CExTemporaryArray* pNotUsedLog, double dScale);
-
-// When the sub-record's first line is a two-dot shape keyword: the shape is
-// appended (when one is made), the sub-record emptied and true returned.
-// Otherwise the sub-record is left alone.
-bool AddShapeSubRecord(CExDrawObjArray& array, std::vector<std::string>& saSubRecord, const std::string& sContext,
-                       int nFlag, CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale);
 
 // The point of an offset line such as `..OFFSET (1.5, -2)`, both values
 // times dScale. x is read up to the first ",", y up to the first ")"; a

@@ -1,18 +1,17 @@
 #include "padstack/ExCustom_Drill_Symbol.h"
 
-#include <utility>
-
-#include "core/KeywordTable.h"
 #include "padstack/ElementRecord.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
 // Hole keywords that may be written into a symbol record; the symbol keeps
-// only its shapes.
-constexpr ex::KeywordRow<bool> kSkippedSymbolLines[] = {
-    {"..CUSTOM_SYMBOL", true}, {"..DEPTH_ASSIGNMENT_METHOD", true}, {"..DRILL_SYMBOL", true},
-    {"..HOLE_OPTIONS", true},  {"..NEGATIVE_TOLERANCE", true},      {"..POSITIVE_TOLERANCE", true},
-    {"..TIMESTAMP", true},
+// only its shapes, tested first.
+constexpr ex::GroupRow<CExCustom_Drill_Symbol> kSymbolLines[] = {
+    {ex::kAnyShape, ex::AddLevelShape<&CExCustom_Drill_Symbol::pDrawObjArray, 2>},
+    {"..CUSTOM_SYMBOL", nullptr},      {"..DEPTH_ASSIGNMENT_METHOD", nullptr}, {"..DRILL_SYMBOL", nullptr},
+    {"..HOLE_OPTIONS", nullptr},       {"..NEGATIVE_TOLERANCE", nullptr},      {"..POSITIVE_TOLERANCE", nullptr},
+    {"..TIMESTAMP", nullptr},
 };
 
 } // namespace
@@ -25,13 +24,8 @@ void CExCustom_Drill_Symbol::SetSubRecordData(std::vector<std::string>& saSubRec
                                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog,
                                               double dScale)
 {
-    if (saSubRecord.empty() ||
-        ex::AddShapeSubRecord(*pDrawObjArray, saSubRecord, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale))
-        return;
-    const std::string_view first = ex::TrimView(saSubRecord[0]);
-    if (!ex::MatchKeyword(kSkippedSymbolLines, first))
-        pNotUsedLog->SetNoUsedArray(saSubRecord, std::move(sContext), nFlag);
-    saSubRecord.clear();
+    ex::ParseGroup(kSymbolLines, *this, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale},
+                   {.isOther = ex::IsShapeLineAt<2>});
 }
 
 void CExCustom_Drill_SymbolArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,

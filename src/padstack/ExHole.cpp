@@ -1,23 +1,21 @@
 #include "padstack/ExHole.h"
 
-#include <utility>
-
-#include "core/KeywordTable.h"
 #include "padstack/ElementRecord.h"
-#include "shapes/ShapeKeywords.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
-enum class HoleLine { CustomSymbol, NegativeTolerance, PositiveTolerance, Skip, NotUsed };
-
-constexpr ex::KeywordRow<HoleLine> kHoleLines[] = {
-    {"..CUSTOM_SYMBOL", HoleLine::CustomSymbol},
-    {"..DEPTH_ASSIGNMENT_METHOD", HoleLine::Skip},
-    {"..DRILL_SYMBOL", HoleLine::Skip},
-    {"..HOLE_OPTIONS", HoleLine::Skip},
-    {"..NEGATIVE_TOLERANCE", HoleLine::NegativeTolerance},
-    {"..POSITIVE_TOLERANCE", HoleLine::PositiveTolerance},
-    {"..TIMESTAMP", HoleLine::Skip},
+// Shapes are tested before the keywords. Only the first line of a
+// sub-record carries a value.
+constexpr ex::GroupRow<CExHole> kHoleLines[] = {
+    {ex::kAnyShape, ex::ReplaceShape<&CExHole::pDrawObj, 2>},
+    {"..CUSTOM_SYMBOL", ex::StoreValue<&CExHole::sCustomSymbol>},
+    {"..DEPTH_ASSIGNMENT_METHOD", nullptr},
+    {"..DRILL_SYMBOL", nullptr},
+    {"..HOLE_OPTIONS", nullptr},
+    {"..NEGATIVE_TOLERANCE", ex::StoreLength<&CExHole::dNegativeTolerance>},
+    {"..POSITIVE_TOLERANCE", ex::StoreLength<&CExHole::dPositiveTolerance>},
+    {"..TIMESTAMP", nullptr},
 };
 
 } // namespace
@@ -29,36 +27,8 @@ CExHole::~CExHole() { DeleteDrawObj(pDrawObj); }
 void CExHole::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    if (saSubRecord.empty())
-        return;
-    const std::string_view first = ex::TrimView(saSubRecord[0]);
-    if (ex::IsShapeLine(first, 2)) {
-        if (CExDrawObj* pShape =
-                ex::MakeLevelShape(2, saSubRecord, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale)) {
-            DeleteDrawObj(pDrawObj);
-            pDrawObj = pShape;
-        }
-        return;
-    }
-    // Only the first line of a sub-record carries a value.
-    const auto* row = ex::MatchKeyword(kHoleLines, first);
-    switch (row ? row->action : HoleLine::NotUsed) {
-    case HoleLine::CustomSymbol:
-        sCustomSymbol = ex::KeywordValue(first);
-        break;
-    case HoleLine::NegativeTolerance:
-        dNegativeTolerance = ex::Atof(ex::KeywordValue(first)) * dScale;
-        break;
-    case HoleLine::PositiveTolerance:
-        dPositiveTolerance = ex::Atof(ex::KeywordValue(first)) * dScale;
-        break;
-    case HoleLine::Skip:
-        break;
-    case HoleLine::NotUsed:
-        pNotUsedLog->SetNoUsedArray(saSubRecord, std::move(sContext), nFlag);
-        break;
-    }
-    saSubRecord.clear();
+    ex::ParseGroup(kHoleLines, *this, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale},
+                   {.isOther = ex::IsShapeLineAt<2>});
 }
 
 void CExHoleArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,

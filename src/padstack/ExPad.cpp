@@ -2,14 +2,16 @@
 
 #include <utility>
 
-#include "core/KeywordTable.h"
 #include "padstack/ElementRecord.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
-enum class PadLine { Custom, Offset, Skip, NotUsed };
+enum class PadLine { Shape, Custom, Offset, Skip };
 
+// Shapes are tested before the keywords.
 constexpr ex::KeywordRow<PadLine> kPadLines[] = {
+    {ex::kAnyShape, PadLine::Shape},
     {"..CUSTOM", PadLine::Custom},
     {"..OFFSET", PadLine::Offset},
     {"..PAD_OPTIONS", PadLine::Skip},
@@ -32,34 +34,33 @@ CExPad::~CExPad()
 void CExPad::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    if (saSubRecord.empty() ||
-        ex::AddShapeSubRecord(*pDrawObjArray, saSubRecord, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale))
-        return;
-    const std::string_view first = ex::TrimView(saSubRecord[0]);
-    const auto* row = ex::MatchKeyword(kPadLines, first);
-    switch (row ? row->action : PadLine::NotUsed) {
-    case PadLine::Custom:
-        SetCustomData(saSubRecord, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale);
-        break;
-    case PadLine::Offset: {
-        CExPt pt = ex::ReadOffset(first, dScale);
-        aOffsets.Add(pt);
-        break;
-    }
-    case PadLine::Skip:
-        break;
-    case PadLine::NotUsed:
-        pNotUsedLog->SetNoUsedArray(saSubRecord, std::move(sContext), nFlag);
-        break;
-    }
-    saSubRecord.clear();
+    const ex::ParseContext ctx{sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale};
+    auto take = [&](const ex::KeywordRow<PadLine>& row, std::string_view first) {
+        switch (row.action) {
+        case PadLine::Shape:
+            ex::AddLevelShape<&CExPad::pDrawObjArray, 2>(*this, saSubRecord, ctx);
+            break;
+        case PadLine::Custom:
+            SetCustomData(saSubRecord, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale);
+            break;
+        case PadLine::Offset: {
+            CExPt pt = ex::ReadOffset(first, dScale);
+            aOffsets.Add(pt);
+            break;
+        }
+        case PadLine::Skip:
+            break;
+        }
+    };
+    ex::TakeGroup(kPadLines, saSubRecord, ctx, take, {.isOther = ex::IsShapeLineAt<2>});
 }
 
 void CExPad::SetCustomData(std::vector<std::string>& saSubRecord, const std::string& sContext, int nFlag,
                            CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
+    const ex::ParseContext ctx{sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale};
     auto addShape = [&](std::vector<std::string>& saShape) {
-        ex::AddLevelShape(*pDrawObjArray, 3, saShape, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale);
+        ex::AddLevelShape<&CExPad::pDrawObjArray, 3>(*this, saShape, ctx);
     };
     ex::LineGrouper grouper(kCustomShapeRule, addShape);
     // Lines of one or two dots belong to no shape: they stay, moved up over

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
@@ -50,7 +51,7 @@ CExPartData::~CExPartData()
 void CExPartData::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                    CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    const auto* row = ex::MatchGroup(saSubRecord, kPartLines, sContext, nFlag, pNotUsedLog);
+    const auto* row = ex::FindRowOrLog(kPartLines, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
     if (!row)
         return;
     const std::string_view first = ex::TrimView(saSubRecord[0]);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
@@ -24,9 +25,9 @@ constexpr ex::KeywordRow<SlotLine> kSlotLines[] = {
 } // namespace
 
 void CExPartDataSlot::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
-                                       CExTemporaryArray* /*pIgnoreLog*/, CExTemporaryArray* pNotUsedLog)
+                                       CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    if (!ex::MatchGroup(saGroup, kSlotGroups, sContext, nFlag, pNotUsedLog))
+    if (!ex::FindRowOrLog(kSlotGroups, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0}))
         return;
     sSlotSwapGroup = ex::KeywordValue(ex::TrimView(saGroup[0]));
     // Lines of other keywords are passed over without logging.

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
@@ -18,9 +19,9 @@ constexpr ex::KeywordRow<SwapGrpGroup> kSwapGrpGroups[] = {
 } // namespace
 
 void CExPartDataSwapGrp::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
-                                          CExTemporaryArray* /*pIgnoreLog*/, CExTemporaryArray* pNotUsedLog)
+                                          CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    const auto* row = ex::MatchGroup(saGroup, kSwapGrpGroups, sContext, nFlag, pNotUsedLog);
+    const auto* row = ex::FindRowOrLog(kSwapGrpGroups, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
     if (!row)
         return;
     if (row->action == SwapGrpGroup::SwapId)

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
@@ -17,9 +18,9 @@ constexpr ex::KeywordRow<SymbolGroup> kSymbolGroups[] = {
 } // namespace
 
 void CExPartDataSymbol::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
-                                         CExTemporaryArray* /*pIgnoreLog*/, CExTemporaryArray* pNotUsedLog)
+                                         CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    const auto* row = ex::MatchGroup(saGroup, kSymbolGroups, sContext, nFlag, pNotUsedLog);
+    const auto* row = ex::FindRowOrLog(kSymbolGroups, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
     if (!row)
         return;
     if (row->action == SymbolGroup::Default) {

@@ -10,27 +10,12 @@
 
 #include "core/ExTemporary.h"
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 
 namespace ex {
 
 inline constexpr GroupRule kPartSubRecordRule{2, 0, false};
 inline constexpr GroupRule kPartGroupRule{3, 0, false};
-
-// The row of the table that the group's first line begins with. A group that
-// matches no row is logged as not used (which empties it) and null returned.
-template <class Row, std::size_t N>
-const Row* MatchGroup(std::vector<std::string>& saGroup, const Row (&table)[N], std::string& sContext, int nFlag,
-                      CExTemporaryArray* pNotUsedLog)
-{
-    if (saGroup.empty())
-        return nullptr;
-    const Row* row = MatchKeyword(table, TrimView(saGroup[0]));
-    if (!row)
-        pNotUsedLog->SetNoUsedArray(saGroup, std::move(sContext), nFlag);
-    return row;
-}
 
 // The record operation of the slot, swap group and symbol arrays: one element
 // per sub-record, named by the value of its first line when pName is set,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/GroupTable.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "shapes/ExChamfered_Rect.h"
@@ -81,14 +82,7 @@ struct Field {
     void (*store)(T& shape, std::string_view value, double dScale);
 };
 
-template <class M>
-struct MemberOf;
-template <class C, class V>
-struct MemberOf<V C::*> {
-    using Class = C;
-};
-template <auto Member>
-using ClassOf = typename MemberOf<decltype(Member)>::Class;
+using ex::ClassOf;
 
 // How a value is stored, by the kind of member it goes to.
 template <auto Member>

@@ -1,0 +1,32 @@
+#pragma once
+
+// Writes a synthetic board design: the six files of a design load, with
+// content shaped like real boards (nets of traces and vias, conductive areas,
+// planes with thousands of voids, package cells with 2 to 200 pins, outlines,
+// texts, parts and net classes). The same size and seed always give the same
+// bytes.
+
+#include <cstdint>
+#include <string>
+
+namespace ex::bench {
+
+struct DesignFiles {
+    std::string sJobPrefs;
+    std::string sCellLib;
+    std::string sLayout;
+    std::string sPadstackLib;
+    std::string sNetClass;
+    std::string sPartsDb;
+    std::uint64_t nBytes = 0;  // all six together
+};
+
+// The file names used inside a design directory (the demo uses the same).
+DesignFiles DesignFilesIn(const std::string& sDir);
+
+// Writes a design of about nTargetBytes into sDir (created if missing) and
+// returns its paths and actual size. Throws std::runtime_error when a file
+// cannot be written.
+DesignFiles WriteDesign(const std::string& sDir, std::uint64_t nTargetBytes, std::uint64_t nSeed = 1);
+
+} // namespace ex::bench

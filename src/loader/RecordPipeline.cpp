@@ -1,0 +1,110 @@
+#include "loader/RecordPipeline.h"
+
+#include <algorithm>
+
+namespace ex {
+
+namespace {
+// Records parsed ahead of the one being moved in: enough to keep the helpers
+// busy, few enough that memory holds only a handful of records.
+constexpr std::size_t kMaxInFlight = 16;
+} // namespace
+
+RecordPipeline::RecordPipeline(unsigned nHelpers)
+{
+    for (unsigned i = 0; i < nHelpers; ++i)
+        m_helpers.emplace_back([this] { HelperLoop(); });
+}
+
+RecordPipeline::~RecordPipeline()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bStop = true;
+        m_toParse.clear();
+    }
+    m_work.notify_all();
+    for (std::thread& t : m_helpers)
+        t.join();
+}
+
+unsigned RecordPipeline::DefaultHelpers()
+{
+    const unsigned n = std::thread::hardware_concurrency();
+    return n <= 1 ? 0 : std::min(n, 8u);
+}
+
+void RecordPipeline::Enqueue(std::unique_ptr<Job> job)
+{
+    if (m_helpers.empty()) {
+        job->Parse();
+        job->Commit();
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_toParse.push_back(job.get());
+        m_inFlight.push_back(std::move(job));
+    }
+    m_work.notify_one();
+    CommitFront(false);
+    while (m_inFlight.size() >= kMaxInFlight)
+        CommitFront(true);
+}
+
+void RecordPipeline::Drain()
+{
+    while (!m_inFlight.empty())
+        CommitFront(true);
+}
+
+void RecordPipeline::CommitFront(bool bWait)
+{
+    for (;;) {
+        std::unique_ptr<Job> job;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_inFlight.empty())
+                return;
+            if (bWait)
+                m_done.wait(lock, [this] { return m_inFlight.front()->bDone; });
+            else if (!m_inFlight.front()->bDone)
+                return;
+            job = std::move(m_inFlight.front());
+            m_inFlight.pop_front();
+        }
+        bWait = false;
+        if (job->error)
+            std::rethrow_exception(job->error);
+        job->Commit();
+    }
+}
+
+void RecordPipeline::HelperLoop()
+{
+    for (;;) {
+        Job* job = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_work.wait(lock, [this] { return m_bStop || !m_toParse.empty(); });
+            if (m_bStop)
+                return;
+            job = m_toParse.front();
+            m_toParse.pop_front();
+        }
+        try {
+            job->Parse();
+        } catch (...) {
+            job->error = std::current_exception();
+        }
+        // The record's lines are freed here, on the helper.
+        std::vector<std::string>().swap(job->record);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            job->bDone = true;
+        }
+        m_done.notify_all();
+    }
+}
+
+} // namespace ex

@@ -1,0 +1,113 @@
+#pragma once
+
+// Lets a file worker use more than one core. Records that each add elements
+// to one owning array (a net, a package cell) are parsed on helper threads,
+// each into an array and two logs of its own; the worker then moves the
+// elements and log entries into the real array and logs in file order. A
+// record of any other kind waits until everything before it is in place
+// (Drain), so the tree and the order of every log are exactly those of
+// parsing the records one after another.
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "core/ExTemporary.h"
+
+namespace ex {
+
+class RecordPipeline {
+public:
+    // nHelpers 0: every record is parsed at once on the calling thread.
+    explicit RecordPipeline(unsigned nHelpers = DefaultHelpers());
+    RecordPipeline(const RecordPipeline&) = delete;
+    RecordPipeline& operator=(const RecordPipeline&) = delete;
+    // Stops the helpers; results not yet moved are destroyed with their elements.
+    ~RecordPipeline();
+
+    // One helper per core.
+    static unsigned DefaultHelpers();
+
+    // Takes the record (it is left empty). parse(array, record, ignoreLog,
+    // notUsedLog) fills a private Array on a helper; its elements and log
+    // entries later go to target, ignoreLog and notUsedLog.
+    template <class Array>
+    void Submit(std::vector<std::string>& record, Array* target, CExTemporaryArray* ignoreLog,
+                CExTemporaryArray* notUsedLog,
+                std::function<void(Array&, std::vector<std::string>&, CExTemporaryArray*, CExTemporaryArray*)> parse)
+    {
+        auto job = std::make_unique<ArrayJob<Array>>(target, ignoreLog, notUsedLog, std::move(parse));
+        job->record.swap(record);
+        Enqueue(std::move(job));
+    }
+
+    // Waits for every submitted record and moves its results in place;
+    // rethrows what a parse threw.
+    void Drain();
+
+private:
+    struct Job {
+        virtual ~Job() = default;
+        virtual void Parse() = 0;   // on a helper
+        virtual void Commit() = 0;  // on the owner's thread, in file order
+        std::vector<std::string> record;
+        std::exception_ptr error;
+        bool bDone = false;
+    };
+
+    // Moves the entries of a private array to the end of the real one.
+    template <class A>
+    static void MoveAll(A& from, A& to)
+    {
+        for (auto* p : from)
+            to.Add(p);
+        from.RemoveAll();
+    }
+
+    template <class Array>
+    struct ArrayJob : Job {
+        using Parser = std::function<void(Array&, std::vector<std::string>&, CExTemporaryArray*, CExTemporaryArray*)>;
+        ArrayJob(Array* t, CExTemporaryArray* ig, CExTemporaryArray* nu, Parser p)
+            : target(t), targetIgnoreLog(ig), targetNotUsedLog(nu), parse(std::move(p))
+        {
+        }
+        void Parse() override { parse(parsed, record, &ignoreLog, &notUsedLog); }
+        void Commit() override
+        {
+            MoveAll(parsed, *target);
+            MoveAll(ignoreLog, *targetIgnoreLog);
+            MoveAll(notUsedLog, *targetNotUsedLog);
+        }
+        Array parsed;
+        CExTemporaryArray ignoreLog;
+        CExTemporaryArray notUsedLog;
+        Array* target;
+        CExTemporaryArray* targetIgnoreLog;
+        CExTemporaryArray* targetNotUsedLog;
+        Parser parse;
+    };
+
+    void Enqueue(std::unique_ptr<Job> job);
+    // Moves the finished jobs at the front into place; with bWait, waits for
+    // the front job first.
+    void CommitFront(bool bWait);
+    void HelperLoop();
+
+    std::mutex m_mutex;
+    std::condition_variable m_work;  // a job to parse, or stop
+    std::condition_variable m_done;  // a job finished
+    std::deque<std::unique_ptr<Job>> m_inFlight;  // file order, owned here
+    std::deque<Job*> m_toParse;                   // not yet taken by a helper
+    bool m_bStop = false;
+    std::vector<std::thread> m_helpers;
+};
+
+} // namespace ex

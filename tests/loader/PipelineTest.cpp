@@ -1,0 +1,167 @@
+// Nets and package cells are parsed on helper threads; what a load builds and
+// logs must be exactly what parsing record after record builds and logs.
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "expedition.h"
+#include "loader/RecordPipeline.h"
+#include "loader/RecordReader.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// A digest of what the tests compare: nets with their route objects and
+// first trace points, placed and library cells with their pins, log entries.
+std::string Logs(const CExTemporaryArray& log)
+{
+    std::string out;
+    for (const CExTemporary* e : log)
+        out += e->sKeyword + "|" + e->sValue + "|" + e->sContext + "|" + std::to_string(e->saLines.size()) + "\n";
+    return out;
+}
+
+std::string Point(const CExPt& pt)
+{
+    std::string out(" ");
+    out += std::to_string(pt.dX);
+    out += ',';
+    out += std::to_string(pt.dY);
+    return out;
+}
+
+template <class CellArray>
+std::string Cells(const CellArray& cells)
+{
+    std::string out;
+    for (const auto* c : cells) {
+        out += c->sCellName + ":" + std::to_string(c->pPinArray->GetSize());
+        for (const CExPackage_Pin* pin : *c->pPinArray)
+            for (const CExPt& pt : pin->aXY)
+                out += Point(pt);
+        out += "\n";
+    }
+    return out;
+}
+
+std::string Digest(const CExLayout& l)
+{
+    std::string out = std::string("units ") + l.sUnits + " scale " + std::to_string(l.dScale) + "\n";
+    for (const CExNet* net : *l.pNetArray) {
+        out += std::string("net ") + net->sNetName + ":";
+        for (const CExRouteObj* ro : *net->pRouteObjArray) {
+            out += " " + ro->sType;
+            if (const auto* trace = dynamic_cast<const CExTrace*>(ro))
+                if (const auto* path = dynamic_cast<const CExPolyline_Path*>(trace->pShape))
+                    for (const CExPt& pt : path->aXY)
+                        out += Point(pt);
+        }
+        out += "\n";
+    }
+    return out + Cells(*l.pPackageCellArray) + "ignore\n" + Logs(*l.pIgnoreLog) + "notused\n" + Logs(*l.pNotUsedLog);
+}
+
+test::Lines Net(int i, const char* extra)
+{
+    const std::string n = std::to_string(i);
+    return {std::string(".NET \"N") + n + "\"", "..TRACE", "...ROUTE_LYR 1", "...POLYLINE_PATH", "....WIDTH 0.1",
+            std::string("....XY (") + n + ", 1) (" + n + ", 2)", extra, "..VIA", "...XY 1, 2", "...PADSTACK \"V\""};
+}
+
+test::Lines Cell(int i)
+{
+    const std::string n = std::to_string(i);
+    return {std::string(".PACKAGE_CELL \"C") + n + "\"", "..PIN \"1\"", std::string("...XY (") + n + ", 0)",
+            "..PIN \"2\"", std::string("...XY (0, ") + n + ")", std::string("..UNKNOWN_IN_CELL ") + n};
+}
+
+} // namespace
+
+TEST(Pipeline, LoadEqualsRecordAfterRecord)
+{
+    // Nets and cells between other records, some with lines that are logged,
+    // and a unit change half way that rescales what follows it.
+    test::Lines layout = {".FILETYPE LAYOUT", ".UNITS MM", ".BOGUS_RECORD 1"};
+    for (int i = 0; i < 300; ++i) {
+        for (const std::string& line : Net(i, i % 7 == 0 ? "...UNKNOWN_TRACE_LINE 1" : "...PID 5"))
+            layout.push_back(line);
+        if (i % 5 == 0)
+            for (const std::string& line : Cell(i))
+                layout.push_back(line);
+        if (i == 150)
+            layout.insert(layout.end(), {".UNITS TH", ".ANOTHER_BOGUS 2"});
+    }
+    test::Lines cells = {".FILETYPE CELL_LIBRARY", ".UNITS MM"};
+    for (int i = 0; i < 200; ++i) {
+        for (const std::string& line : Cell(i))
+            cells.push_back(line);
+        if (i == 100)
+            cells.insert(cells.end(), {".UNITS IN", ".NOT_A_CELL x"});
+    }
+    test::TempDir dir;
+    const std::string jobPath = dir.WriteLines("job.txt", {".UNITS MM"});
+    const std::string layoutPath = dir.WriteLines("layout.txt", layout);
+    const std::string cellPath = dir.WriteLines("cells.txt", cells);
+    const std::string padPath = dir.WriteLines("pads.txt", {".UNITS MM"});
+
+    CExExpedition root;
+    CPC_Corvane_Get loader;
+    loader.vSetExpedition(&root);
+    loader.vSetMExpeditionFilePath(jobPath, cellPath, layoutPath, padPath, "", "");
+    ASSERT_EQ(loader.ParseExpeditionOfMFC(), 1);
+
+    CExLayout sequential;
+    ex::ReadRecordFile(layoutPath, [] {}, [&](std::vector<std::string>& r) { sequential.SetData(r, "MM", 0); });
+    CExCell_Library sequentialCells;
+    ex::ReadRecordFile(cellPath, [] {}, [&](std::vector<std::string>& r) { sequentialCells.SetData(r, "MM"); });
+
+    ASSERT_EQ(root.pLayout->pNetArray->GetSize(), 300);
+    ASSERT_EQ(root.pLayout->pPackageCellArray->GetSize(), 60);
+    EXPECT_FALSE(root.pLayout->pNotUsedLog->IsEmpty());
+    EXPECT_EQ(Digest(*root.pLayout), Digest(sequential));
+    ASSERT_EQ(root.pCellLibrary->pPackageCellArray->GetSize(), 200);
+    EXPECT_EQ(Cells(*root.pCellLibrary->pPackageCellArray) + Logs(*root.pCellLibrary->pNotUsedLog),
+              Cells(*sequentialCells.pPackageCellArray) + Logs(*sequentialCells.pNotUsedLog));
+}
+
+TEST(Pipeline, ResultsInSubmitOrderAndErrorsReachTheOwner)
+{
+    using Record = std::vector<std::string>;
+    for (unsigned helpers : {0u, 1u, 3u}) {
+        CExTemporaryArray target, ignoreLog, notUsedLog;
+        ex::RecordPipeline pipeline(helpers);
+        // Each record logs itself; the logs must come out in submit order.
+        for (int i = 0; i < 100; ++i) {
+            Record r{std::string(".R ") + std::to_string(i)};
+            pipeline.Submit<CExTemporaryArray>(r, &target, &ignoreLog, &notUsedLog,
+                                               [](CExTemporaryArray& a, Record& rec, CExTemporaryArray*,
+                                                  CExTemporaryArray* nu) {
+                                                   Record copy = rec;
+                                                   a.SetNoUsedArray(rec, "element", 1);
+                                                   nu->SetNoUsedArray(copy, "log", 1);
+                                               });
+            EXPECT_TRUE(r.empty());
+        }
+        pipeline.Drain();
+        ASSERT_EQ(target.GetSize(), 100);
+        ASSERT_EQ(notUsedLog.GetSize(), 100);
+        for (int i = 0; i < 100; ++i) {
+            EXPECT_EQ(target[i]->sValue, std::to_string(i));
+            EXPECT_EQ(notUsedLog[i]->sValue, std::to_string(i));
+        }
+
+        // Without helpers the parse runs, and throws, within Submit.
+        Record bad{".BAD"};
+        auto submitAndDrain = [&] {
+            pipeline.Submit<CExTemporaryArray>(bad, &target, &ignoreLog, &notUsedLog,
+                                               [](CExTemporaryArray&, Record&, CExTemporaryArray*,
+                                                  CExTemporaryArray*) { throw std::runtime_error("x"); });
+            pipeline.Drain();
+        };
+        EXPECT_THROW(submitAndDrain(), std::runtime_error) << helpers << " helpers";
+        EXPECT_EQ(target.GetSize(), 100);
+    }
+}
