@@ -5,9 +5,9 @@
 namespace ex {
 
 namespace {
-// Records parsed ahead of the one being moved in: enough to keep the helpers
-// busy, few enough that memory holds only a handful of records.
-constexpr std::size_t kMaxInFlight = 16;
+// Batches parsed ahead of the one being moved in: enough to keep the helpers
+// busy, few enough that memory holds only a handful of batches.
+constexpr std::size_t kMaxInFlight = 8;
 } // namespace
 
 RecordPipeline::RecordPipeline(unsigned nHelpers)
@@ -34,10 +34,17 @@ unsigned RecordPipeline::DefaultHelpers()
     return n <= 1 ? 0 : std::min(n, 8u);
 }
 
-void RecordPipeline::Enqueue(std::unique_ptr<Job> job)
+void RecordPipeline::Flush()
 {
+    if (m_pBatch == nullptr)
+        return;
+    std::unique_ptr<Job> job = std::move(m_pBatch);
+    m_pBatchTarget = nullptr;
+    m_nBatchLines = 0;
     if (m_helpers.empty()) {
-        job->Parse();
+        job->ParseAll();
+        if (job->error)
+            std::rethrow_exception(job->error);
         job->Commit();
         return;
     }
@@ -54,6 +61,7 @@ void RecordPipeline::Enqueue(std::unique_ptr<Job> job)
 
 void RecordPipeline::Drain()
 {
+    Flush();
     while (!m_inFlight.empty())
         CommitFront(true);
 }
@@ -92,13 +100,7 @@ void RecordPipeline::HelperLoop()
             job = m_toParse.front();
             m_toParse.pop_front();
         }
-        try {
-            job->Parse();
-        } catch (...) {
-            job->error = std::current_exception();
-        }
-        // The record's lines are freed here, on the helper.
-        std::vector<std::string>().swap(job->record);
+        job->ParseAll();
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             job->bDone = true;

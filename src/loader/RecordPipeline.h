@@ -38,15 +38,24 @@ public:
 
     // Takes the record (it is left empty). parse(array, record, ignoreLog,
     // notUsedLog) fills a private Array on a helper; its elements and log
-    // entries later go to target, ignoreLog and notUsedLog.
+    // entries later go to target, ignoreLog and notUsedLog. Records that
+    // follow one another to the same target travel to a helper together, a
+    // few thousand lines at a time, and are parsed in order with the parse
+    // given with the first of them.
     template <class Array>
     void Submit(std::vector<std::string>& record, Array* target, CExTemporaryArray* ignoreLog,
                 CExTemporaryArray* notUsedLog,
                 std::function<void(Array&, std::vector<std::string>&, CExTemporaryArray*, CExTemporaryArray*)> parse)
     {
-        auto job = std::make_unique<ArrayJob<Array>>(target, ignoreLog, notUsedLog, std::move(parse));
-        job->record.swap(record);
-        Enqueue(std::move(job));
+        if (m_pBatch == nullptr || m_pBatchTarget != static_cast<const void*>(target)) {
+            Flush();
+            m_pBatch = std::make_unique<ArrayJob<Array>>(target, ignoreLog, notUsedLog, std::move(parse));
+            m_pBatchTarget = target;
+        }
+        m_nBatchLines += record.size();
+        m_pBatch->records.emplace_back().swap(record);
+        if (m_nBatchLines >= kBatchLines || m_helpers.empty())
+            Flush();
     }
 
     // Waits for every submitted record and moves its results in place;
@@ -54,11 +63,29 @@ public:
     void Drain();
 
 private:
+    // Lines a batch gathers before it goes: enough to make the hand-over
+    // cheap next to the parse, few enough to keep the helpers fed.
+    static constexpr std::size_t kBatchLines = 4096;
+
     struct Job {
         virtual ~Job() = default;
-        virtual void Parse() = 0;   // on a helper
+        // On a helper: parses the records in order and frees their lines
+        // there; stops at the first record whose parse throws.
+        void ParseAll()
+        {
+            try {
+                for (std::vector<std::string>& record : records) {
+                    Parse(record);
+                    std::vector<std::string>().swap(record);
+                }
+            } catch (...) {
+                error = std::current_exception();
+            }
+            std::vector<std::vector<std::string>>().swap(records);
+        }
+        virtual void Parse(std::vector<std::string>& record) = 0;
         virtual void Commit() = 0;  // on the owner's thread, in file order
-        std::vector<std::string> record;
+        std::vector<std::vector<std::string>> records;
         std::exception_ptr error;
         bool bDone = false;
     };
@@ -79,7 +106,7 @@ private:
             : target(t), targetIgnoreLog(ig), targetNotUsedLog(nu), parse(std::move(p))
         {
         }
-        void Parse() override { parse(parsed, record, &ignoreLog, &notUsedLog); }
+        void Parse(std::vector<std::string>& record) override { parse(parsed, record, &ignoreLog, &notUsedLog); }
         void Commit() override
         {
             MoveAll(parsed, *target);
@@ -95,7 +122,8 @@ private:
         Parser parse;
     };
 
-    void Enqueue(std::unique_ptr<Job> job);
+    // Hands the batch being gathered, if any, to the helpers.
+    void Flush();
     // Moves the finished jobs at the front into place; with bWait, waits for
     // the front job first.
     void CommitFront(bool bWait);
@@ -108,6 +136,9 @@ private:
     std::deque<Job*> m_toParse;                   // not yet taken by a helper
     bool m_bStop = false;
     std::vector<std::thread> m_helpers;
+    std::unique_ptr<Job> m_pBatch;  // being gathered on the owner's thread
+    const void* m_pBatchTarget = nullptr;
+    std::size_t m_nBatchLines = 0;
 };
 
 } // namespace ex

@@ -165,3 +165,43 @@ TEST(Pipeline, ResultsInSubmitOrderAndErrorsReachTheOwner)
         EXPECT_EQ(target.GetSize(), 100);
     }
 }
+
+TEST(Pipeline, BatchesKeepFileOrderAcrossTargets)
+{
+    // Runs of records to two targets, long enough that runs span several
+    // batches: each target gets its records, and the shared log every
+    // record, in submit order.
+    using Record = std::vector<std::string>;
+    auto parse = [](CExTemporaryArray& a, Record& rec, CExTemporaryArray*, CExTemporaryArray* nu) {
+        Record copy = rec;
+        a.SetNoUsedArray(rec, "element", 1);
+        nu->SetNoUsedArray(copy, "log", 1);
+    };
+    for (unsigned helpers : {0u, 2u}) {
+        CExTemporaryArray first, second, ignoreLog, notUsedLog;
+        ex::RecordPipeline pipeline(helpers);
+        std::vector<std::string> expectFirst, expectSecond;
+        bool toFirst = false;
+        for (int run : {1, 5000, 3, 9000, 1, 1, 4097}) {
+            toFirst = !toFirst;
+            for (int i = 0; i < run; ++i) {
+                const std::string value = std::to_string(expectFirst.size() + expectSecond.size());
+                Record r{".R " + value};
+                (toFirst ? expectFirst : expectSecond).push_back(value);
+                pipeline.Submit<CExTemporaryArray>(r, toFirst ? &first : &second, &ignoreLog, &notUsedLog, parse);
+            }
+        }
+        pipeline.Drain();
+        const auto values = [](const CExTemporaryArray& a) {
+            std::vector<std::string> v;
+            for (const CExTemporary* t : a)
+                v.push_back(t->sValue);
+            return v;
+        };
+        EXPECT_EQ(values(first), expectFirst) << helpers << " helpers";
+        EXPECT_EQ(values(second), expectSecond) << helpers << " helpers";
+        ASSERT_EQ(notUsedLog.GetSize(), static_cast<std::int64_t>(expectFirst.size() + expectSecond.size()));
+        for (std::int64_t i = 0; i < notUsedLog.GetSize(); ++i)
+            ASSERT_EQ(notUsedLog[i]->sValue, std::to_string(i));
+    }
+}
