@@ -48,6 +48,38 @@ void ParseXYR(CExPt& pt, std::string_view s, double dScale)
 
 using ParseOne = void (*)(CExPt&, std::string_view, double);
 
+// The piece of a point list between two ')' with its leading blanks, '(' and
+// droppable newline cut off and its trailing blanks too, when what is left
+// reads the same as with every blank and '(' removed: no '(' inside, and
+// every run of blanks touches a comma (the number reader skips blanks before
+// a value and stops at one after it). False when the piece needs cleaning.
+bool AsWritten(std::string_view segment, bool newlineDroppable, std::string_view& text)
+{
+    std::size_t b = 0;
+    if (newlineDroppable && !segment.empty() && segment[0] == '\n')
+        b = 1;
+    while (b < segment.size() && (segment[b] == ' ' || segment[b] == '('))
+        ++b;
+    std::size_t e = segment.size();
+    while (e > b && segment[e - 1] == ' ')
+        --e;
+    text = segment.substr(b, e - b);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(')
+            return false;
+        if (text[i] != ' ')
+            continue;
+        std::size_t j = i;
+        while (j < text.size() && text[j] == ' ')
+            ++j;
+        // text has no blank at either end, so both neighbours exist.
+        if (text[i - 1] != ',' && text[j] != ',')
+            return false;
+        i = j - 1;
+    }
+    return true;
+}
+
 // Room for n more points: exact for the first list of an array (most arrays
 // get one), growing by half for later ones so that many lists stay linear.
 void MakeRoom(CExPtArray& array, std::size_t n)
@@ -69,25 +101,32 @@ void AppendPoints(CExPtArray& array, std::string s, double dScale, ParseOne pars
         return;
     }
     MakeRoom(array, static_cast<std::size_t>(std::count(s.begin(), s.end(), ')')) + 1);
-    // Walk the pieces between ')' in place, through one reused buffer: no
-    // token array and no string per point.
+    // Walk the pieces between ')' in place: a piece whose blanks all sit
+    // beside a comma reads the same with them, so it is parsed where it lies;
+    // any other goes through one reused buffer. No token array and no string
+    // per point.
     std::string piece;
     std::size_t pos = 0;
     while (pos <= s.size()) {
         std::size_t close = s.find(')', pos);
         if (close == std::string::npos)
             close = s.size();
-        piece.clear();
-        for (std::size_t i = pos; i < close; ++i) {
-            const char c = s[i];
-            // Only a newline right after ')' goes; blanks and '(' all go.
-            const bool newlineAfterClose = c == '\n' && i == pos && i > 0 && s[i - 1] == ')';
-            if (c != '(' && c != ' ' && !newlineAfterClose)
-                piece.push_back(c);
+        const std::string_view segment(s.data() + pos, close - pos);
+        // Only a newline right after ')' goes; blanks and '(' all go.
+        const bool newlineAfterClose = pos > 0 && s[pos - 1] == ')';
+        std::string_view text;
+        if (!AsWritten(segment, newlineAfterClose, text)) {
+            piece.clear();
+            for (std::size_t i = 0; i < segment.size(); ++i) {
+                const char c = segment[i];
+                if (c != '(' && c != ' ' && !(c == '\n' && i == 0 && newlineAfterClose))
+                    piece.push_back(c);
+            }
+            text = piece;
         }
-        if (piece.find(',') != std::string::npos) {
+        if (text.find(',') != std::string_view::npos) {
             pt = CExPt();
-            parseOne(pt, piece, dScale);
+            parseOne(pt, text, dScale);
             array.Add(pt);
         }
         pos = close + 1;

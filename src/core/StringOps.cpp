@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <system_error>
@@ -197,6 +198,8 @@ namespace {
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 } // namespace
 
 double Atof(std::string_view s)
@@ -225,7 +228,19 @@ double Atof(std::string_view s)
     if (intDigits + fracDigits == 0)
         return 0.0;
     std::size_t end = i;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    const bool exponent = i < s.size() && (s[i] == 'e' || s[i] == 'E');
+    if (!exponent && intDigits + fracDigits <= 15) {
+        // Up to 15 digits are an exact integer and a power of ten up to 1e15
+        // an exact double, so one division rounds exactly as the full reader
+        // would; design files are mostly such numbers.
+        std::uint64_t mantissa = 0;
+        for (std::size_t k = start; k < end; ++k)
+            if (s[k] != '.')
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[k] - '0');
+        const double value = static_cast<double>(mantissa) / kPowersOfTen[fracDigits];
+        return negative ? -value : value;
+    }
+    if (exponent) {
         std::size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
             ++j;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,54 @@ TEST(CExPtArray, Lists)
     // Text without "(" is always one point, even when empty.
     empty.SetPtDatas("", 1);
     EXPECT_EQ(Points(empty), (std::vector<XYR>{{0, 0, 0}}));
+}
+
+TEST(CExPtArray, BlanksAndParenthesesInsideAPointAreDropped)
+{
+    // A blank or "(" inside a point is removed before the numbers are read,
+    // wherever it stands: "1 2" reads as 12, "( 3" as 3.
+    CExPtArray a;
+    a.SetPtDatas("(1 2, 3) ( 4 ,( 5 ) (6,- 7) (8, (9) (1, 2 (", 1);
+    EXPECT_EQ(Points(a), (std::vector<XYR>{{12, 3, 0}, {4, 5, 0}, {6, -7, 0}, {8, 9, 0}, {1, 2, 0}}));
+    CExPtArray b;
+    b.SetXYRPtDatas("(1 ,2 , 3 0) (4,5,(6)", 1);
+    EXPECT_EQ(Points(b), (std::vector<XYR>{{1, 2, 30}, {4, 5, 6}}));
+
+    // Random texts read as the same texts with every blank and "(" taken out.
+    std::uint32_t state = 12345;
+    auto next = [&state](std::uint32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % n;
+    };
+    const std::string alphabet = "0123456789.-,,,   ((e\n";
+    for (int n = 0; n < 20000; ++n) {
+        std::string text = "(";
+        const std::size_t length = 1 + next(40);
+        for (std::size_t i = 0; i < length; ++i)
+            text += (next(6) == 0) ? ')' : alphabet[next(static_cast<std::uint32_t>(alphabet.size()))];
+        std::string cleaned;
+        bool pieceStart = true;
+        bool comparable = true;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c == '\n' && i > 0 && text[i - 1] == ')')
+                continue;  // dropped by the reader as well
+            if (c == ' ' || c == '(')
+                continue;
+            if (c == '\n' && pieceStart && !cleaned.empty())
+                comparable = false;  // would newly follow a ')'
+            pieceStart = c == ')';
+            cleaned += c;
+        }
+        if (!comparable)
+            continue;
+        for (bool xyr : {false, true}) {
+            CExPtArray original, reference;
+            (original.*(xyr ? &CExPtArray::SetXYRPtDatas : &CExPtArray::SetPtDatas))(text, 1);
+            (reference.*(xyr ? &CExPtArray::SetXYRPtDatas : &CExPtArray::SetPtDatas))("(" + cleaned, 1);
+            ASSERT_EQ(Points(original), Points(reference)) << text;
+        }
+    }
 }
 
 TEST(CExPtArray, LongListIsLinear)
