@@ -214,13 +214,16 @@ double Atof(std::string_view s)
     }
     const std::size_t start = i;
     std::size_t intDigits = 0, fracDigits = 0;
+    std::uint64_t mantissa = 0;  // wraps for long numbers, used only for short ones
     while (i < s.size() && IsDigit(s[i])) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
         ++i;
         ++intDigits;
     }
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && IsDigit(s[i])) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
             ++i;
             ++fracDigits;
         }
@@ -233,10 +236,6 @@ double Atof(std::string_view s)
         // Up to 15 digits are an exact integer and a power of ten up to 1e15
         // an exact double, so one division rounds exactly as the full reader
         // would; design files are mostly such numbers.
-        std::uint64_t mantissa = 0;
-        for (std::size_t k = start; k < end; ++k)
-            if (s[k] != '.')
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[k] - '0');
         const double value = static_cast<double>(mantissa) / kPowersOfTen[fracDigits];
         return negative ? -value : value;
     }
