@@ -10,24 +10,6 @@
 
 namespace ex {
 
-std::string_view TrimLeftView(std::string_view s)
-{
-    std::size_t b = 0;
-    while (b < s.size() && IsSpace(s[b]))
-        ++b;
-    return s.substr(b);
-}
-
-std::string_view TrimRightView(std::string_view s)
-{
-    std::size_t e = s.size();
-    while (e > 0 && IsSpace(s[e - 1]))
-        --e;
-    return s.substr(0, e);
-}
-
-std::string_view TrimView(std::string_view s) { return TrimRightView(TrimLeftView(s)); }
-
 void TrimLeft(std::string& s)
 {
     std::size_t b = 0;
@@ -43,12 +25,6 @@ void TrimRight(std::string& s)
     while (e > 0 && IsSpace(s[e - 1]))
         --e;
     s.resize(e);
-}
-
-void Trim(std::string& s)
-{
-    TrimRight(s);
-    TrimLeft(s);
 }
 
 void TrimLeft(std::string& s, char c)

@@ -15,12 +15,32 @@ constexpr bool IsSpace(char c)
 }
 constexpr char ToUpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-std::string_view TrimView(std::string_view s);
-std::string_view TrimLeftView(std::string_view s);
-std::string_view TrimRightView(std::string_view s);
-void Trim(std::string& s);
+// Inline: every parser trims every line it looks at, mostly lines that are
+// already trimmed.
+inline std::string_view TrimLeftView(std::string_view s)
+{
+    std::size_t b = 0;
+    while (b < s.size() && IsSpace(s[b]))
+        ++b;
+    return s.substr(b);
+}
+inline std::string_view TrimRightView(std::string_view s)
+{
+    std::size_t e = s.size();
+    while (e > 0 && IsSpace(s[e - 1]))
+        --e;
+    return s.substr(0, e);
+}
+inline std::string_view TrimView(std::string_view s) { return TrimRightView(TrimLeftView(s)); }
 void TrimLeft(std::string& s);
 void TrimRight(std::string& s);
+inline void Trim(std::string& s)
+{
+    if (!s.empty() && (IsSpace(s.front()) || IsSpace(s.back()))) {
+        TrimRight(s);
+        TrimLeft(s);
+    }
+}
 void TrimLeft(std::string& s, char c);  // runs of c
 void TrimRight(std::string& s, char c);
 
