@@ -3,12 +3,12 @@
 #include <memory>
 #include <string_view>
 
-#include "cell/CellGroups.h"
 #include "cell/ExDrawing_Cell.h"
 #include "cell/ExMechanical_Cell.h"
 #include "cell/ExPackage_Cell.h"
 #include "cell/ExPanel_Cell.h"
 #include "cell/ExReUseCircuit_Cell.h"
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
 #include "core/StringOps.h"
 
@@ -137,23 +137,15 @@ const CellRow* MatchCellRow(std::string_view line, unsigned nKind)
     return nullptr;
 }
 
-// What one group hands on to the parsers of other objects.
-struct GroupArgs {
-    const std::string& sContext;
-    CExTemporaryArray* pIgnoreLog;
-    CExTemporaryArray* pNotUsedLog;
-    double dScale;
-};
-
 // The graphic-object family, texts and dimensions share one form of call.
 template <class Array, class Parse>
-void ParseInto(Array* pArray, Parse parse, std::vector<std::string>& group, const GroupArgs& a)
+void ParseInto(Array* pArray, Parse parse, std::vector<std::string>& group, const ex::ParseContext& a)
 {
-    (pArray->*parse)(kCellLevel, group, a.sContext, kCellFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
+    (pArray->*parse)(kCellLevel, group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
 }
 
 template <class Cell>
-void ReadPlacementKeepout(Cell& cell, std::vector<std::string>& group, const GroupArgs& a)
+void ReadPlacementKeepout(Cell& cell, std::vector<std::string>& group, const ex::ParseContext& a)
 {
     if constexpr (requires { cell.pPlacementKeepoutArray; }) {
         ParseInto(cell.pPlacementKeepoutArray, &CExPlacement_KeepoutArray::SetPlacement_KeepoutData, group, a);
@@ -165,25 +157,25 @@ void ReadPlacementKeepout(Cell& cell, std::vector<std::string>& group, const Gro
             cell.pPlacementKeepout = nullptr;
             cell.pPlacementKeepout = new CExPlacement_Keepout;
         }
-        cell.pPlacementKeepout->SetKeepoutData(kCellLevel, group, a.sContext, kCellFlag, a.pIgnoreLog, a.pNotUsedLog,
+        cell.pPlacementKeepout->SetKeepoutData(kCellLevel, group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog,
                                                a.dScale);
     }
 }
 
 template <class Cell>
-void ReadPlacementOutline(Cell& cell, std::vector<std::string>& group, const GroupArgs& a)
+void ReadPlacementOutline(Cell& cell, std::vector<std::string>& group, const ex::ParseContext& a)
 {
     if constexpr (requires { cell.pPlacementOutlineArray; }) {
-        cell.pPlacementOutlineArray->SetPlaceOutData_InCell(group, a.sContext, kCellFlag, a.pIgnoreLog,
+        cell.pPlacementOutlineArray->SetPlaceOutData_InCell(group, a.sContext, a.nFlag, a.pIgnoreLog,
                                                             a.pNotUsedLog, a.dScale);
     } else if constexpr (kKindOf<Cell> == D) {
         // A drawing's one outline gathers the shapes and texts of every group.
-        cell.pPlacementOutline->SetPlaceOutData(group, a.sContext, kCellFlag, a.pIgnoreLog, a.pNotUsedLog,
+        cell.pPlacementOutline->SetPlaceOutData(group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog,
                                                 a.dScale);
     } else {
         // Mechanical and panel cells keep the last one.
         CExPlacement_Outline* outline = CExPlacement_OutlineArray::NewPlaceOutData_InCell(
-            group, a.sContext, kCellFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
+            group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
         delete cell.pPlacementOutline;
         cell.pPlacementOutline = outline;
     }
@@ -192,14 +184,16 @@ void ReadPlacementOutline(Cell& cell, std::vector<std::string>& group, const Gro
 // One level-2 group of a cell. The table's masks keep every field to the
 // kinds that have its member; `if constexpr` only keeps the others compiling.
 template <class Cell>
-void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const GroupArgs& a)
+void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const ex::ParseContext& a)
 {
     if (group.empty())
         return;
     const std::string_view head = ex::TrimView(group[0]);
     const CellRow* row = MatchCellRow(head, kKindOf<Cell>);
     if (row == nullptr || (row->nTake & kKindOf<Cell>) == 0) {
-        ex::CloseGroup(row != nullptr, group, a.sContext, kCellFlag, a.pNotUsedLog);
+        if (row == nullptr)
+            a.LogNotUsed(group);
+        group.clear();
         return;
     }
     // Simple properties keep the value's quotes.
@@ -216,7 +210,7 @@ void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const GroupAr
         cell.saComponentOptions.push_back(value());
         break;
     case Field::RouteObj:
-        cell.pRouteObjArray->SetRoutingData(group, a.sContext, kCellFlag, std::string(row->sKeyword.substr(2)),
+        cell.pRouteObjArray->SetRoutingData(group, a.sContext, a.nFlag, std::string(row->sKeyword.substr(2)),
                                             a.pIgnoreLog, a.pNotUsedLog, a.dScale);
         break;
     case Field::DimensionSettings:
@@ -235,7 +229,7 @@ void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const GroupAr
         // The group's own line, at two dots, lies above the shape level and
         // is passed over by the shape parser.
         if constexpr (requires { cell.pDrillGraphicArray; })
-            cell.pDrillGraphicArray->SetDObjData_InCell(3, group, a.sContext, kCellFlag, a.pIgnoreLog,
+            cell.pDrillGraphicArray->SetDObjData_InCell(3, group, a.sContext, a.nFlag, a.pIgnoreLog,
                                                         a.pNotUsedLog, a.dScale);
         break;
     case Field::Facement:
@@ -276,7 +270,7 @@ void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const GroupAr
         break;
     case Field::Pin:
         if constexpr (requires { cell.pPinArray; })
-            cell.pPinArray->SetPinData_InCell(group, a.sContext, kCellFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
+            cell.pPinArray->SetPinData_InCell(group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
         break;
     case Field::PlacementKeepout:
         ReadPlacementKeepout(cell, group, a);
@@ -305,7 +299,7 @@ void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const GroupAr
         break;
     case Field::ToolingHole:
         if constexpr (requires { cell.pToolingHoleArray; })
-            cell.pToolingHoleArray->SetTooling_HoleData_InCell(group, a.sContext, kCellFlag, a.pIgnoreLog,
+            cell.pToolingHoleArray->SetTooling_HoleData_InCell(group, a.sContext, a.nFlag, a.pIgnoreLog,
                                                                a.pNotUsedLog, a.dScale);
         break;
     case Field::XY:
@@ -329,7 +323,7 @@ void CellArray<Cell>::SetData(std::vector<std::string>& record, std::string /*ce
     auto cell = std::make_unique<Cell>();
     const std::string context(TrimView(record[0]));
     cell->sCellName = KeywordValue(context);
-    const GroupArgs args{context, ignoreLog, notUsedLog, dScale};
+    const ParseContext args{context, kCellFlag, ignoreLog, notUsedLog, dScale};
     GroupLines(record, 1, GroupRule{kCellLevel},
                [&](std::vector<std::string>& group) { SetCellSubRecord(*cell, group, args); });
     this->Add(cell.get());

@@ -1,26 +1,34 @@
 #include "cell/ExPackage_Pin.h"
 
-#include <iterator>
 #include <memory>
 #include <string_view>
 
-#include "cell/CellGroups.h"
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
 
 namespace {
 
-enum class PinField { NetName, Discard, TearDrop, Padstack, PinOption, Rotation, Text, XY };
+using Pin = CExPackage_Pin;
+
+void SetPadstack(Pin& pin, ex::Group& group, const ex::ParseContext& ctx);
 
 // "...PADSTACK" is a prefix test: every level-3 keyword that begins with it
 // is a padstack line.
-constexpr ex::KeywordRow<PinField> kPinFields[] = {
-    {"...NETNAME", PinField::NetName},       {"...BREAKOUT_DATA", PinField::Discard},
-    {"...DIMENSION_DATA", PinField::Discard}, {"...PID", PinField::Discard},
-    {"...TEARDROP_DATA", PinField::TearDrop}, {"...PADSTACK", PinField::Padstack},
-    {"...PIN_OPTIONS", PinField::PinOption},  {"...ROTATION", PinField::Rotation},
-    {"...TEXT", PinField::Text},             {"...XY", PinField::XY},
+constexpr ex::GroupRow<Pin> kPinRows[] = {
+    {"...NETNAME", ex::StoreValue<&Pin::sNetName>},
+    {"...BREAKOUT_DATA", nullptr},
+    {"...DIMENSION_DATA", nullptr},
+    {"...PID", nullptr},
+    {"...TEARDROP_DATA", [](Pin& pin, ex::Group& group, const ex::ParseContext&) {
+         pin.pTearDropDataArray->AddFromGroup(group);
+     }},
+    {"...PADSTACK", SetPadstack},
+    {"...PIN_OPTIONS", ex::AppendValue<&Pin::saPinOptions>},
+    {"...ROTATION", ex::StoreNumber<&Pin::dRotation>},
+    {"...TEXT", ex::AddText<&Pin::pTextArray, 3>},
+    {"...XY", ex::AddPoints<&Pin::aXY, ex::Unit::Scaled, 5>},
 };
 
 // Lines under "...PADSTACK": a value member, a list member, or neither (skipped).
@@ -40,7 +48,25 @@ constexpr ex::KeywordRow<PadstackField> kPadstackFields[] = {
     {"...USER_LYR", {nullptr, &CExPackage_Pin::saUserLyr}},
 };
 
-constexpr std::size_t kXYLength = 5;  // "...XY"
+// The lines after "...PADSTACK", in order, until one that is not known: that
+// one and every line after it make one not-used entry.
+void SetPadstack(Pin& pin, ex::Group& group, const ex::ParseContext& ctx)
+{
+    pin.sPadstackName = ex::KeywordValue(ex::TrimView(group[0]));
+    for (std::size_t i = 1; i < group.size(); ++i) {
+        const std::string_view line = ex::TrimView(group[i]);
+        const auto* row = ex::MatchKeyword(kPadstackFields, line);
+        if (row == nullptr) {
+            group.erase(group.begin(), group.begin() + static_cast<std::ptrdiff_t>(i));
+            ctx.LogNotUsed(group);
+            return;
+        }
+        if (row->action.pValue != nullptr)
+            pin.*row->action.pValue = ex::KeywordValue(line);
+        else if (row->action.pList != nullptr)
+            (pin.*row->action.pList).push_back(ex::KeywordValue(line));
+    }
+}
 
 } // namespace
 
@@ -55,62 +81,7 @@ CExPackage_Pin::~CExPackage_Pin()
 void CExPackage_Pin::SetPinPropertyData(std::vector<std::string>& group, const std::string& context, int flag,
                                         CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    if (group.empty())
-        return;
-    const std::string_view head = ex::TrimView(group[0]);
-    const auto* row = ex::MatchKeyword(kPinFields, head);
-    if (row != nullptr) {
-        switch (row->action) {
-        case PinField::NetName:
-            sNetName = ex::KeywordValue(head);
-            break;
-        case PinField::Discard:
-            break;
-        case PinField::TearDrop:
-            pTearDropDataArray->AddFromGroup(group);
-            break;
-        case PinField::Padstack:
-            sPadstackName = ex::KeywordValue(head);
-            SetPadstackData(group, context, flag, notUsedLog);
-            break;
-        case PinField::PinOption:
-            saPinOptions.push_back(ex::KeywordValue(head));
-            break;
-        case PinField::Rotation:
-            dRotation = ex::Atof(ex::KeywordValue(head));
-            break;
-        case PinField::Text:
-            pTextArray->SetTextData(3, group, context, flag, ignoreLog, notUsedLog, dScale);
-            break;
-        case PinField::XY:
-            aXY.SetPtDatas(std::string(ex::TrimView(head.substr(kXYLength))), dScale);
-            break;
-        }
-    }
-    ex::CloseGroup(row != nullptr, group, context, flag, notUsedLog);
-}
-
-// The lines after "...PADSTACK", in order, until one that is not known: that
-// one and every line after it make one not-used entry.
-void CExPackage_Pin::SetPadstackData(std::vector<std::string>& group, const std::string& context, int flag,
-                                     CExTemporaryArray* notUsedLog)
-{
-    for (std::size_t i = 1; i < group.size(); ++i) {
-        const std::string_view line = ex::TrimView(group[i]);
-        const auto* row = ex::MatchKeyword(kPadstackFields, line);
-        if (row == nullptr) {
-            std::vector<std::string> rest(std::make_move_iterator(group.begin() + static_cast<std::ptrdiff_t>(i)),
-                                          std::make_move_iterator(group.end()));
-            if (notUsedLog != nullptr)
-                notUsedLog->SetNoUsedArray(rest, context, flag);
-            break;
-        }
-        if (row->action.pValue != nullptr)
-            this->*row->action.pValue = ex::KeywordValue(line);
-        else if (row->action.pList != nullptr)
-            (this->*row->action.pList).push_back(ex::KeywordValue(line));
-    }
-    group.clear();
+    ex::ParseGroup(kPinRows, this, group, context, flag, ignoreLog, notUsedLog, dScale);
 }
 
 void CExPackage_PinArray::SetPinData_InCell(std::vector<std::string>& group, std::string context, int flag,

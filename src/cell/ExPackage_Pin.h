@@ -35,10 +35,6 @@ public:
     // consumes it.
     void SetPinPropertyData(std::vector<std::string>& group, const std::string& context, int flag,
                             CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
-
-private:
-    void SetPadstackData(std::vector<std::string>& group, const std::string& context, int flag,
-                         CExTemporaryArray* notUsedLog);
 };
 
 class CExPackage_PinArray : public CExPtrArray<CExPackage_Pin*, CExPackage_Pin*> {

@@ -3,29 +3,28 @@
 #include <memory>
 #include <string_view>
 
-#include "cell/CellGroups.h"
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
-#include "shapes/ShapeKeywords.h"
+#include "layout/ExText.h"
+#include "shapes/ShapeGroupActions.h"
 
 namespace {
 
-enum class OutlineField { DisplayCondition, Discard, Height, Side, Text };
-
-// Shapes come after these rows.
-constexpr ex::KeywordRow<OutlineField> kOutlineFields[] = {
-    {"...DISPLAY_CONDITION", OutlineField::DisplayCondition},
-    {"...DISPLAY_WIDTH", OutlineField::Discard},
-    {"...GFX_COMMON", OutlineField::Discard},
-    {"...HEIGHT", OutlineField::Height},
-    {"...PID", OutlineField::Discard},
-    {"...SIDE", OutlineField::Side},
-    {"...TEXT", OutlineField::Text},
-    {"...UNDERSIDE_SPACE", OutlineField::Discard},
-};
+using O = CExPlacement_Outline;
 
 constexpr int kPropertyLevel = 3;
+
+// Shapes come after these rows.
+constexpr ex::GroupRow<O> kOutlineRows[] = {
+    {"...DISPLAY_CONDITION", ex::StoreValue<&O::sDisplayCondition>},
+    {"...DISPLAY_WIDTH", nullptr},
+    {"...GFX_COMMON", nullptr},
+    {"...HEIGHT", ex::StoreLength<&O::dHeight>},
+    {"...PID", nullptr},
+    {"...SIDE", ex::StoreValue<&O::sSide>},
+    {"...TEXT", ex::AddText<&O::pTextArray, kPropertyLevel>},
+    {"...UNDERSIDE_SPACE", nullptr},
+    {ex::kAnyShape, ex::AddLevelShape<&O::pDrawObjArray, kPropertyLevel>},
+};
 
 } // namespace
 
@@ -50,38 +49,8 @@ void CExPlacement_Outline::SetPlaceOutPropertyData(std::vector<std::string>& gro
                                                    int flag, CExTemporaryArray* ignoreLog,
                                                    CExTemporaryArray* notUsedLog, double dScale)
 {
-    if (group.empty())
-        return;
-    const std::string_view head = ex::TrimView(group[0]);
-    const auto* row = ex::MatchKeyword(kOutlineFields, head);
-    bool bTaken = true;
-    if (row != nullptr) {
-        switch (row->action) {
-        case OutlineField::DisplayCondition:
-            sDisplayCondition = ex::KeywordValue(head);
-            break;
-        case OutlineField::Discard:
-            break;
-        case OutlineField::Height:
-            dHeight = ex::Atof(ex::KeywordValue(head)) * dScale;
-            break;
-        case OutlineField::Side:
-            sSide = ex::KeywordValue(head);
-            break;
-        case OutlineField::Text:
-            pTextArray->SetTextData(kPropertyLevel, group, context, flag, ignoreLog, notUsedLog, dScale);
-            break;
-        }
-    } else if (ex::IsShapeLine(head, kPropertyLevel)) {
-        ex::CutLines(group, kPropertyLevel);
-        CExDrawObj* shape =
-            CExDrawObjArray::SetMakeDObj(kPropertyLevel, group, context, flag, ignoreLog, notUsedLog, dScale);
-        if (shape != nullptr)
-            pDrawObjArray->Add(shape);
-    } else {
-        bTaken = false;
-    }
-    ex::CloseGroup(bTaken, group, context, flag, notUsedLog);
+    ex::ParseGroup(kOutlineRows, this, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   {.isOther = ex::IsShapeLineAt<kPropertyLevel>});
 }
 
 CExPlacement_Outline* CExPlacement_OutlineArray::NewPlaceOutData_InCell(std::vector<std::string>& group,

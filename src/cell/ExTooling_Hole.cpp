@@ -1,54 +1,22 @@
 #include "cell/ExTooling_Hole.h"
 
-#include <algorithm>
 #include <memory>
-#include <string_view>
 
-#include "cell/CellGroups.h"
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
 
 namespace {
 
-enum class HoleField { Padstack, Rotation, Options, XY };
+using H = CExTooling_Hole;
 
-// Keywords without their dots: the caller's level supplies them.
-constexpr ex::KeywordRow<HoleField> kHoleFields[] = {
-    {"PADSTACK", HoleField::Padstack},
-    {"ROTATION", HoleField::Rotation},
-    {"TOOLING_HOLE_OPTIONS", HoleField::Options},
-    {"XY", HoleField::XY},
+// Keywords without their dots: the caller's level supplies them. "...XY" in
+// a cell, "..XY " in the layout: the blank goes with the keyword.
+constexpr ex::GroupRow<H> kHoleRows[] = {
+    {"PADSTACK", ex::StoreValue<&H::sPadstackName>},
+    {"ROTATION", ex::StoreNumber<&H::dRotation>},
+    {"TOOLING_HOLE_OPTIONS", ex::StoreValue<&H::sToolingHoleOptions>},
+    {"XY", ex::AddPoints<&H::aXY, ex::Unit::Scaled, 5>},
 };
-
-// "...XY" in a cell, "..XY " in the layout: the blank goes with the keyword.
-constexpr std::size_t kXYLength = 5;
-
-void SetHoleProperty(CExTooling_Hole& hole, int nLevel, std::vector<std::string>& group, const std::string& context,
-                     int flag, CExTemporaryArray* notUsedLog, double dScale)
-{
-    const std::string_view head = ex::TrimView(group[0]);
-    const auto* row = ex::LeadingDots(head) == nLevel
-                          ? ex::MatchKeyword(kHoleFields, head.substr(static_cast<std::size_t>(nLevel)))
-                          : nullptr;
-    if (row != nullptr) {
-        switch (row->action) {
-        case HoleField::Padstack:
-            hole.sPadstackName = ex::KeywordValue(head);
-            break;
-        case HoleField::Rotation:
-            hole.dRotation = ex::Atof(ex::KeywordValue(head));
-            break;
-        case HoleField::Options:
-            hole.sToolingHoleOptions = ex::KeywordValue(head);
-            break;
-        case HoleField::XY:
-            hole.aXY.SetPtDatas(std::string(ex::TrimView(head.substr(std::min(kXYLength, head.size())))), dScale);
-            break;
-        }
-    }
-    ex::CloseGroup(row != nullptr, group, context, flag, notUsedLog);
-}
 
 } // namespace
 
@@ -59,8 +27,9 @@ void CExTooling_HoleArray::SetTooling_HoleData(int nLevel, std::vector<std::stri
     if (record.empty())
         return;
     auto hole = std::make_unique<CExTooling_Hole>();
+    const ex::ParseContext ctx{context, flag, nullptr, notUsedLog, dScale};
     ex::GroupLines(record, 1, ex::GroupRule{nLevel}, [&](std::vector<std::string>& group) {
-        SetHoleProperty(*hole, nLevel, group, context, flag, notUsedLog, dScale);
+        ex::ParseGroup(kHoleRows, *hole, group, ctx, {.nDots = nLevel});
     });
     Add(hole.get());
     hole.release();

@@ -48,6 +48,9 @@ struct GroupMatch {
     LineTest isOther = nullptr;
     Quotes head = Quotes::Keep;  // Remove: double quotes are taken out of the line before the tests
     unsigned nKind = 0;
+    // Above 0: the rows are written without dots and take only lines with
+    // exactly this many (tables shared by levels).
+    int nDots = 0;
 };
 
 template <class Row>
@@ -81,7 +84,11 @@ const Row* FindRowOrLog(std::span<const Row> rows, Group& group, const ParseCont
         unquoted = WithoutChar(line, '"');
         line = unquoted;
     }
-    const Row* row = FindGroupRow(rows, line, match);
+    const Row* row = nullptr;
+    if (match.nDots <= 0)
+        row = FindGroupRow(rows, line, match);
+    else if (LeadingDots(line) == match.nDots)
+        row = FindGroupRow(rows, line.substr(static_cast<std::size_t>(match.nDots)), match);
     if (row == nullptr && pOtherwise != nullptr && match.isOther != nullptr && match.isOther(line))
         row = pOtherwise;
     if (row == nullptr)
@@ -211,13 +218,13 @@ inline void AppendValuesOf(const Group& group, std::string_view prefix, std::vec
 
 enum class Unit { Scaled, AsWritten };
 
-// ".XY x, y, ...": the points after the three-character keyword, whatever
-// follows it, appended.
-template <auto M, Unit u = Unit::Scaled>
+// ".XY x, y, ...": the points after the keyword's nCut characters (".XY",
+// "..XY", "...XY"), whatever follows them, appended.
+template <auto M, Unit u = Unit::Scaled, std::size_t nCut = 3>
 void AddPoints(ClassOf<M>& object, Group& group, const ParseContext& ctx)
 {
     std::string_view line = TrimView(group[0]);
-    line.remove_prefix(std::min<std::size_t>(3, line.size()));
+    line.remove_prefix(std::min(nCut, line.size()));
     (object.*M).SetPtDatas(std::string(TrimView(line)), u == Unit::Scaled ? ctx.dScale : 1.0);
 }
 

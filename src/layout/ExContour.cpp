@@ -4,15 +4,15 @@
 
 namespace {
 
-using Row = ex::RegionRow<CExContour>;
-using ex::RegionEffect;
+using C = CExContour;
 
-constexpr Row kContourRows[] = {
-    {"..COMP", {RegionEffect::Value, &CExContour::sComponent}},
-    {"..DIRECTION", {RegionEffect::QuotedValue, &CExContour::sDirection}},
-    {"..PID", {RegionEffect::Drop}},
-    {"..HOLE", {RegionEffect::QuotedValue, &CExContour::sHole}},
-    {"..TEXT", {RegionEffect::Texts}},
+constexpr ex::GroupRow<C> kContourRows[] = {
+    {"..COMP", ex::StoreValue<&C::sComponent>},
+    {"..DIRECTION", ex::StoreValue<&C::sDirection, ex::Quotes::Keep>},
+    {"..PID", nullptr},
+    {"..HOLE", ex::StoreValue<&C::sHole, ex::Quotes::Keep>},
+    {"..TEXT", ex::AddText<&C::pTextArray, 2>},
+    {ex::kAnyShape, ex::AddShapes<&C::pShapeArray, 2>},
 };
 
 } // namespace
@@ -28,8 +28,7 @@ CExContour::~CExContour()
 void CExContour::SetContourGroup(CExContour* pContour, std::vector<std::string>& group, std::string context,
                                  int flag, CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::SetRegionGroup(pContour, kContourRows, ex::Quotes::Keep, group, std::move(context), flag, ignoreLog,
-                       notUsedLog, dScale);
+    ex::ParseGroup(kContourRows, pContour, group, context, flag, ignoreLog, notUsedLog, dScale, ex::kRegionGroups);
 }
 
 void CExContourArray::SetContourData(std::vector<std::string>& record, std::string context, int flag,

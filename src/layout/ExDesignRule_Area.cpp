@@ -4,14 +4,17 @@
 
 namespace {
 
-using Row = ex::RegionRow<CExDesignRule_Area>;
-using ex::RegionEffect;
+using A = CExDesignRule_Area;
 
-constexpr Row kAreaRows[] = {
-    {"..ROUTE_LYR", {RegionEffect::Value, &CExDesignRule_Area::sRouteLayer}},
-    {"..TEXT", {RegionEffect::Texts}},
-    {"..PID", {RegionEffect::Drop}},
+constexpr ex::GroupRow<A> kAreaRows[] = {
+    {"..ROUTE_LYR", ex::StoreValue<&A::sRouteLayer>},
+    {"..TEXT", ex::AddText<&A::pTextArray, 2>},
+    {"..PID", nullptr},
+    {ex::kAnyShape, ex::AddShapes<&A::pShapeArray, 2>},
 };
+
+// Area keywords are recognised also when written in quotes.
+constexpr ex::GroupMatch kAreaGroups{.isOther = ex::kRegionGroups.isOther, .head = ex::Quotes::Remove};
 
 } // namespace
 
@@ -27,9 +30,7 @@ void CExDesignRule_Area::SetAreaGroup(CExDesignRule_Area* pArea, std::vector<std
                                       std::string context, int flag, CExTemporaryArray* ignoreLog,
                                       CExTemporaryArray* notUsedLog, double dScale)
 {
-    // Area keywords are recognised also when written in quotes.
-    ex::SetRegionGroup(pArea, kAreaRows, ex::Quotes::Remove, group, std::move(context), flag, ignoreLog,
-                       notUsedLog, dScale);
+    ex::ParseGroup(kAreaRows, pArea, group, context, flag, ignoreLog, notUsedLog, dScale, kAreaGroups);
 }
 
 void CExDesignRule_AreaArray::SetDesignRule_AreaData(std::vector<std::string>& record, std::string context, int flag,

@@ -1,23 +1,35 @@
 #include "layout/ExPanel_Board_Instance.h"
 
+#include <string>
+#include <string_view>
+
 #include "layout/RegionRecord.h"
 
 namespace {
 
-using Row = ex::RegionRow<CExPanel_Board_Instance>;
-using ex::RegionEffect;
+using I = CExPanel_Board_Instance;
 
-constexpr Row kInstanceRows[] = {
-    {"..JOB_NAME", {RegionEffect::Value, &CExPanel_Board_Instance::sJobName}},
-    {"..FACEMENT", {RegionEffect::QuotedValue, &CExPanel_Board_Instance::sFacement}},
-    {"..INSTANCE_ORIGIN",
-     {RegionEffect::DeeperPoints, nullptr, nullptr, &CExPanel_Board_Instance::ptsInstanceOrigin}},
-    {"..LOCAL_PATH", {RegionEffect::Value, &CExPanel_Board_Instance::sLocalPath}},
-    {"..ROTATION", {RegionEffect::Number, nullptr, &CExPanel_Board_Instance::dRotation}},
-    {"..SOURCE_PATH", {RegionEffect::Value, &CExPanel_Board_Instance::sSourcePath}},
-    {"..VARIANT_NAME", {RegionEffect::Value, &CExPanel_Board_Instance::sVariantName}},
+// The group's "...XY" lines, scaled.
+void AddOriginPoints(I& instance, ex::Group& group, const ex::ParseContext& ctx)
+{
+    for (const std::string& member : group) {
+        const std::string_view point = ex::TrimView(member);
+        if (ex::StartsWithNoCase(point, "...XY"))
+            instance.ptsInstanceOrigin.SetPtDatas(std::string(ex::TrimView(point.substr(5))), ctx.dScale);
+    }
+}
+
+constexpr ex::GroupRow<I> kInstanceRows[] = {
+    {"..JOB_NAME", ex::StoreValue<&I::sJobName>},
+    {"..FACEMENT", ex::StoreValue<&I::sFacement, ex::Quotes::Keep>},
+    {"..INSTANCE_ORIGIN", AddOriginPoints},
+    {"..LOCAL_PATH", ex::StoreValue<&I::sLocalPath>},
+    {"..ROTATION", ex::StoreNumber<&I::dRotation, ex::Quotes::Keep>},
+    {"..SOURCE_PATH", ex::StoreValue<&I::sSourcePath>},
+    {"..VARIANT_NAME", ex::StoreValue<&I::sVariantName>},
     // Panel positions are written in the panel's own frame: no unit factor.
-    {"..XY", {RegionEffect::LinePoints, nullptr, nullptr, &CExPanel_Board_Instance::ptsInstanceOrigin}},
+    {"..XY", ex::AddPoints<&I::ptsInstanceOrigin, ex::Unit::AsWritten, 4>},
+    {ex::kAnyShape, ex::AddShapes<&I::pShapeArray, 2>},
 };
 
 } // namespace
@@ -30,8 +42,8 @@ void CExPanel_Board_Instance::SetInstanceData(CExPanel_Board_Instance* pInstance
                                               std::string context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::SetRegionGroup(pInstance, kInstanceRows, ex::Quotes::Keep, group, std::move(context), flag, ignoreLog,
-                       notUsedLog, dScale);
+    ex::ParseGroup(kInstanceRows, pInstance, group, context, flag, ignoreLog, notUsedLog, dScale,
+                   ex::kRegionGroups);
 }
 
 void CExPanel_Board_InstanceArray::SetPanel_Board_InstanceData(std::vector<std::string>& record, std::string context,
