@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <unistd.h>
 
 #include "DesignGenerator.h"
+#include "GetlinePass.h"
 #include "core/ExExpedition.h"
 #include "loader/PC_Corvane_Get.h"
 
@@ -62,18 +62,6 @@ std::map<int, double> g_getline, g_load;
 
 double MiB(const ex::bench::DesignFiles& f) { return static_cast<double>(f.nBytes) / (1 << 20); }
 
-std::size_t GetlinePass(const ex::bench::DesignFiles& f)
-{
-    std::size_t nLines = 0;
-    std::string line;
-    for (const std::string* p : {&f.sJobPrefs, &f.sCellLib, &f.sLayout, &f.sPadstackLib, &f.sNetClass, &f.sPartsDb}) {
-        std::ifstream in(*p);
-        while (std::getline(in, line))
-            ++nLines;
-    }
-    return nLines;
-}
-
 void BM_GetlinePass(benchmark::State& state)
 {
     const int mib = static_cast<int>(state.range(0));
@@ -81,7 +69,7 @@ void BM_GetlinePass(benchmark::State& state)
     double best = 1e30;
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        benchmark::DoNotOptimize(GetlinePass(f));
+        benchmark::DoNotOptimize(ex::bench::GetlinePass(f.Paths()));
         best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count());
     }
     g_getline[mib] = best;

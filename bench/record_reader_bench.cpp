@@ -20,6 +20,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "GetlinePass.h"
 #include "loader/PC_Corvane_Get.h"
 #include "loader/RecordReader.h"
 
@@ -148,14 +149,7 @@ void AddRatio(benchmark::State& state, const Best& best)
 void BM_GetlineLoop(benchmark::State& state)
 {
     const std::string& path = File().Path();
-    g_getline = TimeIterations(state, [&] {
-        std::ifstream in(path, std::ios::binary);
-        std::string line;
-        std::int64_t n = 0;
-        while (std::getline(in, line))
-            ++n;
-        return n;
-    });
+    g_getline = TimeIterations(state, [&] { return ex::bench::GetlinePass({path}); });
 }
 
 void BM_RecordReader(benchmark::State& state)

@@ -1,27 +1,42 @@
 #!/usr/bin/env bash
-# Load speed and memory at scale. Builds the benchmarks (Release) into
-# build-bench/, runs the design load benchmark (15 and 150 MiB generated
+# Load speed and memory at scale. Builds the benchmarks and the tool (Release)
+# into build-bench/, runs the design load benchmark (15 and 150 MiB generated
 # designs, each against one std::getline pass over the same files), then
-# measures the peak memory of one load of each size with /usr/bin/time -v.
-#   scripts/bench.sh [WORKDIR]     (default /tmp/exload-bench; removed at the end)
+# bench/load_vs_read.sh: `exload summary` against a getline pass on indented
+# designs of about 15, 120 and 150 MiB, with peak memory and the memory held
+# once the load is done.
+# With --allocators the same runs are made on build-bench-system/, which links
+# no allocator, once with each of the C library's, tcmalloc, jemalloc and
+# mimalloc (preloaded).
+#   scripts/bench.sh [--allocators] [WORKDIR]     (default /tmp/exload-bench; removed at the end)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+allocators=0
+if [ "${1:-}" = "--allocators" ]; then
+  allocators=1
+  shift
+fi
 work=${1:-/tmp/exload-bench}
 bash scripts/deps.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DEXLOAD_BENCH=ON -DEXLOAD_TESTS=OFF \
-      -DEXLOAD_TOOLS=OFF >/dev/null
-cmake --build build-bench
+configure() {
+  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DEXLOAD_BENCH=ON -DEXLOAD_TESTS=OFF "${@:2}" >/dev/null
+  cmake --build "$1"
+}
+configure build-bench
 trap 'rm -rf "$work"' EXIT
 
 build-bench/bench/design_load_bench --benchmark_filter=DesignLoad\|GetlinePass
 
 echo
-printf '%8s %12s %14s %10s\n' size input_MiB peak_RSS_MiB peak/input
-for mib in 15 150; do
-  build-bench/bench/gendesign "$work/$mib" "$mib" >/dev/null
-  bytes=$(cat "$work/$mib"/*.txt | wc -c)
-  rss_kib=$( { /usr/bin/time -v build-bench/bench/loaddesign "$work/$mib" >/dev/null; } 2>&1 |
-             awk -F: '/Maximum resident set size/ {gsub(/ /, "", $2); print $2}')
-  awk -v m="$mib" -v b="$bytes" -v r="$rss_kib" \
-      'BEGIN { printf "%6dMiB %12.1f %14.1f %10.2f\n", m, b/1048576, r/1024, r*1024/b }'
-done
+bash bench/load_vs_read.sh build-bench -w "$work/lvr"
+
+if [ $allocators -eq 1 ]; then
+  lib=/usr/lib/x86_64-linux-gnu
+  for f in libtcmalloc_minimal.so.4 libjemalloc.so.2 libmimalloc.so.2; do
+    [ -e "$lib/$f" ] || { echo "bench: $lib/$f is missing (apt-get install libtcmalloc-minimal4 libjemalloc2 libmimalloc2.0)" >&2; exit 1; }
+  done
+  configure build-bench-system -DEXLOAD_MALLOC=system
+  echo
+  bash bench/load_vs_read.sh build-bench-system -w "$work/alloc" -p glibc= -p "tcmalloc=$lib/libtcmalloc_minimal.so.4" \
+       -p "jemalloc=$lib/libjemalloc.so.2" -p "mimalloc=$lib/libmimalloc.so.2"
+fi

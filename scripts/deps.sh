@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
           libcairo2-dev
+          # the allocator the programs link
+          libmimalloc-dev
           # fuzzing (clang with libFuzzer), leak checks and peak-memory figures
           clang libclang-rt-14-dev valgrind time)
 missing=()

@@ -41,10 +41,12 @@ private:
 };
 
 // Buffered line writer with cheap number formatting. Lengths are written in
-// thousandths of the file's unit.
+// thousandths of the file's unit. Lines are written without indentation; the
+// writer indents each one as it ends, so that both layouts hold the same text.
 class Writer {
 public:
-    explicit Writer(const std::string& sPath) : m_file(std::fopen(sPath.c_str(), "wb"))
+    Writer(const std::string& sPath, Indent indent)
+        : m_file(std::fopen(sPath.c_str(), "wb")), m_bIndent(indent == Indent::ByLevel)
     {
         if (!m_file)
             throw std::runtime_error("cannot write " + sPath);
@@ -122,14 +124,34 @@ public:
     }
     void End()
     {
+        if (m_bIndent)
+            IndentLine();
         m_buf.push_back('\n');
+        m_lineStart = m_buf.size();
         if (m_buf.size() >= kFlushAt)
             Flush();
     }
-    std::uint64_t Bytes() const { return m_nFlushed + m_buf.size(); }
+    // Bytes written, indentation not counted: sizes, and so the records
+    // written, do not depend on the layout.
+    std::uint64_t Bytes() const { return m_nFlushed + m_buf.size() - m_nIndentBytes; }
 
 private:
     static constexpr std::size_t kFlushAt = std::size_t{1} << 20;
+
+    // One blank per level below the first; a continuation line two more
+    // than the keyword line it continues.
+    void IndentLine()
+    {
+        std::size_t dots = m_lineStart;
+        while (dots < m_buf.size() && m_buf[dots] == '.')
+            ++dots;
+        dots -= m_lineStart;
+        std::size_t blanks = m_nKeywordIndent + 2;
+        if (dots > 0)
+            blanks = m_nKeywordIndent = dots - 1;
+        m_buf.insert(m_lineStart, blanks, ' ');
+        m_nIndentBytes += blanks;
+    }
 
     void Flush()
     {
@@ -137,11 +159,16 @@ private:
             throw std::runtime_error("write failed");
         m_nFlushed += m_buf.size();
         m_buf.clear();
+        m_lineStart = 0;
     }
 
     std::FILE* m_file;
+    bool m_bIndent;
     std::string m_buf;
+    std::size_t m_lineStart = 0;       // in m_buf
+    std::size_t m_nKeywordIndent = 0;  // of the last keyword line
     std::uint64_t m_nFlushed = 0;
+    std::uint64_t m_nIndentBytes = 0;
 };
 
 // Text followed by a number (built by appending: g++ 12 warns wrongly about
@@ -165,7 +192,6 @@ void WritePoints(Writer& w, std::string_view dots, const std::vector<Point>& pts
     for (std::size_t i = 0; i < pts.size(); ++i) {
         if (i > 0 && i % 8 == 0) {
             w.End();
-            w << "  ";
         } else if (i > 0) {
             w << ' ';
         }
@@ -303,61 +329,61 @@ void CellOutlines(Writer& w, const Cell& c)
 
 // ---------------------------------------------------------------- job preferences
 
-void WriteJobPrefs(const std::string& path)
+void WriteJobPrefs(const std::string& path, Indent indent)
 {
-    Writer w(path);
+    Writer w(path, indent);
     Header(w, "JOB_PREFERENCES_FILE", "MM");
     const char* const fixed[] = {".JOB_NAME \"generated\"",
                                  ".PHYSICAL_LAYERS 6",
                                  ".PADSTACK_TECHNOLOGY \"(Default)\"",
                                  ".DESIGN_UNITS MM",
                                  ".GENERAL_ROUTE_SECTION",
-                                 " ..MINIMUM_TRACE_WIDTH 0.1",
-                                 " ..MINIMUM_CLEARANCE 0.1",
+                                 "..MINIMUM_TRACE_WIDTH 0.1",
+                                 "..MINIMUM_CLEARANCE 0.1",
                                  ".GRIDS_SECTION",
-                                 " ..ROUTE_GRID 0.025",
-                                 " ..PLACEMENT_GRID 0.25",
+                                 "..ROUTE_GRID 0.025",
+                                 "..PLACEMENT_GRID 0.25",
                                  ".LAYER_STACKUP_SECTION",
-                                 " ..RESYNTHESIZE_EP NO"};
+                                 "..RESYNTHESIZE_EP NO"};
     for (const char* line : fixed) {
         w.Line(line);
     }
     for (int layer = 1; layer <= kLayers; ++layer) {
         const bool bPlane = layer == kPlaneLayers[0] || layer == kPlaneLayers[1];
-        w << (bPlane ? " ..PLANE_LAYER " : " ..SIGNAL_LAYER ");
+        w << (bPlane ? "..PLANE_LAYER " : "..SIGNAL_LAYER ");
         w.Int(layer);
         w.End();
-        w.Line("  ...LAYER_NAME \"Layer ", std::to_string(layer), "\"");
-        w << "  ...CONDUCTIVE_LAYER_NUMBER ";
+        w.Line("...LAYER_NAME \"Layer ", std::to_string(layer), "\"");
+        w << "...CONDUCTIVE_LAYER_NUMBER ";
         w.Int(layer);
         w.End();
-        w.Line("  ...LAYER_THICKNESS 0.035");
+        w.Line("...LAYER_THICKNESS 0.035");
         if (bPlane) {
-            w.Line("  ...PLANE_TYPE POSITIVE");
-            w.Line("  ...PLANE_NET ", kPlaneNets[layer == kPlaneLayers[0] ? 0 : 1]);
+            w.Line("...PLANE_TYPE POSITIVE");
+            w.Line("...PLANE_NET ", kPlaneNets[layer == kPlaneLayers[0] ? 0 : 1]);
         } else {
-            w.Line("  ...LAYER_ENABLED YES");
-            w.Line("  ...DIRECTIONAL_BIAS ", (layer % 2 ? "HORIZONTAL" : "VERTICAL"));
+            w.Line("...LAYER_ENABLED YES");
+            w.Line("...DIRECTIONAL_BIAS ", (layer % 2 ? "HORIZONTAL" : "VERTICAL"));
         }
         if (layer < kLayers) {
-            w << " ..DIELECTRIC_LAYER ";
+            w << "..DIELECTRIC_LAYER ";
             w.Int(layer);
             w.End();
-            w.Line("  ...LAYER_THICKNESS 0.2");
-            w.Line("  ...DIELECTRIC_CONSTANT 4.2");
+            w.Line("...LAYER_THICKNESS 0.2");
+            w.Line("...DIELECTRIC_CONSTANT 4.2");
         }
     }
     w.Line(".VIA_SPANS_SECTION");
-    w.Line(" ..PADSTACK_NAME \"VIA_0.3_0.6\"");
-    w.Line("  ...FROM_LAYER 1");
-    w.Line("   ....TO_LAYER 6");
+    w.Line("..PADSTACK_NAME \"VIA_0.3_0.6\"");
+    w.Line("...FROM_LAYER 1");
+    w.Line("....TO_LAYER 6");
 }
 
 // ---------------------------------------------------------------- padstack library (in thousandths of an inch)
 
-void WritePadstackLib(const std::string& path, std::uint64_t budget)
+void WritePadstackLib(const std::string& path, Indent indent, std::uint64_t budget)
 {
-    Writer w(path);
+    Writer w(path, indent);
     Header(w, "PADSTACK_LIBRARY", "TH");
     // The padstacks the cells and the layout name, then variants to size.
     const char* const core[] = {
@@ -426,9 +452,9 @@ void WritePadstackLib(const std::string& path, std::uint64_t budget)
 
 // ---------------------------------------------------------------- cell library
 
-void WriteCellLib(const std::string& path, std::uint64_t budget, std::vector<Cell>& cells, std::uint64_t seed)
+void WriteCellLib(const std::string& path, Indent indent, std::uint64_t budget, std::vector<Cell>& cells, std::uint64_t seed)
 {
-    Writer w(path);
+    Writer w(path, indent);
     Header(w, "CELL_LIBRARY", "MM");
     Rng rng(seed);
     for (int i = 0; w.Bytes() < budget; ++i) {
@@ -477,7 +503,7 @@ void WriteCellLib(const std::string& path, std::uint64_t budget, std::vector<Cel
 
 class LayoutWriter {
 public:
-    LayoutWriter(const std::string& path, std::uint64_t seed) : w(path), rng(seed) {}
+    LayoutWriter(const std::string& path, Indent indent, std::uint64_t seed) : w(path, indent), rng(seed) {}
 
     void Write(std::uint64_t budget, const std::vector<Cell>& cells, int& nNets)
     {
@@ -755,9 +781,9 @@ private:
 
 // ---------------------------------------------------------------- net classes and properties
 
-void WriteNetClasses(const std::string& path, std::uint64_t budget, int nNets)
+void WriteNetClasses(const std::string& path, Indent indent, std::uint64_t budget, int nNets)
 {
-    Writer w(path);
+    Writer w(path, indent);
     Header(w, "NET_CLASS_PROPERTIES", "MM");
     w.Line(".OUTPUT_IN_DB_UNITS NO");
     w.Line(".NETCLASS \"(Default)\"");
@@ -791,9 +817,9 @@ void WriteNetClasses(const std::string& path, std::uint64_t budget, int nNets)
 
 // ---------------------------------------------------------------- parts database
 
-void WritePartsDb(const std::string& path, std::uint64_t budget, const std::vector<Cell>& cells)
+void WritePartsDb(const std::string& path, Indent indent, std::uint64_t budget, const std::vector<Cell>& cells)
 {
-    Writer w(path);
+    Writer w(path, indent);
     Header(w, "PARTS_DATABASE", "MM");
     Rng rng(0x5eed0006);
     for (int i = 0; w.Bytes() < budget; ++i) {
@@ -835,8 +861,6 @@ void WritePartsDb(const std::string& path, std::uint64_t budget, const std::vect
     }
 }
 
-std::uint64_t FileSize(const std::string& path) { return std::filesystem::file_size(path); }
-
 } // namespace
 
 DesignFiles DesignFilesIn(const std::string& sDir)
@@ -852,22 +876,22 @@ DesignFiles DesignFilesIn(const std::string& sDir)
     return f;
 }
 
-DesignFiles WriteDesign(const std::string& sDir, std::uint64_t nTargetBytes, std::uint64_t nSeed)
+DesignFiles WriteDesign(const std::string& sDir, std::uint64_t nTargetBytes, std::uint64_t nSeed, Indent indent)
 {
     std::filesystem::create_directories(sDir);
     DesignFiles f = DesignFilesIn(sDir);
     const std::uint64_t t = std::max<std::uint64_t>(nTargetBytes, 64 * 1024);
     // Shares of a typical board: the layout dominates.
     std::vector<Cell> cells = MakeCells(50, nSeed * 7 + 1);
-    WriteJobPrefs(f.sJobPrefs);
-    WritePadstackLib(f.sPadstackLib, t * 3 / 100);
-    WriteCellLib(f.sCellLib, t * 13 / 100, cells, nSeed * 7 + 2);
+    WriteJobPrefs(f.sJobPrefs, indent);
+    WritePadstackLib(f.sPadstackLib, indent, t * 3 / 100);
+    WriteCellLib(f.sCellLib, indent, t * 13 / 100, cells, nSeed * 7 + 2);
     int nNets = 0;
-    LayoutWriter(f.sLayout, nSeed * 7 + 3).Write(t * 72 / 100, cells, nNets);
-    WriteNetClasses(f.sNetClass, t * 5 / 100, nNets);
-    WritePartsDb(f.sPartsDb, t * 7 / 100, cells);
-    for (const std::string* p : {&f.sJobPrefs, &f.sCellLib, &f.sLayout, &f.sPadstackLib, &f.sNetClass, &f.sPartsDb})
-        f.nBytes += FileSize(*p);
+    LayoutWriter(f.sLayout, indent, nSeed * 7 + 3).Write(t * 72 / 100, cells, nNets);
+    WriteNetClasses(f.sNetClass, indent, t * 5 / 100, nNets);
+    WritePartsDb(f.sPartsDb, indent, t * 7 / 100, cells);
+    for (const std::string& p : f.Paths())
+        f.nBytes += std::filesystem::file_size(p);
     return f;
 }
 

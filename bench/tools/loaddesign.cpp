@@ -1,16 +1,39 @@
 // loaddesign: one design load of a directory through CPC_Corvane_Get, for
 // memory and leak checks (/usr/bin/time -v, valgrind). Prints the load and
-// teardown times.
+// teardown times, and the resident memory once the load is done next to the
+// peak the load reached (both MiB, from /proc/self/status).
 //   loaddesign DIR
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "DesignGenerator.h"
 #include "core/ExExpedition.h"
 #include "loader/PC_Corvane_Get.h"
+
+namespace {
+
+// A "VmRSS:"-style field of /proc/self/status in MiB; -1 where there is none.
+double StatusMiB(const char* field)
+{
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return -1;
+    char line[256];
+    double kib = -1;
+    const std::size_t n = std::strlen(field);
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, field, n) == 0)
+            kib = std::atof(line + n);
+    std::fclose(f);
+    return kib < 0 ? -1 : kib / 1024;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,9 +57,11 @@ int main(int argc, char** argv)
         result = loader.ParseExpeditionOfMFC();
     }
     const auto loaded = Clock::now();
+    const double rss = StatusMiB("VmRSS:"), peak = StatusMiB("VmHWM:");
     delete root;
     const auto end = Clock::now();
-    std::printf("%s: result %d, load %.3f s, teardown %.3f s\n", argv[1], result,
-                std::chrono::duration<double>(loaded - start).count(), std::chrono::duration<double>(end - loaded).count());
+    std::printf("%s: result %d, load %.3f s, teardown %.3f s, rss after load %.1f MiB, peak %.1f MiB\n", argv[1],
+                result, std::chrono::duration<double>(loaded - start).count(),
+                std::chrono::duration<double>(end - loaded).count(), rss, peak);
     return result == 1 ? 0 : 1;
 }

@@ -69,12 +69,21 @@ exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
     return files;
 }
 
-std::unique_ptr<exload::LoadedDesign> Load(const Options& o)
+// The process ends with the command, so the design is never freed: taking
+// apart millions of objects would cost a tenth of the load for nothing. The
+// pointer stays where leak checkers look.
+exload::LoadedDesign* volatile g_pKeptDesign = nullptr;
+struct KeptUntilExit {
+    void operator()(exload::LoadedDesign* p) const { g_pKeptDesign = p; }
+};
+
+std::unique_ptr<exload::LoadedDesign, KeptUntilExit> Load(const Options& o)
 {
     bool bLibrary = false;
     const exload::DesignFiles files = Resolve(o, bLibrary);
     exload::TerminalProgress progress(files, !o.quiet && exload::TerminalProgress::StderrIsTerminal());
-    auto design = exload::LoadDesign(files, bLibrary, progress.Bars());
+    std::unique_ptr<exload::LoadedDesign, KeptUntilExit> design(
+        exload::LoadDesign(files, bLibrary, progress.Bars()).release());
     progress.Finish();
     return design;
 }
