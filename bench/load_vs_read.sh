@@ -82,11 +82,13 @@ for size in "${sizes[@]}"; do
     timed "$exload" summary --quiet "$dir"
     # Resident memory once the load is done, and the peak, from one load.
     read -r after peak < <(LD_PRELOAD=$lib "$build/bench/loaddesign" "$dir" |
-                           sed -n 's/.*rss after load \([0-9.]*\) MiB, peak \([0-9.]*\) MiB.*/\1 \2/p')
+                           sed -n 's/.*rss after load \([0-9.]*\) MiB, peak \([0-9.]*\) MiB.*/\1 \2/p') || true
+    [ -n "$after" ] || after=-
     awk -v n="$name" -v m="$mib" -v w="$wall" -v c="$cpu" -v rw="$readWall" -v rc="$readCpu" -v r="$rss" \
         -v b="$bytes" -v a="$after" -v p="$peak" \
-        'BEGIN { printf "%-10s %8s %-9s %8.3f %8.3f %9.1f %9.1f %9.1f %10.2f %11.1f %8.2f\n",
-                 n, m, "summary", w, c, w / rw, c / rc, r / 1024, r * 1024 / b, a, p / a }'
+        'BEGIN { held = a == "-" ? "-" : sprintf("%.1f", a); ratio = a == "-" ? "-" : sprintf("%.2f", p / a)
+                 printf "%-10s %8s %-9s %8.3f %8.3f %9.1f %9.1f %9.1f %10.2f %11s %8s\n",
+                 n, m, "summary", w, c, w / rw, c / rc, r / 1024, r * 1024 / b, held, ratio }'
     perMiB[$name]+="$(awk -v w="$wall" -v m="$mib" 'BEGIN { print w / m }') "
     perMiBCpu[$name]+="$(awk -v c="$cpu" -v m="$mib" 'BEGIN { print c / m }') "
   done
