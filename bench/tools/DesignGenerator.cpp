@@ -452,7 +452,8 @@ void WritePadstackLib(const std::string& path, Indent indent, std::uint64_t budg
 
 // ---------------------------------------------------------------- cell library
 
-void WriteCellLib(const std::string& path, Indent indent, std::uint64_t budget, std::vector<Cell>& cells, std::uint64_t seed)
+void WriteCellLib(const std::string& path, Indent indent, std::uint64_t budget, std::vector<Cell>& cells,
+                  std::uint64_t seed)
 {
     Writer w(path, indent);
     Header(w, "CELL_LIBRARY", "MM");

@@ -23,7 +23,10 @@ struct DesignFiles {
     std::string sPartsDb;
     std::uint64_t nBytes = 0;  // all six together
 
-    std::vector<std::string> Paths() const { return {sJobPrefs, sCellLib, sLayout, sPadstackLib, sNetClass, sPartsDb}; }
+    std::vector<std::string> Paths() const
+    {
+        return {sJobPrefs, sCellLib, sLayout, sPadstackLib, sNetClass, sPartsDb};
+    }
 };
 
 enum class Indent {
