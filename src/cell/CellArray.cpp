@@ -9,7 +9,6 @@
 #include "cell/ExPanel_Cell.h"
 #include "cell/ExReUseCircuit_Cell.h"
 #include "core/GroupTable.h"
-#include "core/Grouping.h"
 #include "core/StringOps.h"
 
 namespace {
@@ -37,118 +36,120 @@ constexpr unsigned kKindOf<CExMechanical_Cell> = M;
 template <>
 constexpr unsigned kKindOf<CExDrawing_Cell> = D;
 
-enum class Field {
-    Skip,
-    AssemblyOutline,
-    ComponentOptions,
-    RouteObj,  // the type is the keyword without its dots
-    DimensionSettings,
-    Description,
-    Dimension,
-    DrillGraphic,
-    Facement,
-    Fiducial,
-    History,
-    Graphic,
-    MountType,
-    MountingHole,
-    NumberLayers,
-    Obstruct,
-    PanelType,
-    PackageGroup,
-    Pin,
-    PlacementKeepout,
-    PlacementLyr,
-    PlacementOutline,
-    Rotation,
-    SilkScreen,
-    SolderMask,
-    SolderPaste,
-    Text,
-    ToolingHole,
-    XY,
-};
-
-// A level-2 keyword of a cell: what it does for the kinds that take it, and
-// which kinds drop it silently. A kind in neither mask does not test the
-// keyword at all, so the group may match a later row or fall to the log.
-struct CellRow {
-    std::string_view sKeyword;
-    Field field;
-    unsigned nTake;
-    unsigned nSkip;
-};
-
-// In test order: "..DIMENSION_SETTINGS" before "..DIMENSION", "..PID" before "..PIN".
-constexpr CellRow kCellRows[] = {
-    {"..ASSEMBLY_OUTLINE", Field::AssemblyOutline, P | R | N | M, 0},
-    {"..ASSEMBLY_ORIGIN", Field::Skip, 0, P | R | M | D},
-    {"..CELL_TECHNOLOGY_SETTINGS", Field::Skip, 0, P | M},
-    {"..CIRCUIT_ELEMENT_OF", Field::Skip, 0, P | M},
-    {"..COMPONENT_OPTIONS", Field::ComponentOptions, All, 0},
-    {"..CONDUCTIVE_AREA", Field::RouteObj, All, 0},
-    {"..DIMENSION_SETTINGS", Field::DimensionSettings, P, 0},
-    {"..DESCRIPTION", Field::Description, P | R | N | M, 0},
-    {"..DIMENSION", Field::Dimension, P, 0},
-    {"..DESIGN_RULE_AREA", Field::Skip, 0, P | R},
-    {"..DRILL_GRAPHIC", Field::DrillGraphic, D, 0},
-    {"..FACEMENT", Field::Facement, P | R | N | M, 0},
-    {"..FIDUCIAL", Field::Fiducial, P | R | N | M, 0},
-    {"..GLUESPOT", Field::Skip, 0, All},
-    {"..HISTORY", Field::History, All, 0},
-    {"..GRAPHIC", Field::Graphic, All, 0},
-    {"..MOUNT_TYPE", Field::MountType, P | R, 0},
-    {"..MOUNTING_HOLE", Field::MountingHole, P | R | N | M, 0},
-    {"..NESTED_CELL", Field::Skip, 0, R},
-    {"..NUMBER_LAYERS", Field::NumberLayers, All, 0},
-    {"..OBSTRUCT", Field::Obstruct, All, 0},
-    {"..PANEL_TYPE", Field::PanelType, N, 0},
-    {"..PACKAGE_GROUP", Field::PackageGroup, P | R | N | M, 0},
-    {"..PID", Field::Skip, 0, P | R | M | D},
-    {"..PIN", Field::Pin, P | R | N, 0},
-    {"..PLACEMENT_KEEPOUT", Field::PlacementKeepout, P | R | N | M, 0},
-    {"..PLACEMENT_LYR", Field::PlacementLyr, P | R | N | M, 0},
-    {"..PLACEMENT_OUTLINE", Field::PlacementOutline, All, 0},
-    {"..PLANE_NOCONNECT", Field::Skip, 0, P},
-    {"..PRIMARY_PART_GRID", Field::Skip, 0, P},
-    {"..ROTATION", Field::Rotation, All, 0},
-    {"..ROUTE_GRID", Field::Skip, 0, P},
-    {"..SECONDARY_PART_GRID", Field::Skip, 0, P},
-    {"..SILKSCREEN_OUTLINE", Field::SilkScreen, All, 0},
-    {"..SOLDER_MASK", Field::SolderMask, All, 0},
-    {"..SOLDER_PASTE", Field::SolderPaste, All, 0},
-    {"..TEXT", Field::Text, All, 0},
-    {"..TIMESTAMP", Field::Skip, 0, All},
-    {"..TOOLING_HOLE", Field::ToolingHole, N, 0},
-    {"..TRACE", Field::RouteObj, All, 0},
-    {"..VIA", Field::RouteObj, All, 0},
-    {"..XY", Field::XY, All, 0},
-};
-
 constexpr int kCellLevel = 2;
 constexpr int kCellFlag = 1;
 constexpr std::size_t kXYLength = 4;  // "..XY"
 
-const CellRow* MatchCellRow(std::string_view line, unsigned nKind)
-{
-    for (const CellRow& row : kCellRows)
-        if (((row.nTake | row.nSkip) & nKind) != 0 && ex::StartsWithNoCase(line, row.sKeyword))
-            return &row;
-    return nullptr;
-}
+using ex::Group;
+using ex::ParseContext;
+using ex::Quotes;
 
 // The graphic-object family, texts and dimensions share one form of call.
 template <class Array, class Parse>
-void ParseInto(Array* pArray, Parse parse, std::vector<std::string>& group, const ex::ParseContext& a)
+void ParseInto(Array* pArray, Parse parse, Group& group, const ParseContext& ctx)
 {
-    (pArray->*parse)(kCellLevel, group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
+    (pArray->*parse)(kCellLevel, group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
+}
+
+// Members of the cells, each named once: Of(cell) is the member for the
+// kinds that have it. The table's kinds keep every row to the kinds
+// that have its member; the `if constexpr` only keeps the others compiling.
+// clang-format off
+struct AssemblyOutlines { static auto& Of(auto& c) requires requires { c.pAssemblyOutlineArray; } { return c.pAssemblyOutlineArray; } };
+struct DimensionSettings { static auto& Of(auto& c) requires requires { c.pDimensionSettingArray; } { return c.pDimensionSettingArray; } };
+struct Dimensions { static auto& Of(auto& c) requires requires { c.pDimensionArray; } { return c.pDimensionArray; } };
+struct Fiducials { static auto& Of(auto& c) requires requires { c.pFiducialArray; } { return c.pFiducialArray; } };
+struct MountingHoles { static auto& Of(auto& c) requires requires { c.pMountingHoleArray; } { return c.pMountingHoleArray; } };
+struct Description { static auto& Of(auto& c) requires requires { c.sDescription; } { return c.sDescription; } };
+struct Facement { static auto& Of(auto& c) requires requires { c.sFacement; } { return c.sFacement; } };
+struct MountType { static auto& Of(auto& c) requires requires { c.sMountType; } { return c.sMountType; } };
+struct PanelType { static auto& Of(auto& c) requires requires { c.sPanelType; } { return c.sPanelType; } };
+struct PackageGroup { static auto& Of(auto& c) requires requires { c.sPackageGroup; } { return c.sPackageGroup; } };
+struct PlacementLyr { static auto& Of(auto& c) requires requires { c.sPlacementLyr; } { return c.sPlacementLyr; } };
+struct ComponentOptions { static auto& Of(auto& c) { return c.saComponentOptions; } };
+struct History { static auto& Of(auto& c) { return c.saHistory; } };
+struct Graphics { static auto& Of(auto& c) { return c.pGraphicArray; } };
+struct NumberLayers { static auto& Of(auto& c) { return c.nNumberLayers; } };
+struct Obstructs { static auto& Of(auto& c) { return c.pObstructArray; } };
+struct Rotation { static auto& Of(auto& c) { return c.dRotation; } };
+struct SilkScreens { static auto& Of(auto& c) { return c.pSilkScreenOutlineArray; } };
+struct SolderMasks { static auto& Of(auto& c) { return c.pSolderMaskArray; } };
+struct SolderPastes { static auto& Of(auto& c) { return c.pSolderPasteArray; } };
+struct Texts { static auto& Of(auto& c) { return c.pTextArray; } };
+// clang-format on
+
+// Simple properties keep the value's quotes.
+template <class Member, class Cell>
+void KeepValue(Cell& cell, Group& group, const ParseContext&)
+{
+    if constexpr (requires { Member::Of(cell); })
+        Member::Of(cell) = ex::KeywordValue(ex::TrimView(group[0]), Quotes::Keep);
+}
+
+template <class Member, class Cell>
+void AddKeptValue(Cell& cell, Group& group, const ParseContext&)
+{
+    Member::Of(cell).push_back(ex::KeywordValue(ex::TrimView(group[0]), Quotes::Keep));
+}
+
+template <class Member, class Cell>
+void KeepInteger(Cell& cell, Group& group, const ParseContext&)
+{
+    Member::Of(cell) = ex::Atoi(ex::KeywordValue(ex::TrimView(group[0]), Quotes::Keep));
+}
+
+template <class Member, class Cell>
+void KeepNumber(Cell& cell, Group& group, const ParseContext&)
+{
+    Member::Of(cell) = ex::Atof(ex::KeywordValue(ex::TrimView(group[0]), Quotes::Keep));
+}
+
+template <class Member, auto pParse, class Cell>
+void ToArray(Cell& cell, Group& group, const ParseContext& ctx)
+{
+    if constexpr (requires { Member::Of(cell); })
+        ParseInto(Member::Of(cell), pParse, group, ctx);
+}
+
+// Traces, vias and conductive areas, of the type the row names.
+template <class Cell, const char* const* pType>
+void AddRouteObj(Cell& cell, Group& group, const ParseContext& ctx)
+{
+    cell.pRouteObjArray->SetRoutingData(group, ctx.sContext, ctx.nFlag, *pType, ctx.pIgnoreLog, ctx.pNotUsedLog,
+                                        ctx.dScale);
+}
+
+// The group's own line, at two dots, lies above the shape level and is
+// passed over by the shape parser.
+template <class Cell>
+void AddDrillGraphic(Cell& cell, Group& group, const ParseContext& ctx)
+{
+    if constexpr (requires { cell.pDrillGraphicArray; })
+        cell.pDrillGraphicArray->SetDObjData_InCell(3, group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog,
+                                                    ctx.pNotUsedLog, ctx.dScale);
 }
 
 template <class Cell>
-void ReadPlacementKeepout(Cell& cell, std::vector<std::string>& group, const ex::ParseContext& a)
+void AddPin(Cell& cell, Group& group, const ParseContext& ctx)
+{
+    if constexpr (requires { cell.pPinArray; })
+        cell.pPinArray->SetPinData_InCell(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog,
+                                          ctx.dScale);
+}
+
+template <class Cell>
+void AddToolingHole(Cell& cell, Group& group, const ParseContext& ctx)
+{
+    if constexpr (requires { cell.pToolingHoleArray; })
+        cell.pToolingHoleArray->SetTooling_HoleData_InCell(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog,
+                                                           ctx.pNotUsedLog, ctx.dScale);
+}
+
+template <class Cell>
+void ReadPlacementKeepout(Cell& cell, Group& group, const ParseContext& ctx)
 {
     if constexpr (requires { cell.pPlacementKeepoutArray; }) {
-        ParseInto(cell.pPlacementKeepoutArray, &CExPlacement_KeepoutArray::SetPlacement_KeepoutData, group, a);
+        ParseInto(cell.pPlacementKeepoutArray, &CExPlacement_KeepoutArray::SetPlacement_KeepoutData, group, ctx);
     } else if constexpr (requires { cell.pPlacementKeepout; }) {
         // A mechanical cell keeps the last keepout; a panel's one keepout
         // takes every group.
@@ -157,158 +158,91 @@ void ReadPlacementKeepout(Cell& cell, std::vector<std::string>& group, const ex:
             cell.pPlacementKeepout = nullptr;
             cell.pPlacementKeepout = new CExPlacement_Keepout;
         }
-        cell.pPlacementKeepout->SetKeepoutData(kCellLevel, group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog,
-                                               a.dScale);
+        cell.pPlacementKeepout->SetKeepoutData(kCellLevel, group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog,
+                                               ctx.pNotUsedLog, ctx.dScale);
     }
 }
 
 template <class Cell>
-void ReadPlacementOutline(Cell& cell, std::vector<std::string>& group, const ex::ParseContext& a)
+void ReadPlacementOutline(Cell& cell, Group& group, const ParseContext& ctx)
 {
     if constexpr (requires { cell.pPlacementOutlineArray; }) {
-        cell.pPlacementOutlineArray->SetPlaceOutData_InCell(group, a.sContext, a.nFlag, a.pIgnoreLog,
-                                                            a.pNotUsedLog, a.dScale);
+        cell.pPlacementOutlineArray->SetPlaceOutData_InCell(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog,
+                                                            ctx.pNotUsedLog, ctx.dScale);
     } else if constexpr (kKindOf<Cell> == D) {
         // A drawing's one outline gathers the shapes and texts of every group.
-        cell.pPlacementOutline->SetPlaceOutData(group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog,
-                                                a.dScale);
+        cell.pPlacementOutline->SetPlaceOutData(group, ctx);
     } else {
         // Mechanical and panel cells keep the last one.
         CExPlacement_Outline* outline = CExPlacement_OutlineArray::NewPlaceOutData_InCell(
-            group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
+            group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
         delete cell.pPlacementOutline;
         cell.pPlacementOutline = outline;
     }
 }
 
-// One level-2 group of a cell. The table's masks keep every field to the
-// kinds that have its member; `if constexpr` only keeps the others compiling.
+// The cell's own origin is read as written.
 template <class Cell>
-void SetCellSubRecord(Cell& cell, std::vector<std::string>& group, const ex::ParseContext& a)
+void ReadOrigin(Cell& cell, Group& group, const ParseContext&)
 {
-    if (group.empty())
-        return;
-    const std::string_view head = ex::TrimView(group[0]);
-    const CellRow* row = MatchCellRow(head, kKindOf<Cell>);
-    if (row == nullptr || (row->nTake & kKindOf<Cell>) == 0) {
-        if (row == nullptr)
-            a.LogNotUsed(group);
-        group.clear();
-        return;
-    }
-    // Simple properties keep the value's quotes.
-    auto value = [head] { return ex::KeywordValue(head, ex::Quotes::Keep); };
-
-    switch (row->field) {
-    case Field::Skip:
-        break;
-    case Field::AssemblyOutline:
-        if constexpr (requires { cell.pAssemblyOutlineArray; })
-            ParseInto(cell.pAssemblyOutlineArray, &CExAssembly_OutlineArray::SetAssemblyData, group, a);
-        break;
-    case Field::ComponentOptions:
-        cell.saComponentOptions.push_back(value());
-        break;
-    case Field::RouteObj:
-        cell.pRouteObjArray->SetRoutingData(group, a.sContext, a.nFlag, std::string(row->sKeyword.substr(2)),
-                                            a.pIgnoreLog, a.pNotUsedLog, a.dScale);
-        break;
-    case Field::DimensionSettings:
-        if constexpr (requires { cell.pDimensionSettingArray; })
-            ParseInto(cell.pDimensionSettingArray, &CExDimension_SettingArray::SetDimensionSettingData, group, a);
-        break;
-    case Field::Description:
-        if constexpr (requires { cell.sDescription; })
-            cell.sDescription = value();
-        break;
-    case Field::Dimension:
-        if constexpr (requires { cell.pDimensionArray; })
-            ParseInto(cell.pDimensionArray, &CExDimensionArray::SetDimensionData, group, a);
-        break;
-    case Field::DrillGraphic:
-        // The group's own line, at two dots, lies above the shape level and
-        // is passed over by the shape parser.
-        if constexpr (requires { cell.pDrillGraphicArray; })
-            cell.pDrillGraphicArray->SetDObjData_InCell(3, group, a.sContext, a.nFlag, a.pIgnoreLog,
-                                                        a.pNotUsedLog, a.dScale);
-        break;
-    case Field::Facement:
-        if constexpr (requires { cell.sFacement; })
-            cell.sFacement = value();
-        break;
-    case Field::Fiducial:
-        if constexpr (requires { cell.pFiducialArray; })
-            ParseInto(cell.pFiducialArray, &CExFiducialArray::SetFiducialData, group, a);
-        break;
-    case Field::History:
-        cell.saHistory.push_back(value());
-        break;
-    case Field::Graphic:
-        ParseInto(cell.pGraphicArray, &CExGraphicArray::SetGraphicData, group, a);
-        break;
-    case Field::MountType:
-        if constexpr (requires { cell.sMountType; })
-            cell.sMountType = value();
-        break;
-    case Field::MountingHole:
-        if constexpr (requires { cell.pMountingHoleArray; })
-            ParseInto(cell.pMountingHoleArray, &CExMounting_HoleArray::SetMountingHoleData, group, a);
-        break;
-    case Field::NumberLayers:
-        cell.nNumberLayers = ex::Atoi(value());
-        break;
-    case Field::Obstruct:
-        ParseInto(cell.pObstructArray, &CExObstructArray::SetObstructData, group, a);
-        break;
-    case Field::PanelType:
-        if constexpr (requires { cell.sPanelType; })
-            cell.sPanelType = value();
-        break;
-    case Field::PackageGroup:
-        if constexpr (requires { cell.sPackageGroup; })
-            cell.sPackageGroup = value();
-        break;
-    case Field::Pin:
-        if constexpr (requires { cell.pPinArray; })
-            cell.pPinArray->SetPinData_InCell(group, a.sContext, a.nFlag, a.pIgnoreLog, a.pNotUsedLog, a.dScale);
-        break;
-    case Field::PlacementKeepout:
-        ReadPlacementKeepout(cell, group, a);
-        break;
-    case Field::PlacementLyr:
-        if constexpr (requires { cell.sPlacementLyr; })
-            cell.sPlacementLyr = value();
-        break;
-    case Field::PlacementOutline:
-        ReadPlacementOutline(cell, group, a);
-        break;
-    case Field::Rotation:
-        cell.dRotation = ex::Atof(value());
-        break;
-    case Field::SilkScreen:
-        ParseInto(cell.pSilkScreenOutlineArray, &CExSilkScreen_OutlineArray::SetSilkOutData, group, a);
-        break;
-    case Field::SolderMask:
-        ParseInto(cell.pSolderMaskArray, &CExMC_SolderMaskArray::SetSolderMaskData, group, a);
-        break;
-    case Field::SolderPaste:
-        ParseInto(cell.pSolderPasteArray, &CExSolder_PasteArray::SetSolderPaste, group, a);
-        break;
-    case Field::Text:
-        ParseInto(cell.pTextArray, &CExTextArray::SetTextData, group, a);
-        break;
-    case Field::ToolingHole:
-        if constexpr (requires { cell.pToolingHoleArray; })
-            cell.pToolingHoleArray->SetTooling_HoleData_InCell(group, a.sContext, a.nFlag, a.pIgnoreLog,
-                                                               a.pNotUsedLog, a.dScale);
-        break;
-    case Field::XY:
-        // The cell's own origin is read as written.
-        cell.aXY.SetPtDatas(std::string(ex::TrimView(head.substr(kXYLength))), 1.0);
-        break;
-    }
-    group.clear();
+    cell.aXY.SetPtDatas(std::string(ex::TrimView(ex::TrimView(group[0]).substr(kXYLength))), 1.0);
 }
+
+// The kinds that test a row; a row without an action drops the group.
+constexpr ex::RowOptions Kinds(unsigned nKinds) { return {.nKinds = nKinds}; }
+
+// The level-2 keywords of a cell, one table for the five kinds. A kind that
+// a row leaves out does not test the keyword at all, so the group may match
+// a later row or fall to the log. In test order: "..DIMENSION_SETTINGS"
+// before "..DIMENSION", "..PID" before "..PIN".
+template <class Cell>
+constexpr ex::GroupRow<Cell> kCellRows[] = {
+    {"..ASSEMBLY_OUTLINE", ToArray<AssemblyOutlines, &CExAssembly_OutlineArray::SetAssemblyData, Cell>,
+     Kinds(P | R | N | M)},
+    {"..ASSEMBLY_ORIGIN", nullptr, Kinds(P | R | M | D)},
+    {"..CELL_TECHNOLOGY_SETTINGS", nullptr, Kinds(P | M)},
+    {"..CIRCUIT_ELEMENT_OF", nullptr, Kinds(P | M)},
+    {"..COMPONENT_OPTIONS", AddKeptValue<ComponentOptions, Cell>},
+    {"..CONDUCTIVE_AREA", AddRouteObj<Cell, &ex::kConductiveAreaType>},
+    {"..DIMENSION_SETTINGS",
+     ToArray<DimensionSettings, &CExDimension_SettingArray::SetDimensionSettingData, Cell>, Kinds(P)},
+    {"..DESCRIPTION", KeepValue<Description, Cell>, Kinds(P | R | N | M)},
+    {"..DIMENSION", ToArray<Dimensions, &CExDimensionArray::SetDimensionData, Cell>, Kinds(P)},
+    {"..DESIGN_RULE_AREA", nullptr, Kinds(P | R)},
+    {"..DRILL_GRAPHIC", AddDrillGraphic<Cell>, Kinds(D)},
+    {"..FACEMENT", KeepValue<Facement, Cell>, Kinds(P | R | N | M)},
+    {"..FIDUCIAL", ToArray<Fiducials, &CExFiducialArray::SetFiducialData, Cell>, Kinds(P | R | N | M)},
+    {"..GLUESPOT", nullptr, Kinds(All)},
+    {"..HISTORY", AddKeptValue<History, Cell>},
+    {"..GRAPHIC", ToArray<Graphics, &CExGraphicArray::SetGraphicData, Cell>},
+    {"..MOUNT_TYPE", KeepValue<MountType, Cell>, Kinds(P | R)},
+    {"..MOUNTING_HOLE", ToArray<MountingHoles, &CExMounting_HoleArray::SetMountingHoleData, Cell>,
+     Kinds(P | R | N | M)},
+    {"..NESTED_CELL", nullptr, Kinds(R)},
+    {"..NUMBER_LAYERS", KeepInteger<NumberLayers, Cell>},
+    {"..OBSTRUCT", ToArray<Obstructs, &CExObstructArray::SetObstructData, Cell>},
+    {"..PANEL_TYPE", KeepValue<PanelType, Cell>, Kinds(N)},
+    {"..PACKAGE_GROUP", KeepValue<PackageGroup, Cell>, Kinds(P | R | N | M)},
+    {"..PID", nullptr, Kinds(P | R | M | D)},
+    {"..PIN", AddPin<Cell>, Kinds(P | R | N)},
+    {"..PLACEMENT_KEEPOUT", ReadPlacementKeepout<Cell>, Kinds(P | R | N | M)},
+    {"..PLACEMENT_LYR", KeepValue<PlacementLyr, Cell>, Kinds(P | R | N | M)},
+    {"..PLACEMENT_OUTLINE", ReadPlacementOutline<Cell>},
+    {"..PLANE_NOCONNECT", nullptr, Kinds(P)},
+    {"..PRIMARY_PART_GRID", nullptr, Kinds(P)},
+    {"..ROTATION", KeepNumber<Rotation, Cell>},
+    {"..ROUTE_GRID", nullptr, Kinds(P)},
+    {"..SECONDARY_PART_GRID", nullptr, Kinds(P)},
+    {"..SILKSCREEN_OUTLINE", ToArray<SilkScreens, &CExSilkScreen_OutlineArray::SetSilkOutData, Cell>},
+    {"..SOLDER_MASK", ToArray<SolderMasks, &CExMC_SolderMaskArray::SetSolderMaskData, Cell>},
+    {"..SOLDER_PASTE", ToArray<SolderPastes, &CExSolder_PasteArray::SetSolderPaste, Cell>},
+    {"..TEXT", ToArray<Texts, &CExTextArray::SetTextData, Cell>},
+    {"..TIMESTAMP", nullptr, Kinds(All)},
+    {"..TOOLING_HOLE", AddToolingHole<Cell>, Kinds(N)},
+    {"..TRACE", AddRouteObj<Cell, &ex::kTraceType>},
+    {"..VIA", AddRouteObj<Cell, &ex::kViaType>},
+    {"..XY", ReadOrigin<Cell>},
+};
 
 } // namespace
 
@@ -323,9 +257,9 @@ void CellArray<Cell>::SetData(std::vector<std::string>& record, std::string /*ce
     auto cell = std::make_unique<Cell>();
     const std::string context(TrimView(record[0]));
     cell->sCellName = KeywordValue(context);
-    const ParseContext args{context, kCellFlag, ignoreLog, notUsedLog, dScale};
+    const ParseContext ctx{context, kCellFlag, ignoreLog, notUsedLog, dScale};
     GroupLines(record, 1, GroupRule{kCellLevel},
-               [&](std::vector<std::string>& group) { SetCellSubRecord(*cell, group, args); });
+               [&](Group& group) { ParseGroup(kCellRows<Cell>, *cell, group, ctx, {.nKind = kKindOf<Cell>}); });
     this->Add(cell.get());
     cell.release();
 }

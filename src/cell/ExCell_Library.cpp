@@ -1,43 +1,37 @@
 #include "cell/ExCell_Library.h"
 
-#include <string_view>
-
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
+#include "cell/CellLibraryRecords.h"
 #include "padstack/ExPadstack_Library.h"
 
 namespace {
 
-enum class Record {
-    Skip,
-    DrawingCell,
-    MechanicalCell,
-    OutputInDbUnits,
-    PackageCell,  // ".PACKAGE_CELL_FROM_LIB" too: it begins with ".PACKAGE_CELL"
-    PanelCell,
-    ReUseCircuitCell,
-    Version,
-    Units,
-};
+using C = CExCell_Library;
 
-constexpr ex::KeywordRow<Record> kRecords[] = {
-    {".FILETYPE", Record::Skip},
-    {".CREATOR", Record::Skip},
-    {".DATE", Record::Skip},
-    {".DRAWING_CELL", Record::DrawingCell},
-    {".MECHANICAL_CELL", Record::MechanicalCell},
-    {".OUTPUT_IN_DB_UNITS", Record::OutputInDbUnits},
-    {".PACKAGE_CELL", Record::PackageCell},
-    {".PANEL_CELL", Record::PanelCell},
-    {".REUSABLE_CIRCUIT_CELL", Record::ReUseCircuitCell},
-    {".VERSION", Record::Version},
-    {".UNITS", Record::Units},
-};
-
+// Every cell array takes the whole record; the cell parsers read no unit.
+// Package cells add only to their array and may be parsed on a helper.
 // Header values are kept in upper case, quotes and all.
-std::string HeaderValue(std::string_view line) { return ex::ToUpper(ex::KeywordValueView(line)); }
+constexpr ex::GroupRow<C> kRecords[] = {
+    {".FILETYPE", nullptr},
+    {".CREATOR", nullptr},
+    {".DATE", nullptr},
+    {".DRAWING_CELL", ex::AddElement<&C::pDrawingCellArray>},
+    {".MECHANICAL_CELL", ex::AddElement<&C::pMechanicalCellArray>},
+    {".OUTPUT_IN_DB_UNITS", ex::StoreUpper<&C::sOutputInDbUnits>},
+    // ".PACKAGE_CELL_FROM_LIB" too: it begins with ".PACKAGE_CELL"
+    {".PACKAGE_CELL", ex::AddElement<&C::pPackageCellArray>, {}, ex::MoveElements<&C::pPackageCellArray>},
+    {".PANEL_CELL", ex::AddElement<&C::pPanelCellArray>},
+    {".REUSABLE_CIRCUIT_CELL", ex::AddElement<&C::pReUseCircuitCellArray>},
+    {".VERSION", ex::StoreUpper<&C::sVersion>},
+    {".UNITS", ex::ReadUnits<&C::sUnits, &C::dScale, &CExPadstack_Library::GetScaleValue>},
+};
 
 } // namespace
+
+namespace ex {
+
+RecordTable<CExCell_Library> CellLibraryRecords() { return {kRecords}; }
+
+} // namespace ex
 
 CExCell_Library::CExCell_Library()
     : pPackageCellArray(new CExPackage_CellArray), pMechanicalCellArray(new CExMechanical_CellArray),
@@ -60,44 +54,6 @@ CExCell_Library::~CExCell_Library()
 
 void CExCell_Library::SetData(std::vector<std::string>& saRecord, std::string sUnitsString)
 {
-    if (saRecord.empty())
-        return;
-    const std::string_view head = ex::TrimView(saRecord[0]);
-    const auto* row = ex::MatchKeyword(kRecords, head);
-    if (row == nullptr) {
-        pNotUsedLog->SetIgnoreArray(saRecord, std::string(head), 1);
-        return;
-    }
-    // Every cell array takes the whole record; the cell parsers read no unit.
-    auto readCell = [&](auto* pCellArray) { pCellArray->SetData(saRecord, "", pIgnoreLog, pNotUsedLog, dScale); };
-    switch (row->action) {
-    case Record::Skip:
-        break;
-    case Record::DrawingCell:
-        readCell(pDrawingCellArray);
-        break;
-    case Record::MechanicalCell:
-        readCell(pMechanicalCellArray);
-        break;
-    case Record::OutputInDbUnits:
-        sOutputInDbUnits = HeaderValue(head);
-        break;
-    case Record::PackageCell:
-        readCell(pPackageCellArray);
-        break;
-    case Record::PanelCell:
-        readCell(pPanelCellArray);
-        break;
-    case Record::ReUseCircuitCell:
-        readCell(pReUseCircuitCellArray);
-        break;
-    case Record::Version:
-        sVersion = HeaderValue(head);
-        break;
-    case Record::Units:
-        sUnits = HeaderValue(head);
-        dScale = sUnitsString == sUnits ? 1.0 : CExPadstack_Library::GetScaleValue(sUnitsString, sUnits);
-        break;
-    }
-    saRecord.clear();
+    ex::TakeRecord(ex::CellLibraryRecords(), *this, saRecord,
+                   {{}, 1, pIgnoreLog, pNotUsedLog, dScale, sUnitsString});
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/GroupTable.h"
+#include "layout/TextActions.h"
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/Grouping.h"
-#include "layout/ExText.h"
+#include "layout/TextActions.h"
 #include "shapes/ShapeGroupActions.h"
 
 namespace {
@@ -36,21 +36,11 @@ CExPlacement_Outline::~CExPlacement_Outline()
     delete pTextArray;
 }
 
-void CExPlacement_Outline::SetPlaceOutData(std::vector<std::string>& group, const std::string& context, int flag,
-                                           CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
-                                           double dScale)
+void CExPlacement_Outline::SetPlaceOutData(std::vector<std::string>& group, const ex::ParseContext& ctx)
 {
-    ex::GroupLines(group, 1, ex::GroupRule{kPropertyLevel}, [&](std::vector<std::string>& sub) {
-        SetPlaceOutPropertyData(sub, context, flag, ignoreLog, notUsedLog, dScale);
+    ex::GroupLines(group, 1, ex::GroupRule{kPropertyLevel}, [&](ex::Group& sub) {
+        ex::ParseGroup(kOutlineRows, *this, sub, ctx, {.isOther = ex::IsShapeLineAt<kPropertyLevel>});
     });
-}
-
-void CExPlacement_Outline::SetPlaceOutPropertyData(std::vector<std::string>& group, const std::string& context,
-                                                   int flag, CExTemporaryArray* ignoreLog,
-                                                   CExTemporaryArray* notUsedLog, double dScale)
-{
-    ex::ParseGroup(kOutlineRows, this, group, context, flag, ignoreLog, notUsedLog, dScale,
-                   {.isOther = ex::IsShapeLineAt<kPropertyLevel>});
 }
 
 CExPlacement_Outline* CExPlacement_OutlineArray::NewPlaceOutData_InCell(std::vector<std::string>& group,
@@ -61,7 +51,7 @@ CExPlacement_Outline* CExPlacement_OutlineArray::NewPlaceOutData_InCell(std::vec
     if (group.empty())
         return nullptr;
     auto outline = std::make_unique<CExPlacement_Outline>();
-    outline->SetPlaceOutData(group, context, flag, ignoreLog, notUsedLog, dScale);
+    outline->SetPlaceOutData(group, {context, flag, ignoreLog, notUsedLog, dScale});
     return outline.release();
 }
 

@@ -8,6 +8,10 @@
 #include "layout/ExText.h"
 #include "shapes/ExDrawObjArray.h"
 
+namespace ex {
+struct ParseContext;
+}
+
 // The area a placed cell occupies: height, side, display settings, shapes
 // and texts.
 class CExPlacement_Outline {
@@ -26,11 +30,7 @@ public:
     // Reads a "..PLACEMENT_OUTLINE" group into this outline: its first line is
     // dropped, each level-3 group goes to the property routine. Shapes and
     // texts add to what the outline holds. Empties the group.
-    void SetPlaceOutData(std::vector<std::string>& group, const std::string& context, int flag,
-                         CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
-    // One level-3 group ("...HEIGHT 2", a shape and its lines, ...); consumes it.
-    void SetPlaceOutPropertyData(std::vector<std::string>& group, const std::string& context, int flag,
-                                 CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
+    void SetPlaceOutData(std::vector<std::string>& group, const ex::ParseContext& ctx);
 };
 
 class CExPlacement_OutlineArray : public CExPtrArray<CExPlacement_Outline*, CExPlacement_Outline*> {

@@ -1,48 +1,33 @@
 #pragma once
 
-// Keyword tables applied to groups of lines. The trimmed first line of a
-// group is looked up in an ordered table (first match wins); the row found
-// decides what becomes of the group, and a group that no row takes goes
-// whole to the not-used log. The group is empty afterwards in any case.
+// Keyword tables held as data, one row form for every parser. The trimmed
+// first line of a group (or a record, or one line) is looked up in an ordered
+// table, first match wins; the row found names the function that takes the
+// group, and a group that no row takes goes whole to the not-used log.
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
-#include "core/ExTemporary.h"
+#include "core/Grouping.h"
 #include "core/KeywordTable.h"
+#include "core/ParseContext.h"
 #include "core/StringOps.h"
 
 namespace ex {
-
-using Group = std::vector<std::string>;
-
-// The trailing arguments every group parser receives and hands on.
-struct ParseContext {
-    const std::string& sContext;
-    int nFlag;
-    CExTemporaryArray* pIgnoreLog;
-    CExTemporaryArray* pNotUsedLog;
-    double dScale;
-
-    void LogNotUsed(Group& group) const
-    {
-        if (pNotUsedLog != nullptr)
-            pNotUsedLog->SetNoUsedArray(group, sContext, nFlag);
-        group.clear();
-    }
-};
 
 // Recognises lines that a table does not spell out keyword by keyword (the
 // shape keyword lines at some level).
 using LineTest = bool (*)(std::string_view line);
 
 // How a table is matched. A row with an empty keyword stands for the lines
-// isOther accepts, where it stands in the order. Rows that have
-// TestedBy(nKind) are passed over when it is false (tables shared by kinds).
+// isOther accepts, where it stands in the order. Rows whose kinds leave out
+// nKind are passed over (tables shared by kinds).
 struct GroupMatch {
     Case c = Case::Insensitive;
     LineTest isOther = nullptr;
@@ -53,93 +38,90 @@ struct GroupMatch {
     int nDots = 0;
 };
 
-template <class Row>
-const Row* FindGroupRow(std::span<const Row> rows, std::string_view line, const GroupMatch& match)
+// What a row says beyond its keyword and action.
+struct RowOptions {
+    unsigned nKinds = 0;           // the kinds that test the row (a mask); 0: every kind
+    bool bAnywhere = false;        // the keyword may stand anywhere in the line
+    std::string_view sContext{};   // the log context of a record; empty: its first line
+    bool bDropKeywordLine = false; // a record loses its keyword line before the action
+};
+
+// Parses a group (or record) whose first line the row matched; null drops it.
+template <class T>
+using GroupAction = void (*)(T& object, Group& group, const ParseContext& ctx);
+
+template <class T>
+struct GroupRow {
+    std::string_view sKeyword;  // upper case for case-insensitive tables
+    GroupAction<T> action = nullptr;
+    RowOptions options{};
+    // Set for records that may be parsed on a helper thread into a T of its
+    // own: moves what the action added there to the real object, in order.
+    void (*moveParsed)(T& parsed, T& target) = nullptr;
+
+    constexpr bool TestedBy(unsigned nKind) const { return options.nKinds == 0 || (options.nKinds & nKind) != 0; }
+};
+
+template <class T>
+const GroupRow<T>* FindGroupRow(std::span<const GroupRow<T>> rows, std::string_view line, const GroupMatch& match)
 {
-    for (const Row& row : rows) {
-        if constexpr (requires { row.TestedBy(match.nKind); })
-            if (!row.TestedBy(match.nKind))
-                continue;
-        const bool hit = row.sKeyword.empty() ? match.isOther != nullptr && match.isOther(line)
-                         : match.c == Case::Insensitive ? StartsWithNoCase(line, row.sKeyword)
-                                                        : StartsWith(line, row.sKeyword);
+    for (const GroupRow<T>& row : rows) {
+        if (!row.TestedBy(match.nKind))
+            continue;
+        bool hit = false;
+        if (row.sKeyword.empty())
+            hit = match.isOther != nullptr && match.isOther(line);
+        else if (row.options.bAnywhere)
+            hit = ContainsNoCase(line, row.sKeyword);
+        else
+            hit = match.c == Case::Insensitive ? StartsWithNoCase(line, row.sKeyword) : StartsWith(line, row.sKeyword);
         if (hit)
             return &row;
     }
     return nullptr;
 }
 
-// The row that takes the group, or null when none does: the group is then
-// logged as not used (and emptied). pOtherwise takes the lines isOther
-// accepts that no row took (tables tested before the other lines).
-template <class Row>
-const Row* FindRowOrLog(std::span<const Row> rows, Group& group, const ParseContext& ctx, const GroupMatch& match = {},
-                        const Row* pOtherwise = nullptr)
+template <class T, std::size_t N>
+const GroupRow<T>* FindGroupRow(const GroupRow<T> (&rows)[N], std::string_view line, const GroupMatch& match = {})
 {
-    if (group.empty())
-        return nullptr;
-    std::string_view line = TrimView(group[0]);
+    return FindGroupRow(std::span<const GroupRow<T>>(rows, N), line, match);
+}
+
+// The row for a trimmed first line, the match's dots and quotes applied.
+template <class T>
+const GroupRow<T>* FindLineRow(std::span<const GroupRow<T>> rows, std::string_view line, const GroupMatch& match)
+{
     std::string unquoted;
     if (match.head == Quotes::Remove) {
         unquoted = WithoutChar(line, '"');
         line = unquoted;
     }
-    const Row* row = nullptr;
     if (match.nDots <= 0)
-        row = FindGroupRow(rows, line, match);
-    else if (LeadingDots(line) == match.nDots)
-        row = FindGroupRow(rows, line.substr(static_cast<std::size_t>(match.nDots)), match);
-    if (row == nullptr && pOtherwise != nullptr && match.isOther != nullptr && match.isOther(line))
-        row = pOtherwise;
-    if (row == nullptr)
-        ctx.LogNotUsed(group);
-    return row;
+        return FindGroupRow(rows, line, match);
+    if (LeadingDots(line) == match.nDots)
+        return FindGroupRow(rows, line.substr(static_cast<std::size_t>(match.nDots)), match);
+    return nullptr;
 }
 
-template <class Row, std::size_t N>
-const Row* FindRowOrLog(const Row (&rows)[N], Group& group, const ParseContext& ctx, const GroupMatch& match = {})
-{
-    return FindRowOrLog(std::span<const Row>(rows, N), group, ctx, match);
-}
-
-// Parses one group: take(row, trimmed first line) for the row found, the
-// not-used log otherwise; the group is empty on return.
-template <class Row, class Take>
-void TakeGroup(std::span<const Row> rows, Group& group, const ParseContext& ctx, Take&& take,
-               const GroupMatch& match = {}, const Row* pOtherwise = nullptr)
-{
-    if (const Row* row = FindRowOrLog(rows, group, ctx, match, pOtherwise))
-        take(*row, TrimView(group[0]));
-    group.clear();
-}
-
-template <class Row, std::size_t N, class Take>
-void TakeGroup(const Row (&rows)[N], Group& group, const ParseContext& ctx, Take&& take, const GroupMatch& match = {})
-{
-    TakeGroup(std::span<const Row>(rows, N), group, ctx, take, match);
-}
-
-// Tables whose rows are function pointers; a null action drops the group.
-template <class T>
-using GroupAction = void (*)(T& object, Group& group, const ParseContext& ctx);
-
-template <class T>
-using GroupRow = KeywordRow<GroupAction<T>>;
-
-// otherwise: the action for the lines match.isOther accepts that no row took
-// (null: they are logged like any other).
+// Parses one group: the action of the row its first line matches, the
+// not-used log when none does. otherwise: the action for the lines
+// match.isOther accepts that no row took. The group is empty on return.
 template <class T>
 void ParseGroup(std::span<const GroupRow<T>> rows, T& object, Group& group, const ParseContext& ctx,
                 const GroupMatch& match = {}, GroupAction<T> otherwise = nullptr)
 {
-    const GroupRow<T> other{{}, otherwise};
-    TakeGroup(
-        rows, group, ctx,
-        [&](const GroupRow<T>& row, std::string_view) {
-            if (row.action != nullptr)
-                row.action(object, group, ctx);
-        },
-        match, otherwise != nullptr ? &other : nullptr);
+    if (group.empty())
+        return;
+    const std::string_view head = TrimView(group[0]);
+    const GroupRow<T>* row = FindLineRow(rows, head, match);
+    GroupAction<T> action = row != nullptr ? row->action : nullptr;
+    if (row == nullptr && otherwise != nullptr && match.isOther != nullptr && match.isOther(head))
+        action = otherwise;
+    else if (row == nullptr)
+        ctx.LogNotUsed(group);
+    if (action != nullptr)
+        action(object, group, ctx);
+    group.clear();
 }
 
 template <class T, std::size_t N>
@@ -149,7 +131,7 @@ void ParseGroup(const GroupRow<T> (&rows)[N], T& object, Group& group, const Par
     ParseGroup(std::span<const GroupRow<T>>(rows, N), object, group, ctx, match);
 }
 
-// The same with the parser's own arguments: the record parsers of the
+// The same with the parser's own arguments: the group parsers of the
 // classes are this one call. A null object drops the group.
 template <class T, std::size_t N>
 void ParseGroup(const GroupRow<T> (&rows)[N], T* pObject, Group& group, const std::string& context, int flag,
@@ -161,11 +143,111 @@ void ParseGroup(const GroupRow<T> (&rows)[N], T* pObject, Group& group, const st
     group.clear();
 }
 
+// Each line of group[first..] as a one-line group through the table, the
+// line tested and taken with its first nCut characters off. A line no row takes goes
+// to unmatched(line, index), which may take it and returns false to stop
+// there. Returns the index it stopped at (the group's size when it did not).
+template <class T, std::size_t N, class Unmatched>
+std::size_t ParseEachLine(const GroupRow<T> (&rows)[N], T& object, Group& group, std::size_t first,
+                          const ParseContext& ctx, Unmatched&& unmatched, const GroupMatch& match = {},
+                          std::size_t nCut = 0)
+{
+    Group one(1);
+    for (std::size_t i = first; i < group.size(); ++i) {
+        std::string_view line = TrimView(group[i]);
+        line.remove_prefix(std::min(nCut, line.size()));
+        const GroupRow<T>* row = FindGroupRow(rows, line, match);
+        if (row == nullptr) {
+            if (!unmatched(group[i], i))
+                return i;
+            continue;
+        }
+        if (row->action == nullptr)
+            continue;
+        if (nCut > 0)
+            group[i].assign(line);  // the action reads the line as tested
+        one[0].swap(group[i]);
+        row->action(object, one, ctx);
+        one.resize(1);
+        one[0].swap(group[i]);
+    }
+    return group.size();
+}
+
+// Lines no row takes are passed over.
+inline constexpr auto kPassOver = [](std::string&, std::size_t) { return true; };
+
+// A file's record table: its rows and how they are matched.
+template <class T>
+struct RecordTable {
+    std::span<const GroupRow<T>> rows;
+    GroupMatch match{};
+};
+
+template <class T>
+const GroupRow<T>* FindRecordRow(const RecordTable<T>& table, const Group& record)
+{
+    return record.empty() ? nullptr : FindLineRow(table.rows, TrimView(record[0]), table.match);
+}
+
+// A whole record through the table: the row's action gets the row's context
+// text, or the record's first line as the context; a record no row takes is
+// logged as not used. The record is empty on return.
+template <class T>
+void TakeRecord(const RecordTable<T>& table, T& object, Group& record, const ParseContext& base)
+{
+    if (record.empty())
+        return;
+    const GroupRow<T>* row = FindRecordRow(table, record);
+    const std::string context =
+        row != nullptr && !row->options.sContext.empty() ? std::string(row->options.sContext) : std::string(TrimView(record[0]));
+    const ParseContext ctx = base.WithContext(context);
+    if (row == nullptr) {
+        ctx.LogNotUsed(record);
+    } else if (row->action != nullptr) {
+        // Once per record: linear in its lines however large it is.
+        if (row->options.bDropKeywordLine)
+            record.erase(record.begin());
+        row->action(object, record, ctx);
+    }
+    record.clear();
+}
+
+// What helper threads parsed into `parsed` goes to `target`, row by row.
+template <class T>
+void MoveParsed(const RecordTable<T>& table, T& parsed, T& target)
+{
+    for (const GroupRow<T>& row : table.rows)
+        if (row.moveParsed != nullptr)
+            row.moveParsed(parsed, target);
+}
+
+// One element per record (or group), named by its first line, the rest cut
+// into groups by rule and each handed to parse(element, group). The element
+// is appended even when no group follows; the record is empty on return.
+// name is a string member that takes the first line's value, a function
+// that reads the trimmed first line, or null.
+template <class Element, class Array, class Name, class Parse>
+void AddNamedRecord(Array& array, Group& record, Name name, GroupRule rule, Parse&& parse)
+{
+    if (record.empty())
+        return;
+    auto element = std::make_unique<Element>();
+    if constexpr (std::is_member_object_pointer_v<Name>)
+        (*element).*name = KeywordValue(TrimView(record[0]));
+    else if constexpr (!std::is_null_pointer_v<Name>)
+        name(*element, TrimView(record[0]));
+    GroupLines(record, 1, rule, [&](Group& group) { parse(*element, group); });
+    array.Add(element.get());
+    element.release();
+}
+
 template <class>
 struct MemberTraits;
 template <class C, class V>
 struct MemberTraits<V C::*> {
     using Class = C;
+    using Value = V;
 };
 template <auto M>
 using ClassOf = typename MemberTraits<decltype(M)>::Class;
@@ -179,16 +261,25 @@ void StoreValue(ClassOf<M>& object, Group& group, const ParseContext&)
     object.*M = KeywordValue(TrimView(group[0]), q);
 }
 
-template <auto M>
-void AppendValue(ClassOf<M>& object, Group& group, const ParseContext&)
+// Header values: upper case, quotes kept unless told otherwise.
+template <auto M, Quotes q = Quotes::Keep>
+void StoreUpper(ClassOf<M>& object, Group& group, const ParseContext&)
 {
-    (object.*M).push_back(KeywordValue(TrimView(group[0])));
+    object.*M = ToUpper(KeywordValueView(TrimView(group[0])));
+    if constexpr (q == Quotes::Remove)
+        RemoveChar(object.*M, '"');
 }
 
-template <auto M>
+template <auto M, Quotes q = Quotes::Remove>
+void AppendValue(ClassOf<M>& object, Group& group, const ParseContext&)
+{
+    (object.*M).push_back(KeywordValue(TrimView(group[0]), q));
+}
+
+template <auto M, Quotes q = Quotes::Remove>
 void StoreInteger(ClassOf<M>& object, Group& group, const ParseContext&)
 {
-    object.*M = Atoi(KeywordValue(TrimView(group[0])));
+    object.*M = Atoi(KeywordValue(TrimView(group[0]), q));
 }
 
 // The leading number of the value, as written.
@@ -203,6 +294,42 @@ template <auto M>
 void StoreLength(ClassOf<M>& object, Group& group, const ParseContext& ctx)
 {
     object.*M = Atof(KeywordValue(TrimView(group[0]))) * ctx.dScale;
+}
+
+// A ".UNITS" record: the file's unit word, upper case, and the factor from
+// it to the design's unit, for the records that follow.
+template <auto pUnits, auto pScale, double (*scaleOf)(std::string, std::string)>
+void ReadUnits(ClassOf<pUnits>& object, Group& record, const ParseContext& ctx)
+{
+    StoreUpper<pUnits>(object, record, ctx);
+    const std::string design(ctx.sDesignUnits);
+    object.*pScale = design == object.*pUnits ? 1.0 : scaleOf(design, object.*pUnits);
+}
+
+// Hands the group to a parse operation of an owned array (pArray) that
+// takes the level of the group's keyword line first.
+template <auto pArray, auto pSetData, int nLevel = 1>
+void HandOn(ClassOf<pArray>& object, Group& group, const ParseContext& ctx)
+{
+    ((object.*pArray)->*pSetData)(nLevel, group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog,
+                                  ctx.dScale);
+}
+
+// A record that adds one element to an owned array (nets, cells: their
+// SetData takes a unit word it does not read).
+template <auto pArray>
+void AddElement(ClassOf<pArray>& object, Group& record, const ParseContext& ctx)
+{
+    (object.*pArray)->SetData(record, std::string(), ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
+}
+
+// Moves the elements of one owned array to the end of another's.
+template <auto pArray>
+void MoveElements(ClassOf<pArray>& from, ClassOf<pArray>& to)
+{
+    for (auto* element : *(from.*pArray))
+        (to.*pArray)->Add(element);
+    (from.*pArray)->RemoveAll();
 }
 
 // Values of every line of the group that begins with prefix, matched as

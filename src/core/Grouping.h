@@ -116,6 +116,38 @@ void GroupLines(std::vector<std::string>& lines, std::size_t first, GroupRule ru
     lines.clear();
 }
 
+// The regrouping step of route objects and actual plane shapes at level n:
+// a group opens at a line with n + 1 dots and takes the deeper lines after
+// it; every line loses its first n characters, so that the group's keyword
+// line reads at level 1. Lines before `first` are dropped; lines is emptied.
+template <class Handler>
+void Regroup(int nLevel, std::vector<std::string>& lines, std::size_t first, Handler&& handler)
+{
+    GroupLines(lines, first, GroupRule{nLevel + 1, nLevel, false}, std::forward<Handler>(handler));
+}
+
+// Joins every line without a leading dot onto the kept line before it
+// (lines[first..] only), so that a later cut of the line's front does not
+// reach into a continuation. A dotless line with no line before it stays.
+inline void JoinContinuations(std::vector<std::string>& lines, std::size_t first)
+{
+    std::size_t kept = first;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        const std::string_view line = TrimView(lines[i]);
+        if (line.empty())
+            continue;
+        if (line[0] != '.' && kept > first) {
+            lines[kept - 1] += line;
+            continue;
+        }
+        Trim(lines[i]);
+        if (kept != i)
+            lines[kept] = std::move(lines[i]);
+        ++kept;
+    }
+    lines.resize(kept);
+}
+
 // Removes the first n characters of every line of a group (clipped).
 inline void CutLines(std::vector<std::string>& lines, std::size_t n)
 {

@@ -25,7 +25,9 @@ CExPlacement_Keepout::~CExPlacement_Keepout() { delete pDrawObjArray; }
 void CExPlacement_Keepout::SetKeepoutData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                           CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::SetLevelRecordData(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    const ex::ParseContext ctx{context, flag, ignoreLog, notUsedLog, dScale};
+    ex::GroupLines(record, 1, ex::LevelRecordRule(nLevel),
+                   [&](ex::Group& sub) { ex::ToSubRecords<E>(ctx)(*this, sub); });
 }
 
 void CExPlacement_Keepout::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,

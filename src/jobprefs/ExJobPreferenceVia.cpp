@@ -11,18 +11,37 @@ namespace {
 
 constexpr const char* kContext = ".VIA_SPANS_SECTION";
 
-// Level-2 keywords: true opens a span, false drops the group without a trace.
-constexpr ex::KeywordRow<bool> kViaGroups[] = {
-    {"..ENABLE_GENERAL_CLEARANCES", false},
-    {"..ENABLE_SAME_NET_CLEARANCES", false},
-    {"..USE_MNT_OPP_PADS_FOR_BB_VIAS", false},
-    {"..PADSTACK_NAME", true},
-};
-
 // Deeper keywords of a span, matched in the case in which they are written.
 constexpr ex::KeywordRow<std::string CExLayerPair::*> kSpanLayers[] = {
     {"...FROM_LAYER", &CExLayerPair::sFromLayer},
     {"....TO_LAYER", &CExLayerPair::sToLayer},
+};
+
+void AddSpan(CExJobPreferenceViaArray& array, ex::Group& saGroup, const ex::ParseContext&)
+{
+    auto* via = new CExJobPreferenceVia;
+    via->sPadstackName = ex::KeywordValue(ex::TrimView(saGroup[0]));
+    for (std::size_t i = 1; i < saGroup.size(); ++i) {
+        std::string& line = saGroup[i];
+        ex::Trim(line);
+        if (const auto* layer = ex::MatchKeyword(kSpanLayers, line, ex::Case::Sensitive)) {
+            via->pLayerPair->*(layer->action) = ex::KeywordValue(line);
+        } else {
+            // Dots inside values go too: "...DRILL 0.3" is kept as "DRILL 03".
+            ex::RemoveChar(line, '.');
+            via->saSpanLines.push_back(std::move(line));
+        }
+    }
+    array.Add(via);
+}
+
+// Level-2 keywords: a padstack name opens a span, the others drop the group
+// without a trace.
+constexpr ex::GroupRow<CExJobPreferenceViaArray> kViaGroups[] = {
+    {"..ENABLE_GENERAL_CLEARANCES", nullptr},
+    {"..ENABLE_SAME_NET_CLEARANCES", nullptr},
+    {"..USE_MNT_OPP_PADS_FOR_BB_VIAS", nullptr},
+    {"..PADSTACK_NAME", AddSpan},
 };
 
 } // namespace
@@ -41,26 +60,6 @@ void CExJobPreferenceViaArray::SetData(std::vector<std::string>& saRecord, CExTe
 void CExJobPreferenceViaArray::SetViaData(std::vector<std::string>& saGroup, CExTemporaryArray* /*pIgnoreLog*/,
                                           CExTemporaryArray* pNotUsedLog)
 {
-    // A row without an action drops its group.
-    const auto* row = ex::FindRowOrLog(kViaGroups, saGroup, {kContext, 1, nullptr, pNotUsedLog, 1.0});
-    if (row == nullptr || !row->action) {
-        saGroup.clear();
-        return;
-    }
-
-    auto* via = new CExJobPreferenceVia;
-    via->sPadstackName = ex::KeywordValue(ex::TrimView(saGroup[0]));
-    for (std::size_t i = 1; i < saGroup.size(); ++i) {
-        std::string& line = saGroup[i];
-        ex::Trim(line);
-        if (const auto* layer = ex::MatchKeyword(kSpanLayers, line, ex::Case::Sensitive)) {
-            via->pLayerPair->*(layer->action) = ex::KeywordValue(line);
-        } else {
-            // Dots inside values go too: "...DRILL 0.3" is kept as "DRILL 03".
-            ex::RemoveChar(line, '.');
-            via->saSpanLines.push_back(std::move(line));
-        }
-    }
-    Add(via);
-    saGroup.clear();
+    const std::string context(kContext);
+    ex::ParseGroup(kViaGroups, *this, saGroup, {context, 1, nullptr, pNotUsedLog, 1.0});
 }

@@ -11,17 +11,6 @@ namespace {
 
 constexpr const char* kContext = ".LAYER_STACKUP_SECTION";
 
-// Level-2 keywords and the type of the layer each opens; no type drops the
-// group without a trace.
-constexpr ex::KeywordRow<const char*> kLayerKinds[] = {
-    {"..RESYNTHESIZE_EP", nullptr},
-    {"..TRACE_TO_PLANE_CLEARANCE", nullptr},
-    {"..SYNC_LYR_STACK_AND_PLANE_LYRS", nullptr},
-    {"..DIELECTRIC_LAYER", "DIELECTRIC_LAYER"},
-    {"..SIGNAL_LAYER", "SIGNAL_LAYER"},
-    {"..PLANE_LAYER", "SIGNAL_LAYER"},
-};
-
 using LayerSetter = void (*)(CExLayer_Stackup&, std::string&&);
 
 // Level-3 keywords of a layer, matched in the case in which they are written;
@@ -50,6 +39,43 @@ constexpr ex::KeywordRow<LayerSetter> kLayerFields[] = {
     {"....USE_ROUTE_BORDER", nullptr},
 };
 
+constexpr char kDielectric[] = "DIELECTRIC_LAYER";
+constexpr char kSignal[] = "SIGNAL_LAYER";
+
+// All lines a layer did not take make one entry, the first as its keyword line.
+template <const char* sType>
+void AddLayer(CExLayer_StackupArray& array, ex::Group& saGroup, const ex::ParseContext& ctx)
+{
+    auto* layer = new CExLayer_Stackup;
+    layer->sLayerType = sType;
+    layer->nLayerNumber = ex::Atoi(ex::KeywordValue(ex::TrimView(saGroup[0])));
+
+    std::vector<std::string> saUnmatched;
+    for (std::size_t i = 1; i < saGroup.size(); ++i) {
+        std::string& line = saGroup[i];
+        ex::Trim(line);
+        const auto* field = ex::MatchKeyword(kLayerFields, line, ex::Case::Sensitive);
+        if (field == nullptr)
+            saUnmatched.push_back(std::move(line));
+        else if (field->action != nullptr)
+            field->action(*layer, ex::KeywordValue(line));
+    }
+    array.Add(layer);
+    if (!saUnmatched.empty() && ctx.pNotUsedLog != nullptr)
+        ctx.pNotUsedLog->SetNoUsedArray(saUnmatched, ctx.sContext, ctx.nFlag);
+}
+
+// Level-2 keywords and the type of the layer each opens; a row without an
+// action drops the group without a trace.
+constexpr ex::GroupRow<CExLayer_StackupArray> kLayerKinds[] = {
+    {"..RESYNTHESIZE_EP", nullptr},
+    {"..TRACE_TO_PLANE_CLEARANCE", nullptr},
+    {"..SYNC_LYR_STACK_AND_PLANE_LYRS", nullptr},
+    {"..DIELECTRIC_LAYER", AddLayer<kDielectric>},
+    {"..SIGNAL_LAYER", AddLayer<kSignal>},
+    {"..PLANE_LAYER", AddLayer<kSignal>},
+};
+
 } // namespace
 
 CExLayer_Stackup::CExLayer_Stackup() : pLayerPair(new CExLayerPair) {}
@@ -66,31 +92,6 @@ void CExLayer_StackupArray::SetData(std::vector<std::string>& saRecord, CExTempo
 void CExLayer_StackupArray::SetLayerStackData(std::vector<std::string>& saGroup, CExTemporaryArray* /*pIgnoreLog*/,
                                               CExTemporaryArray* pNotUsedLog)
 {
-    // A row without an action drops its group.
-    const auto* kind = ex::FindRowOrLog(kLayerKinds, saGroup, {kContext, 1, nullptr, pNotUsedLog, 1.0});
-    if (kind == nullptr || !kind->action) {
-        saGroup.clear();
-        return;
-    }
-
-    auto* layer = new CExLayer_Stackup;
-    layer->sLayerType = kind->action;
-    layer->nLayerNumber = ex::Atoi(ex::KeywordValue(ex::TrimView(saGroup[0])));
-
-    std::vector<std::string> saUnmatched;
-    for (std::size_t i = 1; i < saGroup.size(); ++i) {
-        std::string& line = saGroup[i];
-        ex::Trim(line);
-        const auto* field = ex::MatchKeyword(kLayerFields, line, ex::Case::Sensitive);
-        if (field == nullptr)
-            saUnmatched.push_back(std::move(line));
-        else if (field->action != nullptr)
-            field->action(*layer, ex::KeywordValue(line));
-    }
-    Add(layer);
-
-    // All lines a layer did not take make one entry, the first as its keyword line.
-    if (!saUnmatched.empty() && pNotUsedLog != nullptr)
-        pNotUsedLog->SetNoUsedArray(saUnmatched, kContext, 1);
-    saGroup.clear();
+    const std::string context(kContext);
+    ex::ParseGroup(kLayerKinds, *this, saGroup, {context, 1, nullptr, pNotUsedLog, 1.0});
 }

@@ -34,9 +34,7 @@ void CExContour::SetContourGroup(CExContour* pContour, std::vector<std::string>&
 void CExContourArray::SetContourData(std::vector<std::string>& record, std::string context, int flag,
                                      CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::SetRegionRecord<CExContour>(*this, record, &CExContour::sContourName,
-                                    [&](CExContour* pContour, std::vector<std::string>& group) {
-                                        CExContour::SetContourGroup(pContour, group, context, flag, ignoreLog,
-                                                                    notUsedLog, dScale);
-                                    });
+    ex::AddNamedRecord<C>(*this, record, &C::sContourName, ex::kRegionRule, [&](C& contour, ex::Group& group) {
+        CExContour::SetContourGroup(&contour, group, context, flag, ignoreLog, notUsedLog, dScale);
+    });
 }

@@ -37,9 +37,7 @@ void CExDesignRule_AreaArray::SetDesignRule_AreaData(std::vector<std::string>& r
                                                      CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
                                                      double dScale)
 {
-    ex::SetRegionRecord<CExDesignRule_Area>(
-        *this, record, &CExDesignRule_Area::sAreaName,
-        [&](CExDesignRule_Area* pArea, std::vector<std::string>& group) {
-            CExDesignRule_Area::SetAreaGroup(pArea, group, context, flag, ignoreLog, notUsedLog, dScale);
-        });
+    ex::AddNamedRecord<A>(*this, record, &A::sAreaName, ex::kRegionRule, [&](A& area, ex::Group& group) {
+        CExDesignRule_Area::SetAreaGroup(&area, group, context, flag, ignoreLog, notUsedLog, dScale);
+    });
 }

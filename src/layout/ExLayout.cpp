@@ -1,190 +1,137 @@
 #include "layout/ExLayout.h"
 
 #include <iterator>
-#include <span>
 #include <string_view>
 #include <utility>
 
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
+#include "layout/LayoutRecords.h"
 #include "core/StringOps.h"
 #include "padstack/ExPadstack_Library.h"
 #include "shapes/ShapeKeywords.h"
 
 namespace {
 
-using Record = std::vector<std::string>;
-
-// One record on its way to its parser.
-struct Dispatch {
-    CExLayout& layout;
-    Record& record;
-    std::string context;       // the row's context text, or the record's first line
-    const std::string& units;  // the design's unit word
-};
-
-using Handler = void (*)(Dispatch&);
+using L = CExLayout;
+using ex::Quotes;
 
 // The parser families of the layout. Every parser gets the flag 1, the two
 // logs and the unit scale factor as they stand when the record arrives.
 
 // Shape blocks at level 2 into one of the layout's draw-object arrays.
 template <CExDrawObjArray* CExLayout::*Member>
-void Shapes(Dispatch& d)
+void Shapes(L& l, ex::Group& record, const ex::ParseContext& ctx)
 {
-    CExLayout& l = d.layout;
-    (l.*Member)->SetDObjData_InCell(2, d.record, std::move(d.context), 1, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
+    (l.*Member)->SetDObjData_InCell(2, record, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog,
+                                    ctx.dScale);
 }
 
 // Graphic records, dimensions and texts: parsers told that the record's own
 // keyword line stands at level 1.
 template <auto Member, auto Method>
-void AtLevel1(Dispatch& d)
-{
-    CExLayout& l = d.layout;
-    ((l.*Member)->*Method)(1, d.record, std::move(d.context), 1, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
-}
+constexpr ex::GroupAction<L> AtLevel1 = ex::HandOn<Member, Method, 1>;
 
 // Parsers of a whole record with context and flag.
 template <auto Member, auto Method>
-void Whole(Dispatch& d)
+void Whole(L& l, ex::Group& record, const ex::ParseContext& ctx)
 {
-    CExLayout& l = d.layout;
-    ((l.*Member)->*Method)(d.record, std::move(d.context), 1, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
-}
-
-// Cells and nets take the file's unit word, which they do not read.
-template <auto Member>
-void WithUnits(Dispatch& d)
-{
-    CExLayout& l = d.layout;
-    (l.*Member)->SetData(d.record, l.sUnits, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
+    ((l.*Member)->*Method)(record, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
 }
 
 template <int Which>
-void Origin(Dispatch& d)
+void Origin(L& l, ex::Group& record, const ex::ParseContext& ctx)
 {
-    CExLayout& l = d.layout;
-    l.SetOriginData(Which, d.record, std::move(d.context), 1, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
+    l.SetOriginData(Which, record, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
 }
 
-void AssemblyOutline(Dispatch& d)
+void AssemblyOutline(L& l, ex::Group& record, const ex::ParseContext& ctx)
 {
-    CExLayout& l = d.layout;
-    l.SetAssemblyOutlineData(d.record, std::move(d.context), 1, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
+    l.SetAssemblyOutlineData(record, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
 }
 
-// Header values are kept upper-cased.
-template <std::string CExLayout::*Member, ex::Quotes Q>
-void Header(Dispatch& d)
+// The remove-net flag chooses between the two ".NET" rows; a flag other than
+// 0 or 1 takes neither, and its nets are logged as not used.
+enum NetKind : unsigned { kNetsKept = 1U << 0, kNetsRemoved = 1U << 1, kNetsOther = 1U << 2 };
+
+unsigned NetKindOf(int bRemoveNet)
 {
-    std::string value = ex::ToUpper(ex::KeywordValueView(ex::TrimView(d.record[0])));
-    if (Q == ex::Quotes::Remove)
-        ex::RemoveChar(value, '"');
-    d.layout.*Member = std::move(value);
+    return bRemoveNet == 0 ? kNetsKept : bRemoveNet == 1 ? kNetsRemoved : kNetsOther;
 }
 
-// The factor applies to the records that follow; the file's units are
-// compared with the design's exactly.
-void Units(Dispatch& d)
+// Context texts and dropped keyword lines as each parser has them.
+constexpr ex::RowOptions Context(std::string_view sContext, bool bDropKeywordLine = false)
 {
-    Header<&CExLayout::sUnits, ex::Quotes::Keep>(d);
-    CExLayout& l = d.layout;
-    l.dScale = d.units == l.sUnits ? 1.0 : CExPadstack_Library::GetScaleValue(d.units, l.sUnits);
+    return {.sContext = sContext, .bDropKeywordLine = bDropKeywordLine};
 }
-
-void NotUsed(Dispatch& d) { d.layout.pNotUsedLog->SetIgnoreArray(d.record, std::move(d.context), 1); }
-
-constexpr int kAnyNetFlag = -1;
-
-struct LayoutAction {
-    Handler handler = nullptr;        // null: the record is dropped without a trace
-    bool bWithoutFirstLine = false;   // the keyword line is removed before the handler runs
-    const char* sContext = nullptr;   // null: the record's first line as written
-    int nNetFlag = kAnyNetFlag;       // the row applies only while the remove-net flag has this value
-};
-
-using LayoutRow = ex::KeywordRow<LayoutAction>;
-using L = CExLayout;
-using ex::Quotes;
+constexpr ex::RowOptions kDropKeywordLine{.bDropKeywordLine = true};
 
 // Where one keyword begins another the longer one comes first
 // (".DIMENSION_SETTINGS" and ".DIMENSION_ORIGIN" before ".DIMENSION"); any
-// keyword that begins with ".NET" is a net.
-constexpr LayoutRow kLayoutRows[] = {
-    {".ASSEMBLY_OUTLINE", {AssemblyOutline, true, ".ASSEMBLY_OUTLINE"}},
-    {".BOARD_ORIGIN", {Origin<0>, true, ".BOARD_ORIGIN"}},
-    {".BOARD_OUTLINE", {Shapes<&L::pBoardOutline>, true, ".BOARD_OUTLINE"}},
-    {".BREAKOUT_TEMPLATE", {}},
-    {".CREATOR", {}},
-    {".CONTOUR", {Whole<&L::pContourArray, &CExContourArray::SetContourData>}},
-    {".DATE", {Header<&L::sDate, Quotes::Remove>}},
-    {".DESIGN_RULE_AREA",
-     {Whole<&L::pDesignRuleAreaArray, &CExDesignRule_AreaArray::SetDesignRule_AreaData>, false,
-      ".DESIGN_RULE_AREA"}},
+// keyword that begins with ".NET" is a net. Header values are kept upper
+// case; the ".UNITS" factor applies to the records that follow, the file's
+// units compared with the design's exactly. Nets (unless removed) and placed
+// package cells only add to their arrays and may be parsed on a helper.
+constexpr ex::GroupRow<L> kLayoutRows[] = {
+    {".ASSEMBLY_OUTLINE", AssemblyOutline, Context(".ASSEMBLY_OUTLINE", true)},
+    {".BOARD_ORIGIN", Origin<0>, Context(".BOARD_ORIGIN", true)},
+    {".BOARD_OUTLINE", Shapes<&L::pBoardOutline>, Context(".BOARD_OUTLINE", true)},
+    {".BREAKOUT_TEMPLATE", nullptr},
+    {".CREATOR", nullptr},
+    {".CONTOUR", Whole<&L::pContourArray, &CExContourArray::SetContourData>},
+    {".DATE", ex::StoreUpper<&L::sDate, Quotes::Remove>},
+    {".DESIGN_RULE_AREA", Whole<&L::pDesignRuleAreaArray, &CExDesignRule_AreaArray::SetDesignRule_AreaData>,
+     Context(".DESIGN_RULE_AREA")},
     {".DIMENSION_SETTINGS",
-     {AtLevel1<&L::pDimensionSettingArray, &CExDimension_SettingArray::SetDimensionSettingData>, false,
-      ".DIMENSION_SETTINGS"}},
-    {".DIMENSION_ORIGIN", {}},
-    {".DIMENSION", {AtLevel1<&L::pDimensionArray, &CExDimensionArray::SetDimensionData>, false, ".DIMENSION"}},
-    {".DRAWING_CELL", {WithUnits<&L::pDrawingCellArray>}},
-    {".DRILL_GRAPHIC", {Shapes<&L::pDrillGraphic>, true, ".DRILL_GRAPHIC"}},
-    {".FIDUCIAL", {AtLevel1<&L::pFiducialArray, &CExFiducialArray::SetFiducialData>, false, "FIDUCIAL"}},
-    {".FILETYPE", {}},
-    {".GRAPHIC", {AtLevel1<&L::pGraphicArray, &CExGraphicArray::SetGraphicData>, false, ".GRAPHIC"}},
-    {".GENERATED_DATA",
-     {Whole<&L::pGeneratedDataArray, &CExPlane_LyrArray::SetPlaneLayerData>, true, ".GENERATED_DATA"}},
-    {".TOOLING_HOLE", {Whole<&L::pToolingHoleArray, &CExTooling_HoleArray::SetTooling_HoleData_InLayout>}},
-    {".JOB", {Header<&L::sJobName, Quotes::Remove>}},
-    {".MANUFACTURING_OUTLINE", {Shapes<&L::pManufacturingOutline>, true}},
-    {".MECHANICAL_CELL", {WithUnits<&L::pMechanicalCellArray>}},
-    {".MOUNTING_HOLE",
-     {AtLevel1<&L::pMountingHoleArray, &CExMounting_HoleArray::SetMountingHoleData>, false, "MOUNTING_HOLE"}},
-    {".NCDRILL_ORIGIN", {Origin<1>, true, ".NCDRILL_ORIGIN"}},
-    {".NET", {WithUnits<&L::pNetArray>, false, nullptr, 0}},
-    {".NET", {nullptr, false, nullptr, 1}},
-    {".OBSTRUCT", {AtLevel1<&L::pObstructArray, &CExObstructArray::SetObstructData>, false, ".OBSTRUCT"}},
-    {".PANEL_BORDER", {Shapes<&L::pPanelBorder>, true, ".PANEL_BORDER"}},
+     AtLevel1<&L::pDimensionSettingArray, &CExDimension_SettingArray::SetDimensionSettingData>,
+     Context(".DIMENSION_SETTINGS")},
+    {".DIMENSION_ORIGIN", nullptr},
+    {".DIMENSION", AtLevel1<&L::pDimensionArray, &CExDimensionArray::SetDimensionData>, Context(".DIMENSION")},
+    {".DRAWING_CELL", ex::AddElement<&L::pDrawingCellArray>},
+    {".DRILL_GRAPHIC", Shapes<&L::pDrillGraphic>, Context(".DRILL_GRAPHIC", true)},
+    {".FIDUCIAL", AtLevel1<&L::pFiducialArray, &CExFiducialArray::SetFiducialData>, Context("FIDUCIAL")},
+    {".FILETYPE", nullptr},
+    {".GRAPHIC", AtLevel1<&L::pGraphicArray, &CExGraphicArray::SetGraphicData>, Context(".GRAPHIC")},
+    {".GENERATED_DATA", Whole<&L::pGeneratedDataArray, &CExPlane_LyrArray::SetPlaneLayerData>,
+     Context(".GENERATED_DATA", true)},
+    {".TOOLING_HOLE", Whole<&L::pToolingHoleArray, &CExTooling_HoleArray::SetTooling_HoleData_InLayout>},
+    {".JOB", ex::StoreUpper<&L::sJobName, Quotes::Remove>},
+    {".MANUFACTURING_OUTLINE", Shapes<&L::pManufacturingOutline>, kDropKeywordLine},
+    {".MECHANICAL_CELL", ex::AddElement<&L::pMechanicalCellArray>},
+    {".MOUNTING_HOLE", AtLevel1<&L::pMountingHoleArray, &CExMounting_HoleArray::SetMountingHoleData>,
+     Context("MOUNTING_HOLE")},
+    {".NCDRILL_ORIGIN", Origin<1>, Context(".NCDRILL_ORIGIN", true)},
+    {".NET", ex::AddElement<&L::pNetArray>, {.nKinds = kNetsKept}, ex::MoveElements<&L::pNetArray>},
+    {".NET", nullptr, {.nKinds = kNetsRemoved}},
+    {".OBSTRUCT", AtLevel1<&L::pObstructArray, &CExObstructArray::SetObstructData>, Context(".OBSTRUCT")},
+    {".PANEL_BORDER", Shapes<&L::pPanelBorder>, Context(".PANEL_BORDER", true)},
     {".PANEL_BOARD_INSTANCE",
-     {Whole<&L::pPanelBoardInstanceArray, &CExPanel_Board_InstanceArray::SetPanel_Board_InstanceData>, false,
-      ".PANEL_BOARD_INSTANCE"}},
-    {".PANEL_CELL", {WithUnits<&L::pPanelCellArray>}},
-    {".PANEL_ORIGIN", {Origin<2>, true, ".PANEL_ORIGIN"}},
-    {".PANEL_OUTLINE", {Shapes<&L::pPanelOutline>, true, ".PANEL_OUTLINE"}},
-    {".PACKAGE_CELL", {WithUnits<&L::pPackageCellArray>}},
+     Whole<&L::pPanelBoardInstanceArray, &CExPanel_Board_InstanceArray::SetPanel_Board_InstanceData>,
+     Context(".PANEL_BOARD_INSTANCE")},
+    {".PANEL_CELL", ex::AddElement<&L::pPanelCellArray>},
+    {".PANEL_ORIGIN", Origin<2>, Context(".PANEL_ORIGIN", true)},
+    {".PANEL_OUTLINE", Shapes<&L::pPanelOutline>, Context(".PANEL_OUTLINE", true)},
+    {".PACKAGE_CELL", ex::AddElement<&L::pPackageCellArray>, {}, ex::MoveElements<&L::pPackageCellArray>},
     {".PLACEMENT_KEEPOUT",
-     {AtLevel1<&L::pPlacementKeepoutArray, &CExPlacement_KeepoutArray::SetPlacement_KeepoutData>, false,
-      "PLACEMENT_KEEPOUT"}},
-    {".ROUTE_OUTLINE", {Shapes<&L::pRouteOutline>, true, ".ROUTE_OUTLINE"}},
-    {".REUSABLE_CIRCUIT_CELL", {WithUnits<&L::pReUseCircuitCellArray>}},
-    {".SILKSCREEN_OUTLINE",
-     {AtLevel1<&L::pSilkScreenOutlineArray, &CExSilkScreen_OutlineArray::SetSilkOutData>, false,
-      "SILKSCREEN_OUTLINE"}},
-    {".SOLDER_MASK",
-     {AtLevel1<&L::pSolderMaskArray, &CExMC_SolderMaskArray::SetSolderMaskData>, false, "SOLDER_MASK"}},
-    {".SOLDER_PASTE",
-     {AtLevel1<&L::pSolderPasteArray, &CExSolder_PasteArray::SetSolderPaste>, false, "SOLDER_PASTE"}},
-    {".TEARDROP_TEMPLATE",
-     {Whole<&L::pTearDropTemplateArray, &CExTearDrop_TemplateArray::SetTearDrop_Templte>, false,
-      "TEARDROP_TEMPLATE"}},
-    {".TEXT", {AtLevel1<&L::pTextArray, &CExTextArray::SetTextData>, false, "TEXT"}},
-    {".TEST_FIXTURE_OUTLINE", {Shapes<&L::pTestFixtureOutline>, true}},
-    {".UPG_APS_DATA", {Whole<&L::pUpgApsDataArray, &CExPlane_LyrArray::SetPlaneLayerData>, true, ".UPG_APS_DATA"}},
-    {".UNITS", {Units}},
-    {".VERSION", {Header<&L::sVersion, Quotes::Keep>}},
-    {"", {NotUsed}},  // every record no row above takes
+     AtLevel1<&L::pPlacementKeepoutArray, &CExPlacement_KeepoutArray::SetPlacement_KeepoutData>,
+     Context("PLACEMENT_KEEPOUT")},
+    {".ROUTE_OUTLINE", Shapes<&L::pRouteOutline>, Context(".ROUTE_OUTLINE", true)},
+    {".REUSABLE_CIRCUIT_CELL", ex::AddElement<&L::pReUseCircuitCellArray>},
+    {".SILKSCREEN_OUTLINE", AtLevel1<&L::pSilkScreenOutlineArray, &CExSilkScreen_OutlineArray::SetSilkOutData>,
+     Context("SILKSCREEN_OUTLINE")},
+    {".SOLDER_MASK", AtLevel1<&L::pSolderMaskArray, &CExMC_SolderMaskArray::SetSolderMaskData>,
+     Context("SOLDER_MASK")},
+    {".SOLDER_PASTE", AtLevel1<&L::pSolderPasteArray, &CExSolder_PasteArray::SetSolderPaste>,
+     Context("SOLDER_PASTE")},
+    {".TEARDROP_TEMPLATE", Whole<&L::pTearDropTemplateArray, &CExTearDrop_TemplateArray::SetTearDrop_Templte>,
+     Context("TEARDROP_TEMPLATE")},
+    {".TEXT", AtLevel1<&L::pTextArray, &CExTextArray::SetTextData>, Context("TEXT")},
+    {".TEST_FIXTURE_OUTLINE", Shapes<&L::pTestFixtureOutline>, kDropKeywordLine},
+    {".UPG_APS_DATA", Whole<&L::pUpgApsDataArray, &CExPlane_LyrArray::SetPlaneLayerData>,
+     Context(".UPG_APS_DATA", true)},
+    {".UNITS", ex::ReadUnits<&L::sUnits, &L::dScale, &CExPadstack_Library::GetScaleValue>},
+    {".VERSION", ex::StoreUpper<&L::sVersion>},
 };
-static_assert(std::size(kLayoutRows) == 45);
-
-// The first row for the line whose remove-net condition holds.
-const LayoutRow* MatchLayoutRow(std::string_view line, int bRemoveNet)
-{
-    std::span<const LayoutRow> rows(kLayoutRows);
-    const LayoutRow* row = ex::MatchKeyword(rows, line);
-    while (row != nullptr && row->action.nNetFlag != kAnyNetFlag && row->action.nNetFlag != bRemoveNet)
-        row = ex::MatchKeyword(rows.subspan(static_cast<std::size_t>(row - rows.data()) + 1), line);
-    return row;
-}
+static_assert(std::size(kLayoutRows) == 44);
 
 constexpr CExPtArray CExLayout::*kOrigins[] = {&CExLayout::ptsBoardOrigin, &CExLayout::ptsNcDrillOrigin,
                                                &CExLayout::ptsPanelOrigin};
@@ -269,22 +216,19 @@ CExLayout::~CExLayout()
     delete pToolingHoleArray;
 }
 
+namespace ex {
+
+RecordTable<CExLayout> LayoutRecords(int bRemoveNet)
+{
+    return {kLayoutRows, {.nKind = NetKindOf(bRemoveNet)}};
+}
+
+} // namespace ex
+
+// A record no row takes is logged as not used.
 void CExLayout::SetData(std::vector<std::string>& record, std::string units, int bRemoveNet)
 {
-    if (record.empty())
-        return;
-    std::string firstLine(ex::TrimView(record[0]));
-    const LayoutRow* row = MatchLayoutRow(firstLine, bRemoveNet);
-    if (row != nullptr && row->action.handler != nullptr) {
-        const LayoutAction& action = row->action;
-        // Once per record: linear in its lines however large it is.
-        if (action.bWithoutFirstLine)
-            record.erase(record.begin());
-        Dispatch d{*this, record, action.sContext != nullptr ? std::string(action.sContext) : std::move(firstLine),
-                   units};
-        action.handler(d);
-    }
-    record.clear();
+    ex::TakeRecord(ex::LayoutRecords(bRemoveNet), *this, record, {{}, 1, pIgnoreLog, pNotUsedLog, dScale, units});
 }
 
 void CExLayout::SetOriginData(int which, std::vector<std::string>& record, std::string context, int flag,

@@ -1,69 +1,96 @@
 #include "layout/ExNet.h"
 
 #include <cstdint>
-#include <memory>
 #include <string_view>
 #include <utility>
 
-#include "core/Grouping.h"
-#include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 #include "layout/ExTestPoint.h"
-#include "core/GroupTable.h"
 
 namespace {
 
-enum class NetGroup { Route, MultiVia, TestPoint, Marker };
+template <const char* const* pType>
+void AddRoute(CExNet& net, ex::Group& group, const ex::ParseContext& ctx)
+{
+    net.pRouteObjArray->SetRoutingData(group, ctx.sContext, ctx.nFlag, *pType, ctx.pIgnoreLog, ctx.pNotUsedLog,
+                                       ctx.dScale);
+}
 
-struct NetAction {
-    NetGroup kind;
-    const char* sType = nullptr;  // of the route object made
-};
-
-constexpr ex::KeywordRow<NetAction> kNetRows[] = {
-    {"..CONDUCTIVE_AREA", {NetGroup::Route, ex::kConductiveAreaType}},
-    {"..TRACE", {NetGroup::Route, ex::kTraceType}},
-    {"..VIA", {NetGroup::Route, ex::kViaType}},
-    {"..MULTIVIA", {NetGroup::MultiVia}},
-    {"..TESTPOINT", {NetGroup::TestPoint, ex::kTestPointType}},
-    {"..MARKER", {NetGroup::Marker}},
-};
+void AddTestPoint(CExNet& net, ex::Group& group, const ex::ParseContext& ctx)
+{
+    std::string name = ex::ToUpper(ex::KeywordValue(ex::TrimView(group[0])));
+    CExRouteObjArray& routes = *net.pRouteObjArray;
+    const std::int64_t before = routes.GetSize();
+    AddRoute<&ex::kTestPointType>(net, group, ctx);
+    if (routes.GetSize() > before)
+        static_cast<CExTestPoint*>(routes.GetLastElement())->sTestPointName = std::move(name);
+}
 
 // The objects of a multivia sit at level 3; each opens at its type's line and
-// is handed on one level up, on its own. A null type drops the line.
-constexpr ex::KeywordRow<const char*> kMultiViaRows[] = {
-    {"...VIA_OPTIONS", nullptr},
-    {"...VIA", ex::kViaType},
-    {"...CONDUCTIVE_AREA", ex::kConductiveAreaType},
-    {"...TRACE", ex::kTraceType},
+// is handed on one level up, on its own.
+struct MultiVia {
+    CExRouteObjArray& routes;
+    const ex::ParseContext& ctx;
+    const char* type = nullptr;
+    ex::Group object;
+
+    void HandOver()
+    {
+        if (!object.empty())
+            routes.SetRoutingData(object, ctx.sContext, ctx.nFlag, type, ctx.pIgnoreLog, ctx.pNotUsedLog,
+                                  ctx.dScale);
+        object.clear();
+    }
+    // Lines of the open object, one level up; none before the first.
+    bool Continue(std::string& line)
+    {
+        if (type != nullptr)
+            object.push_back(std::move(line.erase(0, 1)));
+        return true;
+    }
 };
 
-void AddMultiVia(CExRouteObjArray& routes, std::vector<std::string>& group, const std::string& context, int flag,
-                 CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
+template <const char* const* pType>
+void OpenObject(MultiVia& via, ex::Group& line, const ex::ParseContext&)
 {
-    const char* type = nullptr;
-    std::vector<std::string> object;
-    const auto handOver = [&] {
-        if (!object.empty())
-            routes.SetRoutingData(object, context, flag, type, ignoreLog, notUsedLog, dScale);
-        object.clear();
-    };
-    for (std::size_t i = 1; i < group.size(); ++i) {
-        std::string& line = group[i];
-        const ex::KeywordRow<const char*>* row = ex::MatchKeyword(kMultiViaRows, line);
-        line.erase(0, 1);
-        if (row != nullptr) {
-            if (row->action == nullptr)
-                continue;
-            handOver();
-            type = row->action;
-            object.push_back(std::move(line));
-        } else if (type != nullptr) {
-            object.push_back(std::move(line));
-        }
-    }
-    handOver();
+    via.HandOver();
+    via.type = *pType;
+    via.Continue(line[0]);
 }
+
+// A row without an action drops the line.
+constexpr ex::GroupRow<MultiVia> kMultiViaRows[] = {
+    {"...VIA_OPTIONS", nullptr},
+    {"...VIA", OpenObject<&ex::kViaType>},
+    {"...CONDUCTIVE_AREA", OpenObject<&ex::kConductiveAreaType>},
+    {"...TRACE", OpenObject<&ex::kTraceType>},
+};
+
+void AddMultiVia(CExNet& net, ex::Group& group, const ex::ParseContext& ctx)
+{
+    MultiVia via{*net.pRouteObjArray, ctx, nullptr, {}};
+    ex::ParseEachLine(kMultiViaRows, via, group, 1, ctx, [&](std::string& line, std::size_t) { return via.Continue(line); });
+    via.HandOver();
+}
+
+void AddMarkers(CExNet& net, ex::Group& group, const ex::ParseContext&)
+{
+    ex::AppendValuesOf(group, "...PID", net.saMarkerPids);
+}
+
+// Groups other than routing and markers (pins among them) are dropped.
+constexpr ex::GroupRow<CExNet> kNetRows[] = {
+    {"..CONDUCTIVE_AREA", AddRoute<&ex::kConductiveAreaType>},
+    {"..TRACE", AddRoute<&ex::kTraceType>},
+    {"..VIA", AddRoute<&ex::kViaType>},
+    {"..MULTIVIA", AddMultiVia},
+    {"..TESTPOINT", AddTestPoint},
+    {"..MARKER", AddMarkers},
+    {{}, nullptr},
+};
+
+constexpr ex::GroupMatch kNetGroups{.isOther = [](std::string_view) { return true; }};
 
 } // namespace
 
@@ -80,33 +107,7 @@ CExNet::~CExNet()
 void CExNet::SetNetData(std::vector<std::string>& group, std::string context, int flag, CExTemporaryArray* ignoreLog,
                         CExTemporaryArray* notUsedLog, double dScale)
 {
-    const ex::KeywordRow<NetAction>* row = group.empty() ? nullptr : ex::MatchKeyword(kNetRows, ex::TrimView(group[0]));
-    if (row == nullptr) {
-        group.clear();
-        return;
-    }
-    switch (row->action.kind) {
-    case NetGroup::Route:
-        pRouteObjArray->SetRoutingData(group, std::move(context), flag, row->action.sType, ignoreLog, notUsedLog,
-                                       dScale);
-        break;
-    case NetGroup::TestPoint: {
-        std::string name = ex::ToUpper(ex::KeywordValue(ex::TrimView(group[0])));
-        const std::int64_t before = pRouteObjArray->GetSize();
-        pRouteObjArray->SetRoutingData(group, std::move(context), flag, row->action.sType, ignoreLog, notUsedLog,
-                                       dScale);
-        if (pRouteObjArray->GetSize() > before)
-            static_cast<CExTestPoint*>(pRouteObjArray->GetLastElement())->sTestPointName = std::move(name);
-        break;
-    }
-    case NetGroup::MultiVia:
-        AddMultiVia(*pRouteObjArray, group, context, flag, ignoreLog, notUsedLog, dScale);
-        break;
-    case NetGroup::Marker:
-        ex::AppendValuesOf(group, "...PID", saMarkerPids);
-        break;
-    }
-    group.clear();
+    ex::ParseGroup(kNetRows, *this, group, {context, flag, ignoreLog, notUsedLog, dScale}, kNetGroups);
 }
 
 void CExNetArray::SetData(std::vector<std::string>& record, std::string /*context*/, CExTemporaryArray* ignoreLog,
@@ -114,13 +115,10 @@ void CExNetArray::SetData(std::vector<std::string>& record, std::string /*contex
 {
     if (record.empty())
         return;
-    auto net = std::make_unique<CExNet>();
     const std::string firstLine(ex::TrimView(record[0]));
-    net->sNetName = ex::KeywordValue(firstLine);
     // Every level-2 line hands over what came before it, even nothing.
-    ex::GroupLines(record, 1, ex::GroupRule{2, 0, true}, [&](std::vector<std::string>& group) {
-        net->SetNetData(group, firstLine, 1, ignoreLog, notUsedLog, dScale);
-    });
-    Add(net.get());
-    net.release();
+    ex::AddNamedRecord<CExNet>(*this, record, &CExNet::sNetName, ex::GroupRule{2, 0, true},
+                               [&](CExNet& net, ex::Group& group) {
+                                   net.SetNetData(group, firstLine, 1, ignoreLog, notUsedLog, dScale);
+                               });
 }

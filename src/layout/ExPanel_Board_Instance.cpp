@@ -50,9 +50,7 @@ void CExPanel_Board_InstanceArray::SetPanel_Board_InstanceData(std::vector<std::
                                                                int flag, CExTemporaryArray* ignoreLog,
                                                                CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::SetRegionRecord<CExPanel_Board_Instance>(
-        *this, record, &CExPanel_Board_Instance::sInstanceName,
-        [&](CExPanel_Board_Instance* pInstance, std::vector<std::string>& group) {
-            CExPanel_Board_Instance::SetInstanceData(pInstance, group, context, flag, ignoreLog, notUsedLog, dScale);
-        });
+    ex::AddNamedRecord<I>(*this, record, &I::sInstanceName, ex::kRegionRule, [&](I& instance, ex::Group& group) {
+        CExPanel_Board_Instance::SetInstanceData(&instance, group, context, flag, ignoreLog, notUsedLog, dScale);
+    });
 }

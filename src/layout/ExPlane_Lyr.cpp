@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
 #include "core/GroupTable.h"
 
 namespace {
@@ -21,13 +20,35 @@ constexpr ex::GroupRow<CExPlane_Lyr> kPlaneLyrRows[] = {
     {"...TEXT", nullptr},
 };
 
-// Level-2 groups of a plane data record; any other opens a plane layer.
-enum class PlaneGroup { ActualShape, Text };
-
-constexpr ex::KeywordRow<PlaneGroup> kPlaneRecordRows[] = {
-    {"..ACTUAL_PLANE_SHAPE", PlaneGroup::ActualShape},
-    {"..TEXT", PlaneGroup::Text},
+// A plane data record: the plane layers it opens, the last one current.
+struct PlaneRecord {
+    CExPlane_LyrArray& array;
+    CExPlane_Lyr* pCurrent = nullptr;
 };
+
+void AddActualShape(PlaneRecord& record, ex::Group& group, const ex::ParseContext& ctx)
+{
+    CExPlane_Lyr::SetActualShapeGroup(record.pCurrent, group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog,
+                                      ctx.pNotUsedLog, ctx.dScale);
+}
+
+void AddPlaneLyr(PlaneRecord& record, ex::Group& group, const ex::ParseContext& ctx)
+{
+    if (CExPlane_Lyr* planeLyr =
+            record.array.SetData(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale)) {
+        record.array.Add(planeLyr);
+        record.pCurrent = planeLyr;
+    }
+}
+
+// Level-2 groups of a plane data record; any other opens a plane layer.
+constexpr ex::GroupRow<PlaneRecord> kPlaneRecordRows[] = {
+    {"..ACTUAL_PLANE_SHAPE", AddActualShape},
+    {"..TEXT", nullptr},
+    {{}, AddPlaneLyr},
+};
+
+constexpr ex::GroupMatch kPlaneRecordGroups{.isOther = [](std::string_view) { return true; }};
 
 } // namespace
 
@@ -69,16 +90,9 @@ CExPlane_Lyr* CExPlane_LyrArray::SetData(std::vector<std::string>& group, std::s
 void CExPlane_LyrArray::SetPlaneLayerData(std::vector<std::string>& record, std::string context, int flag,
                                           CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    CExPlane_Lyr* current = nullptr;
-    ex::GroupLines(record, 0, ex::GroupRule{2, 0, false}, [&](std::vector<std::string>& group) {
-        const ex::KeywordRow<PlaneGroup>* row = ex::MatchKeyword(kPlaneRecordRows, ex::TrimView(group[0]));
-        if (row == nullptr) {
-            if (CExPlane_Lyr* planeLyr = SetData(group, context, flag, ignoreLog, notUsedLog, dScale)) {
-                Add(planeLyr);
-                current = planeLyr;
-            }
-        } else if (row->action == PlaneGroup::ActualShape) {
-            CExPlane_Lyr::SetActualShapeGroup(current, group, context, flag, ignoreLog, notUsedLog, dScale);
-        }
+    PlaneRecord planes{*this};
+    const ex::ParseContext ctx{context, flag, ignoreLog, notUsedLog, dScale};
+    ex::GroupLines(record, 0, ex::GroupRule{2, 0, false}, [&](ex::Group& group) {
+        ex::ParseGroup(kPlaneRecordRows, planes, group, ctx, kPlaneRecordGroups);
     });
 }

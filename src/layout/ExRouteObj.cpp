@@ -3,11 +3,11 @@
 #include <memory>
 #include <string_view>
 
+#include "core/GroupTable.h"
 #include "layout/ExConductive_Area.h"
 #include "layout/ExTestPoint.h"
 #include "layout/ExTrace.h"
 #include "layout/ExVia.h"
-#include "core/GroupTable.h"
 
 namespace {
 
@@ -74,8 +74,9 @@ void CExRouteObjArray::SetRoutingData(std::vector<std::string>& record, std::str
 
     // The property groups open at level 3. Cutting the record at level 3 and
     // then each group by the regrouping step at level 2 gives the groups that
-    // the regrouping step gives on the whole record, in one pass. (Only a
-    // dotless line would differ, and the record reader joins those.)
+    // the regrouping step gives on the whole record, in one pass, once every
+    // line without a dot is joined onto the line before it.
+    ex::JoinContinuations(record, 1);
     const ex::ParseContext ctx{context, flag, ignoreLog, notUsedLog, dScale};
     ex::Regroup(2, record, 1, [&](ex::Group& group) { kind->parse(*object, group, ctx); });
 

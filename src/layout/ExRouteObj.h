@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/ExPtrArray.h"
 #include "core/ExTemporary.h"
-#include "core/Grouping.h"
 
 namespace ex {
 
@@ -17,16 +14,6 @@ inline constexpr const char* kTraceType = "TRACE";
 inline constexpr const char* kViaType = "VIA";
 inline constexpr const char* kTestPointType = "TESTPOINT";
 inline constexpr const char* kConductiveAreaType = "CONDUCTIVE_AREA";
-
-// The regrouping step of route objects and actual plane shapes at level n:
-// a group opens at a line with n + 1 dots and takes the deeper lines after
-// it; every line loses its first n characters, so that the group's keyword
-// line reads at level 1. Lines before `first` are dropped; lines is emptied.
-template <class Handler>
-void Regroup(int nLevel, std::vector<std::string>& lines, std::size_t first, Handler&& handler)
-{
-    GroupLines(lines, first, GroupRule{nLevel + 1, nLevel, false}, std::forward<Handler>(handler));
-}
 
 } // namespace ex
 

@@ -1,7 +1,7 @@
 #include "layout/ExTestPoint.h"
 
 #include "core/GroupTable.h"
-#include "layout/ExText.h"
+#include "layout/TextActions.h"
 #include "shapes/ExDrawObj.h"
 
 namespace {

@@ -4,74 +4,11 @@
 #include <memory>
 #include <string_view>
 
-#include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 #include "core/Tokenizer.h"
 
 namespace {
-
-// Most text rows match their keyword anywhere in the line, a few only at
-// its start.
-enum class Test { Contains, Begins };
-
-enum class Effect {
-    Drop,        // taken, nothing kept
-    String,      // the value into a string member
-    Length,      // leading number of the value times the scale
-    Number,      // leading number of the value, as written
-    TextType,    // the first one wins
-    StringPair,
-    Position,
-};
-
-struct TextAction {
-    Test test;
-    Effect effect;
-    std::string CExText::*pString = nullptr;
-    double CExText::*pNumber = nullptr;
-};
-
-using TextRow = ex::KeywordRow<TextAction>;
-
-// The order matters: ".WIDTH" occurs in ".STROKE_WIDTH" and ".TEXT" in
-// ".TEXT_TYPE", ".TEXT_LYR" and ".TEXT_OPTIONS".
-constexpr TextRow kTextRows[] = {
-    {".ADVANCED_LAYER_INFO", {Test::Contains, Effect::Drop}},
-    {".CELL_MOUNT_OPTION", {Test::Contains, Effect::Drop}},
-    {".CELL_DISPLAY_OPTION", {Test::Contains, Effect::Drop}},
-    {".CELL_ORIGINAL_LAYER", {Test::Contains, Effect::Drop}},
-    {".DISPLAY_ATTR", {Test::Contains, Effect::Drop}},
-    {"..DISPLAY_CONDITION", {Test::Begins, Effect::String, &CExText::sDisplayCondition}},
-    {".FONT", {Test::Contains, Effect::String, &CExText::sFont}},
-    {".HORZ_JUST", {Test::Contains, Effect::String, &CExText::sHorzJust}},
-    {".HEIGHT", {Test::Contains, Effect::Length, nullptr, &CExText::dHeight}},
-    {".ROTATION", {Test::Contains, Effect::Number, nullptr, &CExText::dRotation}},
-    {".PID", {Test::Contains, Effect::Drop}},
-    {".SOURCE", {Test::Contains, Effect::Drop}},
-    {".STROKE_WIDTH", {Test::Contains, Effect::Length, nullptr, &CExText::dStrokeWidth}},
-    {".STRING_PAIRS", {Test::Contains, Effect::StringPair}},
-    {".VERT_JUST", {Test::Contains, Effect::String, &CExText::sVertJust}},
-    {".USER_LYR", {Test::Contains, Effect::String, &CExText::sUserLayer}},
-    {".WIDTH", {Test::Contains, Effect::Length, nullptr, &CExText::dWidth}},
-    {".TEXT_TYPE", {Test::Contains, Effect::TextType}},
-    {".TEXT_LYR", {Test::Contains, Effect::String, &CExText::sTextLayer}},
-    {".TEXT_OPTIONS", {Test::Contains, Effect::String, &CExText::sTextOptions}},
-    {"...TEXT", {Test::Begins, Effect::Drop}},
-    {"..TEXT", {Test::Begins, Effect::Drop}},
-    {".TEXT", {Test::Begins, Effect::Drop}},
-    {".XY", {Test::Contains, Effect::Position}},
-};
-
-const TextAction* MatchTextRow(std::string_view line)
-{
-    for (const TextRow& row : kTextRows) {
-        const bool hit = row.action.test == Test::Contains ? ex::ContainsNoCase(line, row.sKeyword)
-                                                           : ex::StartsWithNoCase(line, row.sKeyword);
-        if (hit)
-            return &row.action;
-    }
-    return nullptr;
-}
 
 // Keyword line: .TEXT "string" rest-of-line
 void SetTextStrings(CExText& text, std::string line)
@@ -105,37 +42,59 @@ void AddStringPair(CExText& text, std::string_view line)
         text.saStringPairValues.push_back(std::move(tokens[1]));
 }
 
-void AddPosition(CExText& text, std::string_view line, double dScale)
+void AddPosition(CExText& text, ex::Group& line, const ex::ParseContext& ctx)
 {
     // The row matched ".XY" in any case, so there is an "XY".
-    const int xy = ex::Find(ex::ToUpper(line), "XY");
-    text.ptsPosition.SetPtDatas(std::string(ex::TrimView(line.substr(static_cast<std::size_t>(xy) + 2))), dScale);
+    const std::string_view view = ex::TrimView(line[0]);
+    const int xy = ex::Find(ex::ToUpper(view), "XY");
+    text.ptsPosition.SetPtDatas(std::string(ex::TrimView(view.substr(static_cast<std::size_t>(xy) + 2))), ctx.dScale);
 }
 
-void Apply(CExText& text, const TextAction& action, std::string_view line, double dScale)
+void AddStringPairRow(CExText& text, ex::Group& line, const ex::ParseContext&)
 {
-    switch (action.effect) {
-    case Effect::Drop:
-        break;
-    case Effect::String:
-        text.*action.pString = ex::KeywordValue(line);
-        break;
-    case Effect::Length:
-    case Effect::Number:
-        text.*action.pNumber = ex::Atof(ex::KeywordValue(line)) * (action.effect == Effect::Length ? dScale : 1.0);
-        break;
-    case Effect::TextType:
-        if (text.sTextType.empty())
-            text.sTextType = ex::KeywordValue(line);
-        break;
-    case Effect::StringPair:
-        AddStringPair(text, line);
-        break;
-    case Effect::Position:
-        AddPosition(text, line, dScale);
-        break;
-    }
+    AddStringPair(text, ex::TrimView(line[0]));
 }
+
+// The first one wins.
+void SetTextType(CExText& text, ex::Group& line, const ex::ParseContext& ctx)
+{
+    if (text.sTextType.empty())
+        ex::StoreValue<&CExText::sTextType>(text, line, ctx);
+}
+
+using T = CExText;
+
+// Most rows match their keyword anywhere in the line, the ones that begin
+// with two or three dots only at its start. The order matters: ".WIDTH"
+// occurs in ".STROKE_WIDTH" and ".TEXT" in ".TEXT_TYPE", ".TEXT_LYR" and
+// ".TEXT_OPTIONS".
+constexpr ex::RowOptions kAnywhere{.bAnywhere = true};
+constexpr ex::GroupRow<T> kTextRows[] = {
+    {".ADVANCED_LAYER_INFO", nullptr, kAnywhere},
+    {".CELL_MOUNT_OPTION", nullptr, kAnywhere},
+    {".CELL_DISPLAY_OPTION", nullptr, kAnywhere},
+    {".CELL_ORIGINAL_LAYER", nullptr, kAnywhere},
+    {".DISPLAY_ATTR", nullptr, kAnywhere},
+    {"..DISPLAY_CONDITION", ex::StoreValue<&T::sDisplayCondition>},
+    {".FONT", ex::StoreValue<&T::sFont>, kAnywhere},
+    {".HORZ_JUST", ex::StoreValue<&T::sHorzJust>, kAnywhere},
+    {".HEIGHT", ex::StoreLength<&T::dHeight>, kAnywhere},
+    {".ROTATION", ex::StoreNumber<&T::dRotation>, kAnywhere},
+    {".PID", nullptr, kAnywhere},
+    {".SOURCE", nullptr, kAnywhere},
+    {".STROKE_WIDTH", ex::StoreLength<&T::dStrokeWidth>, kAnywhere},
+    {".STRING_PAIRS", AddStringPairRow, kAnywhere},
+    {".VERT_JUST", ex::StoreValue<&T::sVertJust>, kAnywhere},
+    {".USER_LYR", ex::StoreValue<&T::sUserLayer>, kAnywhere},
+    {".WIDTH", ex::StoreLength<&T::dWidth>, kAnywhere},
+    {".TEXT_TYPE", SetTextType, kAnywhere},
+    {".TEXT_LYR", ex::StoreValue<&T::sTextLayer>, kAnywhere},
+    {".TEXT_OPTIONS", ex::StoreValue<&T::sTextOptions>, kAnywhere},
+    {"...TEXT", nullptr},
+    {"..TEXT", nullptr},
+    {".TEXT", nullptr},
+    {".XY", AddPosition, kAnywhere},
+};
 
 } // namespace
 
@@ -153,17 +112,15 @@ void CExTextArray::SetTextData(int nLevel, std::vector<std::string>& record, std
 
     // Lines no row takes are moved to the front, in order, and logged at
     // the end as one record.
-    const std::size_t cut = nLevel > 0 ? static_cast<std::size_t>(nLevel) : 0;
+    const ex::ParseContext ctx{context, flag, nullptr, notUsedLog, dScale};
     std::size_t kept = 0;
-    for (std::size_t i = 1; i < record.size(); ++i) {
-        std::string_view line = ex::TrimView(record[i]);
-        line.remove_prefix(std::min(cut, line.size()));
-        const TextAction* action = line.empty() ? nullptr : MatchTextRow(line);
-        if (action == nullptr)
-            record[kept++] = std::move(record[i]);
-        else
-            Apply(*text, *action, line, dScale);
-    }
+    ex::ParseEachLine(
+        kTextRows, *text, record, 1, ctx,
+        [&](std::string& line, std::size_t) {
+            record[kept++] = std::move(line);
+            return true;
+        },
+        {}, nLevel > 0 ? static_cast<std::size_t>(nLevel) : 0);
     record.resize(kept);
 
     Add(text.get());

@@ -6,7 +6,6 @@
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
 #include "core/ExTemporary.h"
-#include "core/GroupTable.h"
 
 class CExTextArray;
 
@@ -50,14 +49,3 @@ public:
     void SetTextData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                      CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
 };
-
-namespace ex {
-
-// Row action: the group is one text at nLevel, appended to an owned text array.
-template <auto M, int nLevel = 1>
-void AddText(ClassOf<M>& object, Group& group, const ParseContext& ctx)
-{
-    (object.*M)->SetTextData(nLevel, group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
-}
-
-} // namespace ex

@@ -1,6 +1,6 @@
 #include "layout/ExTrace.h"
 
-#include "layout/ExText.h"
+#include "layout/TextActions.h"
 #include "shapes/ShapeGroupActions.h"
 
 namespace {

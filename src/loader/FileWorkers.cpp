@@ -1,9 +1,11 @@
 #include "loader/FileWorkers.h"
 
+#include "cell/CellLibraryRecords.h"
 #include "cell/ExCell_Library.h"
 #include "core/ExExpedition.h"
 #include "jobprefs/ExJobPreferences.h"
 #include "layout/ExLayout.h"
+#include "layout/LayoutRecords.h"
 #include "loader/PC_Corvane_Get.h"
 #include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"
@@ -82,44 +84,34 @@ void ReadRecords(FileWorkerParam& p, Prepare prepare, Dispatch dispatch, Finish 
     }
 }
 
-// Hands a record that only appends to one array (its SetData takes the
-// record, a unit word, the two logs and the scale) to the pipeline's helpers.
-template <class Array>
-void SubmitElements(ex::RecordPipeline& pipeline, Record& record, Array* target, std::string units,
-                    CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
+// A record whose row may be parsed on a helper goes to the pipeline's
+// helpers, into an owner of their own, with the logs and scale the owner has
+// now; every other record waits for them and goes to take() on this thread.
+template <class Owner, class Take>
+void Dispatch(ex::RecordPipeline& pipeline, const ex::RecordTable<Owner>& table, Owner& owner, Record& r, Take take)
 {
-    pipeline.Submit<Array>(record, target, ignoreLog, notUsedLog,
-                           [units = std::move(units), dScale](Array& array, Record& r, CExTemporaryArray* ig,
-                                                              CExTemporaryArray* nu) {
-                               array.SetData(r, units, ig, nu, dScale);
-                           });
+    const ex::GroupRow<Owner>* row = ex::FindRecordRow(table, r);
+    if (row == nullptr || row->moveParsed == nullptr) {
+        pipeline.Drain();
+        take();
+        return;
+    }
+    pipeline.Submit<Owner>(
+        r, &owner, owner.pIgnoreLog, owner.pNotUsedLog,
+        [table, dScale = owner.dScale](Owner& parsed, Record& record, CExTemporaryArray* ig, CExTemporaryArray* nu) {
+            ex::TakeRecord(table, parsed, record, {{}, 1, ig, nu, dScale});
+        },
+        [table](Owner& parsed, Owner& target) { ex::MoveParsed(table, parsed, target); });
 }
 
-// The layout's nets (unless they are removed) and placed package cells go to
-// the helpers with the arguments CExLayout::SetData would give them; every
-// other record waits for them and goes to the dispatcher.
 void DispatchLayout(ex::RecordPipeline& pipeline, CExLayout& l, Record& r, int bRemoveNet)
 {
-    const std::string_view head = r.empty() ? std::string_view() : ex::TrimView(r[0]);
-    if (bRemoveNet == 0 && ex::StartsWithNoCase(head, ".NET")) {
-        SubmitElements(pipeline, r, l.pNetArray, l.sUnits, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
-    } else if (ex::StartsWithNoCase(head, ".PACKAGE_CELL")) {
-        SubmitElements(pipeline, r, l.pPackageCellArray, l.sUnits, l.pIgnoreLog, l.pNotUsedLog, l.dScale);
-    } else {
-        pipeline.Drain();
-        l.SetData(r, g_sUnits, bRemoveNet);
-    }
+    Dispatch(pipeline, ex::LayoutRecords(bRemoveNet), l, r, [&] { l.SetData(r, g_sUnits, bRemoveNet); });
 }
 
-// The same for the package cells of a cell library (which get no unit word).
 void DispatchCellLibrary(ex::RecordPipeline& pipeline, CExCell_Library& lib, Record& r)
 {
-    if (!r.empty() && ex::StartsWithNoCase(ex::TrimView(r[0]), ".PACKAGE_CELL")) {
-        SubmitElements(pipeline, r, lib.pPackageCellArray, "", lib.pIgnoreLog, lib.pNotUsedLog, lib.dScale);
-    } else {
-        pipeline.Drain();
-        lib.SetData(r, g_sUnits);
-    }
+    Dispatch(pipeline, ex::CellLibraryRecords(), lib, r, [&] { lib.SetData(r, g_sUnits); });
 }
 
 template <class T>

@@ -41,15 +41,18 @@ public:
     // entries later go to target, ignoreLog and notUsedLog. Records that
     // follow one another to the same target travel to a helper together, a
     // few thousand lines at a time, and are parsed in order with the parse
-    // given with the first of them.
+    // given with the first of them. moveParsed(parsed, target) moves the
+    // results in; by default every element of the private array, in order.
     template <class Array>
     void Submit(std::vector<std::string>& record, Array* target, CExTemporaryArray* ignoreLog,
                 CExTemporaryArray* notUsedLog,
-                std::function<void(Array&, std::vector<std::string>&, CExTemporaryArray*, CExTemporaryArray*)> parse)
+                std::function<void(Array&, std::vector<std::string>&, CExTemporaryArray*, CExTemporaryArray*)> parse,
+                std::function<void(Array&, Array&)> moveParsed = &MoveAll<Array>)
     {
         if (m_pBatch == nullptr || m_pBatchTarget != static_cast<const void*>(target)) {
             Flush();
-            m_pBatch = std::make_unique<ArrayJob<Array>>(target, ignoreLog, notUsedLog, std::move(parse));
+            m_pBatch = std::make_unique<ArrayJob<Array>>(target, ignoreLog, notUsedLog, std::move(parse),
+                                                         std::move(moveParsed));
             m_pBatchTarget = target;
         }
         m_nBatchLines += record.size();
@@ -102,14 +105,15 @@ private:
     template <class Array>
     struct ArrayJob : Job {
         using Parser = std::function<void(Array&, std::vector<std::string>&, CExTemporaryArray*, CExTemporaryArray*)>;
-        ArrayJob(Array* t, CExTemporaryArray* ig, CExTemporaryArray* nu, Parser p)
-            : target(t), targetIgnoreLog(ig), targetNotUsedLog(nu), parse(std::move(p))
+        using Mover = std::function<void(Array&, Array&)>;
+        ArrayJob(Array* t, CExTemporaryArray* ig, CExTemporaryArray* nu, Parser p, Mover m)
+            : target(t), targetIgnoreLog(ig), targetNotUsedLog(nu), parse(std::move(p)), moveParsed(std::move(m))
         {
         }
         void Parse(std::vector<std::string>& record) override { parse(parsed, record, &ignoreLog, &notUsedLog); }
         void Commit() override
         {
-            MoveAll(parsed, *target);
+            moveParsed(parsed, *target);
             MoveAll(ignoreLog, *targetIgnoreLog);
             MoveAll(notUsedLog, *targetNotUsedLog);
         }
@@ -120,6 +124,7 @@ private:
         CExTemporaryArray* targetIgnoreLog;
         CExTemporaryArray* targetNotUsedLog;
         Parser parse;
+        Mover moveParsed;
     };
 
     // Hands the batch being gathered, if any, to the helpers.

@@ -1,50 +1,51 @@
 #include "netclass/ExNetConnection.h"
 
-#include <string_view>
-
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 
 namespace {
 
-enum class ConnectionRecord { Ignore, Skip };
+void LogIgnored(CExNetConnectionArray& array, ex::Group& record, const ex::ParseContext& ctx)
+{
+    array.pIgnoreLog->SetIgnoreArray(record, ctx.sContext, 1);
+}
 
-constexpr ex::KeywordRow<ConnectionRecord> kConnectionRecords[] = {
-    {".FILETYPE", ConnectionRecord::Ignore},
-    {".VERSION", ConnectionRecord::Ignore},
-    {".CREATOR", ConnectionRecord::Ignore},
-    {".DATE", ConnectionRecord::Ignore},
-    {".UNITS", ConnectionRecord::Skip},
-    {".PHYSICAL_LAYERS", ConnectionRecord::Skip},
-    {".PADSTACK_TECHNOLOGY", ConnectionRecord::Ignore},
-    {".DESIGN_UNITS", ConnectionRecord::Skip},
-    {".VP_UNITS", ConnectionRecord::Ignore},
-    {".DESIGN_FLAGS", ConnectionRecord::Ignore},
-    {".DESIGN_VERSION", ConnectionRecord::Ignore},
-    {".DRC_TEARDROPS_CLEARANCE", ConnectionRecord::Ignore},
-    {".GERBER_PLOT_SETUP_FILE", ConnectionRecord::Ignore},
-    {".TEST_POINT_REFDES_PREFIX", ConnectionRecord::Ignore},
-    {".TEST_POINT_TEST_SIDE", ConnectionRecord::Ignore},
-    {".USER_DEFINED_LAYERS_SECTION", ConnectionRecord::Ignore},
-    {".VIA_SPANS_SECTION", ConnectionRecord::Skip},
-    {".LAYER_STACKUP_SECTION", ConnectionRecord::Skip},
-    {".ALLOW_BURIED_RESISTORS", ConnectionRecord::Ignore},
-    {".SUBSTRATE_TOP", ConnectionRecord::Ignore},
-    {".TECHNOLOGY_SECTION", ConnectionRecord::Ignore},
-    {".GENERAL_ROUTE_SECTION", ConnectionRecord::Ignore},
-    {".INTERACTIVE_ROUTE_SECTION", ConnectionRecord::Ignore},
-    {".GLOSS_SECTION", ConnectionRecord::Ignore},
-    {".GENERAL_PART_SECTION", ConnectionRecord::Ignore},
-    {".PART_PLACEMENT_SECTION", ConnectionRecord::Ignore},
-    {".PAD_ENTRY_SECTION", ConnectionRecord::Ignore},
-    {".GRIDS_SECTION", ConnectionRecord::Ignore},
-    {".FILTERED_NETS_SECTION", ConnectionRecord::Ignore},
-    {".TUNING_SECTION", ConnectionRecord::Ignore},
-    {".JUMPERS_SECTION", ConnectionRecord::Ignore},
-    {".AREA_FILL_PARAMETERS_SECTION", ConnectionRecord::Ignore},
-    {".AUTO_ROUTE_SECTION", ConnectionRecord::Ignore},
-    {".SIMULATOR_CONTROL_SECTION", ConnectionRecord::Ignore},
-    {".TP_ASSIGNMENT_SECTION", ConnectionRecord::Ignore},
+// Header and section records: logged as ignored, or dropped.
+constexpr ex::GroupRow<CExNetConnectionArray> kConnectionRecords[] = {
+    {".FILETYPE", LogIgnored},
+    {".VERSION", LogIgnored},
+    {".CREATOR", LogIgnored},
+    {".DATE", LogIgnored},
+    {".UNITS", nullptr},
+    {".PHYSICAL_LAYERS", nullptr},
+    {".PADSTACK_TECHNOLOGY", LogIgnored},
+    {".DESIGN_UNITS", nullptr},
+    {".VP_UNITS", LogIgnored},
+    {".DESIGN_FLAGS", LogIgnored},
+    {".DESIGN_VERSION", LogIgnored},
+    {".DRC_TEARDROPS_CLEARANCE", LogIgnored},
+    {".GERBER_PLOT_SETUP_FILE", LogIgnored},
+    {".TEST_POINT_REFDES_PREFIX", LogIgnored},
+    {".TEST_POINT_TEST_SIDE", LogIgnored},
+    {".USER_DEFINED_LAYERS_SECTION", LogIgnored},
+    {".VIA_SPANS_SECTION", nullptr},
+    {".LAYER_STACKUP_SECTION", nullptr},
+    {".ALLOW_BURIED_RESISTORS", LogIgnored},
+    {".SUBSTRATE_TOP", LogIgnored},
+    {".TECHNOLOGY_SECTION", LogIgnored},
+    {".GENERAL_ROUTE_SECTION", LogIgnored},
+    {".INTERACTIVE_ROUTE_SECTION", LogIgnored},
+    {".GLOSS_SECTION", LogIgnored},
+    {".GENERAL_PART_SECTION", LogIgnored},
+    {".PART_PLACEMENT_SECTION", LogIgnored},
+    {".PAD_ENTRY_SECTION", LogIgnored},
+    {".GRIDS_SECTION", LogIgnored},
+    {".FILTERED_NETS_SECTION", LogIgnored},
+    {".TUNING_SECTION", LogIgnored},
+    {".JUMPERS_SECTION", LogIgnored},
+    {".AREA_FILL_PARAMETERS_SECTION", LogIgnored},
+    {".AUTO_ROUTE_SECTION", LogIgnored},
+    {".SIMULATOR_CONTROL_SECTION", LogIgnored},
+    {".TP_ASSIGNMENT_SECTION", LogIgnored},
 };
 
 } // namespace
@@ -69,13 +70,6 @@ CExNetConnection::~CExNetConnection() { delete pRefPinArray; }
 
 void CExNetConnectionArray::SetData(std::vector<std::string>& saRecord)
 {
-    if (saRecord.empty())
-        return;
-    std::string sFirst(ex::TrimView(saRecord[0]));
-    const auto* row = ex::MatchKeyword(kConnectionRecords, sFirst);
-    if (!row)
-        pNotUsedLog->SetIgnoreArray(saRecord, std::move(sFirst), 1);
-    else if (row->action == ConnectionRecord::Ignore)
-        pIgnoreLog->SetIgnoreArray(saRecord, std::move(sFirst), 1);
-    saRecord.clear();
+    ex::TakeRecord<CExNetConnectionArray>({kConnectionRecords}, *this, saRecord,
+                                          {{}, 1, pIgnoreLog, pNotUsedLog, 1.0});
 }

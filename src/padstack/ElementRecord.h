@@ -10,30 +10,22 @@
 
 #include "core/ExPt.h"
 #include "core/ExTemporary.h"
-#include "core/Grouping.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 
 namespace ex {
 
 inline constexpr GroupRule kElementSubRecordRule{2};
 
-// Appends one Element to the array for a non-empty record and empties the
-// record. Each sub-record goes to Element::SetSubRecordData with the flag 1,
-// whatever flag the record came with; `extra` (the padstack technology) is
-// passed before the scale.
-template <class Element, class Array, class... Extra>
-void SetElementRecord(Array& array, std::vector<std::string>& saRecord, const std::string& sContext,
-                      CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale,
-                      const Extra&... extra)
+// Hands each sub-record to the element's SetSubRecordData with the flag 1,
+// whatever flag the record came with.
+template <class Element>
+auto ToElementSubRecords(const std::string& sContext, CExTemporaryArray* pIgnoreLog,
+                         CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    if (saRecord.empty())
-        return;
-    auto* pElement = new Element;
-    array.Add(pElement);
-    pElement->sName = KeywordValue(TrimView(saRecord[0]));
-    GroupLines(saRecord, 1, kElementSubRecordRule, [&](std::vector<std::string>& saSubRecord) {
-        pElement->SetSubRecordData(saSubRecord, sContext, 1, pIgnoreLog, pNotUsedLog, extra..., dScale);
-    });
+    return [&sContext, pIgnoreLog, pNotUsedLog, dScale](Element& element, std::vector<std::string>& saSubRecord) {
+        element.SetSubRecordData(saSubRecord, sContext, 1, pIgnoreLog, pNotUsedLog, dScale);
+    };
 }
 
 // The point of an offset line such as `..OFFSET (1.5, -2)`, both values

@@ -32,5 +32,6 @@ void CExCustom_Drill_SymbolArray::SetData(std::vector<std::string>& saRecord, st
                                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog,
                                           double dScale)
 {
-    ex::SetElementRecord<CExCustom_Drill_Symbol>(*this, saRecord, sContext, pIgnoreLog, pNotUsedLog, dScale);
+    ex::AddNamedRecord<CExCustom_Drill_Symbol>(*this, saRecord, &CExCustom_Drill_Symbol::sName, ex::kElementSubRecordRule,
+                            ex::ToElementSubRecords<CExCustom_Drill_Symbol>(sContext, pIgnoreLog, pNotUsedLog, dScale));
 }

@@ -34,5 +34,6 @@ void CExHole::SetSubRecordData(std::vector<std::string>& saSubRecord, std::strin
 void CExHoleArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,
                            CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    ex::SetElementRecord<CExHole>(*this, saRecord, sContext, pIgnoreLog, pNotUsedLog, dScale);
+    ex::AddNamedRecord<CExHole>(*this, saRecord, &CExHole::sName, ex::kElementSubRecordRule,
+                            ex::ToElementSubRecords<CExHole>(sContext, pIgnoreLog, pNotUsedLog, dScale));
 }

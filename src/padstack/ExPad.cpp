@@ -7,19 +7,40 @@
 
 namespace {
 
-enum class PadLine { Shape, Custom, Offset, Skip };
+// A "..CUSTOM" block: its shapes open at three dots. Lines of one or two
+// dots belong to no shape: they stay, moved up over the "..CUSTOM" line,
+// and are logged afterwards.
+void AddCustomShapes(CExPad& pad, ex::Group& group, const ex::ParseContext& ctx)
+{
+    auto addShape = [&](ex::Group& shape) { ex::AddLevelShape<&CExPad::pDrawObjArray, 3>(pad, shape, ctx); };
+    ex::LineGrouper grouper(ex::GroupRule{3}, addShape);
+    std::size_t nKept = 0;
+    for (std::size_t i = 1; i < group.size(); ++i) {
+        const int nDots = ex::LeadingDots(ex::TrimView(group[i]));
+        if (nDots == 1 || nDots == 2)
+            group[nKept++] = std::move(group[i]);
+        else
+            grouper.Add(group[i]);
+    }
+    grouper.Finish();
+    group.resize(nKept);
+    ctx.pNotUsedLog->SetNoUsedArray(group, ctx.sContext, ctx.nFlag);
+}
+
+void AddOffset(CExPad& pad, ex::Group& group, const ex::ParseContext& ctx)
+{
+    CExPt pt = ex::ReadOffset(ex::TrimView(group[0]), ctx.dScale);
+    pad.aOffsets.Add(pt);
+}
 
 // Shapes are tested before the keywords.
-constexpr ex::KeywordRow<PadLine> kPadLines[] = {
-    {ex::kAnyShape, PadLine::Shape},
-    {"..CUSTOM", PadLine::Custom},
-    {"..OFFSET", PadLine::Offset},
-    {"..PAD_OPTIONS", PadLine::Skip},
-    {"..TIMESTAMP", PadLine::Skip},
+constexpr ex::GroupRow<CExPad> kPadLines[] = {
+    {ex::kAnyShape, ex::AddLevelShape<&CExPad::pDrawObjArray, 2>},
+    {"..CUSTOM", AddCustomShapes},
+    {"..OFFSET", AddOffset},
+    {"..PAD_OPTIONS", nullptr},
+    {"..TIMESTAMP", nullptr},
 };
-
-// A "..CUSTOM" block: its shapes open at three dots.
-constexpr ex::GroupRule kCustomShapeRule{3};
 
 } // namespace
 
@@ -34,52 +55,13 @@ CExPad::~CExPad()
 void CExPad::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    const ex::ParseContext ctx{sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale};
-    auto take = [&](const ex::KeywordRow<PadLine>& row, std::string_view first) {
-        switch (row.action) {
-        case PadLine::Shape:
-            ex::AddLevelShape<&CExPad::pDrawObjArray, 2>(*this, saSubRecord, ctx);
-            break;
-        case PadLine::Custom:
-            SetCustomData(saSubRecord, sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale);
-            break;
-        case PadLine::Offset: {
-            CExPt pt = ex::ReadOffset(first, dScale);
-            aOffsets.Add(pt);
-            break;
-        }
-        case PadLine::Skip:
-            break;
-        }
-    };
-    ex::TakeGroup(kPadLines, saSubRecord, ctx, take, {.isOther = ex::IsShapeLineAt<2>});
-}
-
-void CExPad::SetCustomData(std::vector<std::string>& saSubRecord, const std::string& sContext, int nFlag,
-                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
-{
-    const ex::ParseContext ctx{sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale};
-    auto addShape = [&](std::vector<std::string>& saShape) {
-        ex::AddLevelShape<&CExPad::pDrawObjArray, 3>(*this, saShape, ctx);
-    };
-    ex::LineGrouper grouper(kCustomShapeRule, addShape);
-    // Lines of one or two dots belong to no shape: they stay, moved up over
-    // the "..CUSTOM" line, and are logged afterwards.
-    std::size_t nKept = 0;
-    for (std::size_t i = 1; i < saSubRecord.size(); ++i) {
-        const int nDots = ex::LeadingDots(ex::TrimView(saSubRecord[i]));
-        if (nDots == 1 || nDots == 2)
-            saSubRecord[nKept++] = std::move(saSubRecord[i]);
-        else
-            grouper.Add(saSubRecord[i]);
-    }
-    grouper.Finish();
-    saSubRecord.resize(nKept);
-    pNotUsedLog->SetNoUsedArray(saSubRecord, sContext, nFlag);
+    ex::ParseGroup(kPadLines, *this, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale},
+                   {.isOther = ex::IsShapeLineAt<2>});
 }
 
 void CExPadArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,
                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    ex::SetElementRecord<CExPad>(*this, saRecord, sContext, pIgnoreLog, pNotUsedLog, dScale);
+    ex::AddNamedRecord<CExPad>(*this, saRecord, &CExPad::sName, ex::kElementSubRecordRule,
+                            ex::ToElementSubRecords<CExPad>(sContext, pIgnoreLog, pNotUsedLog, dScale));
 }

@@ -24,10 +24,6 @@ public:
     CExPtArray aOffsets;
     std::string sName;
     CExDrawObjArray* pDrawObjArray;
-
-private:
-    void SetCustomData(std::vector<std::string>& saSubRecord, const std::string& sContext, int nFlag,
-                       CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale);
 };
 
 class CExPadArray : public CExPtrArray<CExPad*, CExPad*> {

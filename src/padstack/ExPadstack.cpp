@@ -1,49 +1,109 @@
 #include "padstack/ExPadstack.h"
 
 #include <string_view>
-#include <utility>
 
-#include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "padstack/ElementRecord.h"
 
 namespace {
 
-enum class PadstackLine { Type, Skip, Technology, NotUsed };
+// A "..TECHNOLOGY" block, line by line. "....LAYER" and ".....OVERRIDE_PAD"
+// go to the entry of the block's last "...INTERNAL_PAD" line; before one
+// they have nowhere to go and are dropped.
+struct Block {
+    CExPadstack& padstack;
+    CExInternalPadLayerPAD* pCurrent = nullptr;
+};
 
-constexpr ex::KeywordRow<PadstackLine> kPadstackLines[] = {
-    {"..PADSTACK_TYPE", PadstackLine::Type},
-    {"..TIMESTAMP", PadstackLine::Skip},
-    {"..TECHNOLOGY", PadstackLine::Technology},
+template <auto pText>
+void SetText(Block& block, ex::Group& line, const ex::ParseContext& ctx)
+{
+    ex::StoreValue<pText>(block.padstack, line, ctx);
+}
+
+template <auto pList>
+void AddToList(Block& block, ex::Group& line, const ex::ParseContext& ctx)
+{
+    ex::AppendValue<pList>(block.padstack, line, ctx);
+}
+
+void AddInternalPad(Block& block, ex::Group& line, const ex::ParseContext& ctx)
+{
+    ex::StoreValue<&CExPadstack::sInternalPad>(block.padstack, line, ctx);
+    block.pCurrent = new CExInternalPadLayerPAD;
+    block.padstack.pInternalPadLayerArray->Add(block.pCurrent);
+}
+
+void SetLayer(Block& block, ex::Group& line, const ex::ParseContext& ctx)
+{
+    if (block.pCurrent)
+        ex::StoreInteger<&CExInternalPadLayerPAD::nLayer>(*block.pCurrent, line, ctx);
+}
+
+void SetOverridePad(Block& block, ex::Group& line, const ex::ParseContext& ctx)
+{
+    if (block.pCurrent)
+        ex::StoreValue<&CExInternalPadLayerPAD::sOverridePad>(*block.pCurrent, line, ctx);
+}
+
+void AddOffset(Block& block, ex::Group& line, const ex::ParseContext& ctx)
+{
+    CExPt pt = ex::ReadOffset(ex::TrimView(line[0]), ctx.dScale);
+    block.padstack.aOffsets.Add(pt);
+}
+
+using S = CExPadstack;
+
+// Unknown deeper keywords are dropped silently. Names keep their last
+// value; lists and internal-pad entries collect every read block's lines.
+constexpr ex::GroupRow<Block> kBlockLines[] = {
+    {"...BOTTOM_PAD", SetText<&S::sBottomPad>},
+    {"...BOTTOM_SOLDERMASK_PAD", SetText<&S::sBottomSoldermaskPad>},
+    {"...BOTTOM_SOLDERPASTE_PAD", SetText<&S::sBottomSolderpastePad>},
+    {"...CLEARANCE_PAD", SetText<&S::sClearancePad>},
+    {"...HOLE_NAME", SetText<&S::sHoleName>},
+    {"...INTERNAL_PAD", AddInternalPad},
+    {"....LAYER", SetLayer},
+    {"....OFFSET", AddOffset},
+    {".....OVERRIDE_PAD", SetOverridePad},
+    {"...THERMAL_PAD", SetText<&S::sThermalPad>},
+    {"...TOP_PAD", SetText<&S::sTopPad>},
+    {"...TOP_SOLDERMASK_PAD", SetText<&S::sTopSoldermaskPad>},
+    {"...TOP_SOLDERPASTE_PAD", SetText<&S::sTopSolderpastePad>},
+    {"...USER_LYR", AddToList<&S::saUserLyr>},
+    {"....USER_LYR_PAD", AddToList<&S::saUserLyrPad>},
+    {"....USER_LYR_DISPLAY_CONDITION", AddToList<&S::saUserLyrDisplayCondition>},
 };
 
 // Blocks of this technology are read whatever the design's technology.
 constexpr std::string_view kDefaultTechnology = "(Default)";
 
-enum class BlockLine { Text, InternalPad, Layer, Offset, OverridePad, List };
-
-struct BlockAction {
-    BlockLine kind;
-    std::string CExPadstack::*pText = nullptr;               // Text
-    std::vector<std::string> CExPadstack::*pList = nullptr;  // List
+// A sub-record and the design's technology.
+struct SubRecord {
+    CExPadstack& padstack;
+    const std::string& sTechnology;
 };
 
-constexpr ex::KeywordRow<BlockAction> kBlockLines[] = {
-    {"...BOTTOM_PAD", {BlockLine::Text, &CExPadstack::sBottomPad}},
-    {"...BOTTOM_SOLDERMASK_PAD", {BlockLine::Text, &CExPadstack::sBottomSoldermaskPad}},
-    {"...BOTTOM_SOLDERPASTE_PAD", {BlockLine::Text, &CExPadstack::sBottomSolderpastePad}},
-    {"...CLEARANCE_PAD", {BlockLine::Text, &CExPadstack::sClearancePad}},
-    {"...HOLE_NAME", {BlockLine::Text, &CExPadstack::sHoleName}},
-    {"...INTERNAL_PAD", {BlockLine::InternalPad}},
-    {"....LAYER", {BlockLine::Layer}},
-    {"....OFFSET", {BlockLine::Offset}},
-    {".....OVERRIDE_PAD", {BlockLine::OverridePad}},
-    {"...THERMAL_PAD", {BlockLine::Text, &CExPadstack::sThermalPad}},
-    {"...TOP_PAD", {BlockLine::Text, &CExPadstack::sTopPad}},
-    {"...TOP_SOLDERMASK_PAD", {BlockLine::Text, &CExPadstack::sTopSoldermaskPad}},
-    {"...TOP_SOLDERPASTE_PAD", {BlockLine::Text, &CExPadstack::sTopSolderpastePad}},
-    {"...USER_LYR", {BlockLine::List, nullptr, &CExPadstack::saUserLyr}},
-    {"....USER_LYR_PAD", {BlockLine::List, nullptr, &CExPadstack::saUserLyrPad}},
-    {"....USER_LYR_DISPLAY_CONDITION", {BlockLine::List, nullptr, &CExPadstack::saUserLyrDisplayCondition}},
+void ReadTechnology(SubRecord& sub, ex::Group& group, const ex::ParseContext& ctx)
+{
+    const std::string sBlock = ex::KeywordValue(ex::TrimView(group[0]));
+    if (sBlock != kDefaultTechnology && sBlock != sub.sTechnology) {
+        ctx.LogNotUsed(group);
+        return;
+    }
+    Block block{sub.padstack};
+    ex::ParseEachLine(kBlockLines, block, group, 1, ctx, ex::kPassOver);
+}
+
+void SetType(SubRecord& sub, ex::Group& group, const ex::ParseContext& ctx)
+{
+    ex::StoreValue<&S::sPadstackType>(sub.padstack, group, ctx);
+}
+
+constexpr ex::GroupRow<SubRecord> kPadstackLines[] = {
+    {"..PADSTACK_TYPE", SetType},
+    {"..TIMESTAMP", nullptr},
+    {"..TECHNOLOGY", ReadTechnology},
 };
 
 } // namespace
@@ -53,80 +113,21 @@ CExPadstack::CExPadstack() : pInternalPadLayerArray(new CExInternalPadLayerPADAr
 CExPadstack::~CExPadstack() { delete pInternalPadLayerArray; }
 
 void CExPadstack::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
-                                   CExTemporaryArray* /*pIgnoreLog*/, CExTemporaryArray* pNotUsedLog,
+                                   CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog,
                                    std::string sTechnology, double dScale)
 {
-    if (saSubRecord.empty())
-        return;
-    const std::string_view first = ex::TrimView(saSubRecord[0]);
-    const auto* row = ex::MatchKeyword(kPadstackLines, first);
-    switch (row ? row->action : PadstackLine::NotUsed) {
-    case PadstackLine::Type:
-        sPadstackType = ex::KeywordValue(first);
-        break;
-    case PadstackLine::Skip:
-        break;
-    case PadstackLine::Technology: {
-        const std::string sBlock = ex::KeywordValue(first);
-        if (sBlock == kDefaultTechnology || sBlock == sTechnology)
-            SetTechnologyData(saSubRecord, dScale);
-        else
-            pNotUsedLog->SetNoUsedArray(saSubRecord, std::move(sContext), nFlag);
-        break;
-    }
-    case PadstackLine::NotUsed:
-        pNotUsedLog->SetNoUsedArray(saSubRecord, std::move(sContext), nFlag);
-        break;
-    }
-    saSubRecord.clear();
-}
-
-// Lines after the "..TECHNOLOGY" line. Names keep their last value; lists and
-// internal-pad entries collect every read block's lines.
-void CExPadstack::SetTechnologyData(const std::vector<std::string>& saBlock, double dScale)
-{
-    // "....LAYER" and ".....OVERRIDE_PAD" go to the entry of the last
-    // "...INTERNAL_PAD" line of this block; before one they have nowhere to
-    // go and are dropped.
-    CExInternalPadLayerPAD* pCurrent = nullptr;
-    for (std::size_t i = 1; i < saBlock.size(); ++i) {
-        const std::string_view line = ex::TrimView(saBlock[i]);
-        const auto* row = ex::MatchKeyword(kBlockLines, line);
-        if (!row)
-            continue;  // unknown deeper keywords are dropped silently
-        const BlockAction& a = row->action;
-        switch (a.kind) {
-        case BlockLine::Text:
-            this->*a.pText = ex::KeywordValue(line);
-            break;
-        case BlockLine::InternalPad:
-            sInternalPad = ex::KeywordValue(line);
-            pCurrent = new CExInternalPadLayerPAD;
-            pInternalPadLayerArray->Add(pCurrent);
-            break;
-        case BlockLine::Layer:
-            if (pCurrent)
-                pCurrent->nLayer = ex::Atoi(ex::KeywordValue(line));
-            break;
-        case BlockLine::Offset: {
-            CExPt pt = ex::ReadOffset(line, dScale);
-            aOffsets.Add(pt);
-            break;
-        }
-        case BlockLine::OverridePad:
-            if (pCurrent)
-                pCurrent->sOverridePad = ex::KeywordValue(line);
-            break;
-        case BlockLine::List:
-            (this->*a.pList).push_back(ex::KeywordValue(line));
-            break;
-        }
-    }
+    SubRecord sub{*this, sTechnology};
+    ex::ParseGroup(kPadstackLines, sub, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, dScale});
 }
 
 void CExPadstackArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,
                                CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, std::string sTechnology,
                                double dScale)
 {
-    ex::SetElementRecord<CExPadstack>(*this, saRecord, sContext, pIgnoreLog, pNotUsedLog, dScale, sTechnology);
+    // Sub-records are logged with the flag 1, whatever flag the record came with.
+    ex::AddNamedRecord<CExPadstack>(*this, saRecord, &CExPadstack::sName, ex::kElementSubRecordRule,
+                                    [&](CExPadstack& padstack, ex::Group& sub) {
+                                        padstack.SetSubRecordData(sub, sContext, 1, pIgnoreLog, pNotUsedLog,
+                                                                  sTechnology, dScale);
+                                    });
 }

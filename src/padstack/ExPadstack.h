@@ -41,9 +41,6 @@ public:
     std::vector<std::string> saUserLyrDisplayCondition;
     CExPtArray aOffsets;
     CExInternalPadLayerPADArray* pInternalPadLayerArray;
-
-private:
-    void SetTechnologyData(const std::vector<std::string>& saBlock, double dScale);
 };
 
 class CExPadstackArray : public CExPtrArray<CExPadstack*, CExPadstack*> {

@@ -1,30 +1,43 @@
 #include "padstack/ExPadstack_Library.h"
 
 #include <string_view>
-#include <utility>
 
-#include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 
 namespace {
 
-enum class LibraryRecord { Drop, CustomDrillSymbol, Hole, OutputInDbUnits, Padstack, Pad, Units, Version };
+using L = CExPadstack_Library;
+
+// Element records: the array gets the record with the record's context.
+template <auto pArray>
+void AddLibraryElement(L& lib, ex::Group& record, const ex::ParseContext& ctx)
+{
+    (lib.*pArray)->SetData(record, ctx.sContext, 1, lib.pIgnoreLog, lib.pNotUsedLog, ctx.dScale);
+}
+
+void AddPadstack(L& lib, ex::Group& record, const ex::ParseContext& ctx)
+{
+    lib.pPadstackArray->SetData(record, ctx.sContext, 1, lib.pIgnoreLog, lib.pNotUsedLog, lib.sPadstackTechnology,
+                                ctx.dScale);
+}
 
 // ".PADSTACK" before ".PAD": every PADSTACK keyword (".PADSTACK_TECHNOLOGY"
-// too) is a padstack record.
-constexpr ex::KeywordRow<LibraryRecord> kLibraryRecords[] = {
-    {".CREATOR", LibraryRecord::Drop},
-    {".CUSTOM_DRILL_SYMBOL", LibraryRecord::CustomDrillSymbol},
-    {".DATE", LibraryRecord::Drop},
-    {".FILETYPE", LibraryRecord::Drop},
-    {".HOLE", LibraryRecord::Hole},
-    {".JOB", LibraryRecord::Drop},
-    {".OUTPUT_IN_DB_UNITS", LibraryRecord::OutputInDbUnits},
-    {".PADSTACK", LibraryRecord::Padstack},
-    {".PAD", LibraryRecord::Pad},
-    {".SCHEMA_VERSION", LibraryRecord::Drop},
-    {".UNITS", LibraryRecord::Units},
-    {".VERSION", LibraryRecord::Version},
+// too) is a padstack record. A ".UNITS" line applies to every record after
+// it, in later files too until their own ".UNITS" line.
+constexpr ex::GroupRow<L> kLibraryRecords[] = {
+    {".CREATOR", nullptr},
+    {".CUSTOM_DRILL_SYMBOL", AddLibraryElement<&L::pCustomDrillSymbolArray>},
+    {".DATE", nullptr},
+    {".FILETYPE", nullptr},
+    {".HOLE", AddLibraryElement<&L::pHoleArray>},
+    {".JOB", nullptr},
+    {".OUTPUT_IN_DB_UNITS", ex::StoreUpper<&L::sOutputInDbUnits>},
+    {".PADSTACK", AddPadstack},
+    {".PAD", AddLibraryElement<&L::pPadArray>},
+    {".SCHEMA_VERSION", nullptr},
+    {".UNITS", ex::ReadUnits<&L::sUnits, &L::dScale, &L::GetScaleValue>},
+    {".VERSION", ex::StoreUpper<&L::sVersion>},
 };
 
 // Unit words and their row/column in kScale. "TH" is a thousandth of an inch
@@ -72,45 +85,7 @@ CExPadstack_Library::~CExPadstack_Library()
 
 void CExPadstack_Library::SetData(std::vector<std::string>& saRecord, std::string sUnitsString)
 {
-    // The reader hands over an empty record before the first one of a file.
-    if (saRecord.empty())
-        return;
-    std::string sHeader(ex::TrimView(saRecord[0]));
-    const auto* row = ex::MatchKeyword(kLibraryRecords, sHeader);
-    if (!row) {
-        pNotUsedLog->SetIgnoreArray(saRecord, std::move(sHeader), 1);
-        return;
-    }
-    switch (row->action) {
-    case LibraryRecord::Drop:
-        break;
-    case LibraryRecord::CustomDrillSymbol:
-        pCustomDrillSymbolArray->SetData(saRecord, std::move(sHeader), 1, pIgnoreLog, pNotUsedLog, dScale);
-        break;
-    case LibraryRecord::Hole:
-        pHoleArray->SetData(saRecord, std::move(sHeader), 1, pIgnoreLog, pNotUsedLog, dScale);
-        break;
-    case LibraryRecord::OutputInDbUnits:
-        sOutputInDbUnits = ex::ToUpper(ex::KeywordValueView(sHeader));
-        break;
-    case LibraryRecord::Padstack:
-        pPadstackArray->SetData(saRecord, std::move(sHeader), 1, pIgnoreLog, pNotUsedLog, sPadstackTechnology,
-                                dScale);
-        break;
-    case LibraryRecord::Pad:
-        pPadArray->SetData(saRecord, std::move(sHeader), 1, pIgnoreLog, pNotUsedLog, dScale);
-        break;
-    case LibraryRecord::Units:
-        // Applies to every record after it, in later files too until their
-        // own ".UNITS" line.
-        sUnits = ex::ToUpper(ex::KeywordValueView(sHeader));
-        dScale = sUnitsString == sUnits ? 1.0 : GetScaleValue(sUnitsString, sUnits);
-        break;
-    case LibraryRecord::Version:
-        sVersion = ex::ToUpper(ex::KeywordValueView(sHeader));
-        break;
-    }
-    saRecord.clear();
+    ex::TakeRecord<L>({kLibraryRecords}, *this, saRecord, {{}, 1, pIgnoreLog, pNotUsedLog, dScale, sUnitsString});
 }
 
 double CExPadstack_Library::GetScaleValue(std::string sTargetUnits, std::string sFileUnits)

@@ -1,19 +1,26 @@
 #include "parts/ExLibPart.h"
 
-#include <string_view>
 
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 
 namespace {
 
-enum class LibPartRecord { Header, Units, Number };
+using L = CExLibPart;
 
-constexpr ex::KeywordRow<LibPartRecord> kLibPartRecords[] = {
-    {".CREATOR", LibPartRecord::Header},  {".DATE", LibPartRecord::Header},
-    {".FILETYPE", LibPartRecord::Header}, {".NOTATION", LibPartRecord::Header},
-    {".VERSION", LibPartRecord::Header},  {".UNITS", LibPartRecord::Units},
-    {".NUMBER", LibPartRecord::Number},
+void LogHeader(L& lib, ex::Group& record, const ex::ParseContext& ctx)
+{
+    lib.pIgnoreLog->SetIgnoreArray(record, ctx.sContext, 1);
+}
+
+void AddPart(L& lib, ex::Group& record, const ex::ParseContext& ctx)
+{
+    lib.pPartDataArray->SetPartData(record, ctx.sContext, 1, lib.pIgnoreLog, lib.pNotUsedLog);
+}
+
+constexpr ex::GroupRow<L> kLibPartRecords[] = {
+    {".CREATOR", LogHeader}, {".DATE", LogHeader},    {".FILETYPE", LogHeader},
+    {".NOTATION", LogHeader}, {".VERSION", LogHeader}, {".UNITS", ex::StoreUpper<&L::sUnits>},
+    {".NUMBER", AddPart},
 };
 
 } // namespace
@@ -32,25 +39,5 @@ CExLibPart::~CExLibPart()
 
 void CExLibPart::SetData(std::vector<std::string>& saRecord)
 {
-    // The reader hands over an empty record before the first one of a file.
-    if (saRecord.empty())
-        return;
-    std::string sFirst(ex::TrimView(saRecord[0]));
-    const auto* row = ex::MatchKeyword(kLibPartRecords, sFirst);
-    if (!row) {
-        pNotUsedLog->SetIgnoreArray(saRecord, std::move(sFirst), 1);
-        return;
-    }
-    switch (row->action) {
-    case LibPartRecord::Header:
-        pIgnoreLog->SetIgnoreArray(saRecord, std::move(sFirst), 1);
-        break;
-    case LibPartRecord::Units:
-        sUnits = ex::ToUpper(ex::KeywordValueView(sFirst));
-        break;
-    case LibPartRecord::Number:
-        pPartDataArray->SetPartData(saRecord, std::move(sFirst), 1, pIgnoreLog, pNotUsedLog);
-        break;
-    }
-    saRecord.clear();
+    ex::TakeRecord<L>({kLibPartRecords}, *this, saRecord, {{}, 1, pIgnoreLog, pNotUsedLog, 1.0});
 }

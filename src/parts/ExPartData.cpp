@@ -2,35 +2,54 @@
 
 #include <string_view>
 
-#include "core/KeywordTable.h"
-#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
 
-enum class PartLine { AltCell, Value, ValueThenDefault, Prop, Slots, SwapGroup, Symbol };
+using P = CExPartData;
 
-struct PartAction {
-    PartLine kind;
-    std::string CExPartData::*pValue;  // the member a value line sets
+// Cut by length, not at the blank: "..ALTCELLX" keeps its "X".
+void AddAltCell(P& part, ex::Group& group, const ex::ParseContext&)
+{
+    constexpr std::size_t kKeywordLength = 9;  // "..ALTCELL"
+    std::string sCell = ex::Mid(ex::TrimView(group[0]), kKeywordLength);
+    ex::Trim(sCell);
+    ex::RemoveChar(sCell, '"');
+    part.saAltCells.push_back(std::move(sCell));
+}
+
+// A name or label; a "...DEFAULT" line below it marks the part default.
+template <auto M>
+void StoreValueThenDefault(P& part, ex::Group& group, const ex::ParseContext& ctx)
+{
+    ex::StoreValue<M>(part, group, ctx);
+    for (std::size_t i = 1; i < group.size(); ++i)
+        if (ex::StartsWithNoCase(ex::TrimView(group[i]), "...DEFAULT"))
+            part.bDefault = 1;
+}
+
+// Slots, swap groups and symbols: their arrays take the sub-record whole.
+template <auto pArray, auto pSetData>
+void HandOnPart(P& part, ex::Group& group, const ex::ParseContext& ctx)
+{
+    ((part.*pArray)->*pSetData)(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog);
+}
+
+// Lines below a value line carry nothing the part keeps.
+constexpr ex::GroupRow<P> kPartLines[] = {
+    {"..ALTCELL", AddAltCell},
+    {"..BOTTOMCELL", ex::StoreValue<&P::sBottomCell>},
+    {"..DESC", ex::StoreValue<&P::sDesc>},
+    {"..LABEL", StoreValueThenDefault<&P::sLabel>},
+    {"..MODIFIED", ex::StoreValue<&P::sModified>},
+    {"..NAME", StoreValueThenDefault<&P::sName>},
+    {"..PROP", ex::AppendValue<&P::saProps>},
+    {"..REFPREFIX", ex::StoreValue<&P::sRefPrefix>},
+    {"..SLOTS", HandOnPart<&P::pSlotArray, &CExPartDataSlotArray::SetSlotData_InPart>},
+    {"..SWAPGROUP", HandOnPart<&P::pSwapGrpArray, &CExPartDataSwapGrpArray::SetSwapGrpData_InPart>},
+    {"..SYMBOL", HandOnPart<&P::pSymbolArray, &CExPartDataSymbolArray::SetSymbolData_InPart>},
+    {"..TOPCELL", ex::StoreValue<&P::sTopCell>},
 };
-
-constexpr ex::KeywordRow<PartAction> kPartLines[] = {
-    {"..ALTCELL", {PartLine::AltCell, nullptr}},
-    {"..BOTTOMCELL", {PartLine::Value, &CExPartData::sBottomCell}},
-    {"..DESC", {PartLine::Value, &CExPartData::sDesc}},
-    {"..LABEL", {PartLine::ValueThenDefault, &CExPartData::sLabel}},
-    {"..MODIFIED", {PartLine::Value, &CExPartData::sModified}},
-    {"..NAME", {PartLine::ValueThenDefault, &CExPartData::sName}},
-    {"..PROP", {PartLine::Prop, nullptr}},
-    {"..REFPREFIX", {PartLine::Value, &CExPartData::sRefPrefix}},
-    {"..SLOTS", {PartLine::Slots, nullptr}},
-    {"..SWAPGROUP", {PartLine::SwapGroup, nullptr}},
-    {"..SYMBOL", {PartLine::Symbol, nullptr}},
-    {"..TOPCELL", {PartLine::Value, &CExPartData::sTopCell}},
-};
-
-constexpr int kAltCellKeywordLength = 9;  // "..ALTCELL"
 
 } // namespace
 
@@ -51,56 +70,13 @@ CExPartData::~CExPartData()
 void CExPartData::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                    CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    const auto* row = ex::FindRowOrLog(kPartLines, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
-    if (!row)
-        return;
-    const std::string_view first = ex::TrimView(saSubRecord[0]);
-    const PartAction& action = row->action;
-    switch (action.kind) {
-    case PartLine::AltCell: {
-        // Cut by length, not at the blank: "..ALTCELLX" keeps its "X".
-        std::string sCell = ex::Mid(first, kAltCellKeywordLength);
-        ex::Trim(sCell);
-        ex::RemoveChar(sCell, '"');
-        saAltCells.push_back(std::move(sCell));
-        break;
-    }
-    case PartLine::Value:
-        this->*action.pValue = ex::KeywordValue(first);
-        break;
-    case PartLine::ValueThenDefault:
-        this->*action.pValue = ex::KeywordValue(first);
-        for (std::size_t i = 1; i < saSubRecord.size(); ++i)
-            if (ex::StartsWithNoCase(ex::TrimView(saSubRecord[i]), "...DEFAULT"))
-                bDefault = 1;
-        break;
-    case PartLine::Prop:
-        saProps.push_back(ex::KeywordValue(first));
-        break;
-    case PartLine::Slots:
-        pSlotArray->SetSlotData_InPart(saSubRecord, std::move(sContext), nFlag, pIgnoreLog, pNotUsedLog);
-        break;
-    case PartLine::SwapGroup:
-        pSwapGrpArray->SetSwapGrpData_InPart(saSubRecord, std::move(sContext), nFlag, pIgnoreLog, pNotUsedLog);
-        break;
-    case PartLine::Symbol:
-        pSymbolArray->SetSymbolData_InPart(saSubRecord, std::move(sContext), nFlag, pIgnoreLog, pNotUsedLog);
-        break;
-    }
-    // Lines below a value line carry nothing the part keeps.
-    saSubRecord.clear();
+    ex::ParseGroup(kPartLines, *this, saSubRecord, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
 }
 
 void CExPartDataArray::SetPartData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,
                                    CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    if (saRecord.empty())
-        return;
-    auto* pPart = new CExPartData;
-    Add(pPart);
-    pPart->sNumber = ex::KeywordValue(ex::TrimView(saRecord[0]));
     // Sub-records are always logged with flag 1, whatever the record's flag.
-    ex::GroupLines(saRecord, 1, ex::kPartSubRecordRule, [&](std::vector<std::string>& saSubRecord) {
-        pPart->SetSubRecordData(saSubRecord, sContext, 1, pIgnoreLog, pNotUsedLog);
-    });
+    ex::AddNamedRecord<P>(*this, saRecord, &P::sNumber, ex::kPartSubRecordRule,
+                          ex::ToPartGroups<P>(sContext, 1, pIgnoreLog, pNotUsedLog));
 }

@@ -2,24 +2,28 @@
 
 #include <string_view>
 
-#include "core/KeywordTable.h"
-#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
 
-enum class SlotGroup { SwapGroup };
+using S = CExPartDataSlot;
 
-constexpr ex::KeywordRow<SlotGroup> kSlotGroups[] = {
-    {"...SLOT_SWAPGROUP", SlotGroup::SwapGroup},
+// Lines below the group's line, by their own rows; other lines are passed
+// over without logging.
+constexpr ex::GroupRow<S> kSlotLines[] = {
+    {"....SLOTID", ex::StoreInteger<&S::nSlotId>},
+    {"....SWAPCODE", ex::StoreInteger<&S::nSwapCode>},
+    {"....PINNUMBER", ex::AppendValue<&S::saPinNumbers>},
 };
 
-enum class SlotLine { SlotId, SwapCode, PinNumber };
+void ReadSlotGroup(S& slot, ex::Group& group, const ex::ParseContext& ctx)
+{
+    slot.sSlotSwapGroup = ex::KeywordValue(ex::TrimView(group[0]));
+    ex::ParseEachLine(kSlotLines, slot, group, 1, ctx, ex::kPassOver);
+}
 
-constexpr ex::KeywordRow<SlotLine> kSlotLines[] = {
-    {"....SLOTID", SlotLine::SlotId},
-    {"....SWAPCODE", SlotLine::SwapCode},
-    {"....PINNUMBER", SlotLine::PinNumber},
+constexpr ex::GroupRow<S> kSlotGroups[] = {
+    {"...SLOT_SWAPGROUP", ReadSlotGroup},
 };
 
 } // namespace
@@ -27,34 +31,13 @@ constexpr ex::KeywordRow<SlotLine> kSlotLines[] = {
 void CExPartDataSlot::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                        CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    if (!ex::FindRowOrLog(kSlotGroups, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0}))
-        return;
-    sSlotSwapGroup = ex::KeywordValue(ex::TrimView(saGroup[0]));
-    // Lines of other keywords are passed over without logging.
-    for (std::size_t i = 1; i < saGroup.size(); ++i) {
-        const std::string_view line = ex::TrimView(saGroup[i]);
-        const auto* row = ex::MatchKeyword(kSlotLines, line);
-        if (!row)
-            continue;
-        switch (row->action) {
-        case SlotLine::SlotId:
-            nSlotId = ex::Atoi(ex::KeywordValue(line));
-            break;
-        case SlotLine::SwapCode:
-            nSwapCode = ex::Atoi(ex::KeywordValue(line));
-            break;
-        case SlotLine::PinNumber:
-            saPinNumbers.push_back(ex::KeywordValue(line));
-            break;
-        }
-    }
-    saGroup.clear();
+    ex::ParseGroup(kSlotGroups, *this, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
 }
 
 void CExPartDataSlotArray::SetSlotData_InPart(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
     // The "..SLOTS" line names nothing.
-    ex::SetElementData_InPart<CExPartDataSlot>(*this, saSubRecord, nullptr, sContext, nFlag, pIgnoreLog,
-                                               pNotUsedLog);
+    ex::AddNamedRecord<CExPartDataSlot>(*this, saSubRecord, nullptr, ex::kPartGroupRule,
+                                        ex::ToPartGroups<CExPartDataSlot>(sContext, nFlag, pIgnoreLog, pNotUsedLog));
 }

@@ -2,18 +2,16 @@
 
 #include <string_view>
 
-#include "core/KeywordTable.h"
-#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
 
-enum class SwapGrpGroup { Properties, SwapId };
+using G = CExPartDataSwapGrp;
 
 // "...SWAPIDPROPERTIES" first: "...SWAPID" begins it.
-constexpr ex::KeywordRow<SwapGrpGroup> kSwapGrpGroups[] = {
-    {"...SWAPIDPROPERTIES", SwapGrpGroup::Properties},
-    {"...SWAPID", SwapGrpGroup::SwapId},
+constexpr ex::GroupRow<G> kSwapGrpGroups[] = {
+    {"...SWAPIDPROPERTIES", nullptr},
+    {"...SWAPID", ex::AppendValue<&G::saSwapIds>},
 };
 
 } // namespace
@@ -21,18 +19,14 @@ constexpr ex::KeywordRow<SwapGrpGroup> kSwapGrpGroups[] = {
 void CExPartDataSwapGrp::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    const auto* row = ex::FindRowOrLog(kSwapGrpGroups, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
-    if (!row)
-        return;
-    if (row->action == SwapGrpGroup::SwapId)
-        saSwapIds.push_back(ex::KeywordValue(ex::TrimView(saGroup[0])));
-    saGroup.clear();
+    ex::ParseGroup(kSwapGrpGroups, *this, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
 }
 
 void CExPartDataSwapGrpArray::SetSwapGrpData_InPart(std::vector<std::string>& saSubRecord, std::string sContext,
                                                     int nFlag, CExTemporaryArray* pIgnoreLog,
                                                     CExTemporaryArray* pNotUsedLog)
 {
-    ex::SetElementData_InPart(*this, saSubRecord, &CExPartDataSwapGrp::sSwapGroup, sContext, nFlag, pIgnoreLog,
-                              pNotUsedLog);
+    ex::AddNamedRecord<CExPartDataSwapGrp>(
+        *this, saSubRecord, &CExPartDataSwapGrp::sSwapGroup, ex::kPartGroupRule,
+        ex::ToPartGroups<CExPartDataSwapGrp>(sContext, nFlag, pIgnoreLog, pNotUsedLog));
 }

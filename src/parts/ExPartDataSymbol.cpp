@@ -2,17 +2,28 @@
 
 #include <string_view>
 
-#include "core/KeywordTable.h"
-#include "core/GroupTable.h"
 #include "parts/PartGrouping.h"
 
 namespace {
 
-enum class SymbolGroup { Default, SwapGroup };
+using Y = CExPartDataSymbol;
 
-constexpr ex::KeywordRow<SymbolGroup> kSymbolGroups[] = {
-    {"...DEFAULT", SymbolGroup::Default},
-    {"...SYMBOL_SWAPGROUP", SymbolGroup::SwapGroup},
+void SetDefault(Y& symbol, ex::Group&, const ex::ParseContext&) { symbol.bDefault = 1; }
+
+// Other lines of the group are passed over without logging.
+void ReadSwapGroup(Y& symbol, ex::Group& group, const ex::ParseContext&)
+{
+    symbol.sSymbolSwapGroup = ex::KeywordValue(ex::TrimView(group[0]));
+    for (std::size_t i = 1; i < group.size(); ++i) {
+        const std::string_view line = ex::TrimView(group[i]);
+        if (ex::StartsWithNoCase(line, "....PINNAME"))
+            symbol.saPinNames.push_back(ex::KeywordValue(line));
+    }
+}
+
+constexpr ex::GroupRow<Y> kSymbolGroups[] = {
+    {"...DEFAULT", SetDefault},
+    {"...SYMBOL_SWAPGROUP", ReadSwapGroup},
 };
 
 } // namespace
@@ -20,29 +31,16 @@ constexpr ex::KeywordRow<SymbolGroup> kSymbolGroups[] = {
 void CExPartDataSymbol::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                          CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
-    const auto* row = ex::FindRowOrLog(kSymbolGroups, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
-    if (!row)
-        return;
-    if (row->action == SymbolGroup::Default) {
-        bDefault = 1;
-    } else {
-        sSymbolSwapGroup = ex::KeywordValue(ex::TrimView(saGroup[0]));
-        // Other lines of the group are passed over without logging.
-        for (std::size_t i = 1; i < saGroup.size(); ++i) {
-            const std::string_view line = ex::TrimView(saGroup[i]);
-            if (ex::StartsWithNoCase(line, "....PINNAME"))
-                saPinNames.push_back(ex::KeywordValue(line));
-        }
-    }
-    saGroup.clear();
+    ex::ParseGroup(kSymbolGroups, *this, saGroup, {sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0});
 }
 
 void CExPartDataSymbolArray::SetSymbolData_InPart(std::vector<std::string>& saSubRecord, std::string sContext,
                                                   int nFlag, CExTemporaryArray* pIgnoreLog,
                                                   CExTemporaryArray* pNotUsedLog)
 {
-    ex::SetElementData_InPart(*this, saSubRecord, &CExPartDataSymbol::sSymbolName, sContext, nFlag, pIgnoreLog,
-                              pNotUsedLog);
+    ex::AddNamedRecord<CExPartDataSymbol>(
+        *this, saSubRecord, &CExPartDataSymbol::sSymbolName, ex::kPartGroupRule,
+        ex::ToPartGroups<CExPartDataSymbol>(sContext, nFlag, pIgnoreLog, pNotUsedLog));
 }
 
 CExPartDataSymbol* CExPartDataSymbolArray::GetSymbolDataOfSameSlotName(std::string sSlotName) const

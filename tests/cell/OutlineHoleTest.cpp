@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/ParseContext.h"
 #include "cell/ExNested_Cell.h"
 #include "cell/ExPlacement_Outline.h"
 #include "cell/ExTooling_Hole.h"
@@ -79,7 +80,8 @@ TEST(PlacementOutline, BuilderAndAccumulation)
 
     // Reading a second group into the same outline adds to it; values are overwritten.
     Lines second = {"..PLACEMENT_OUTLINE", "...SQUARE", "....WIDTH 1", "...HEIGHT 3", "...CIRCLE", "....X 1"};
-    built->SetPlaceOutData(second, kContext, 1, &logs.ignoreLog, &logs.notUsedLog, 2.0);
+    const std::string context(kContext);
+    built->SetPlaceOutData(second, {context, 1, &logs.ignoreLog, &logs.notUsedLog, 2.0});
     EXPECT_EQ(built->pDrawObjArray->GetSize(), 2);
     EXPECT_DOUBLE_EQ(built->dHeight, 6.0);
     // "...CIRCLE" is no shape keyword of the list: logged.

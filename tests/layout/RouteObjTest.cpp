@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/Grouping.h"
 #include "layout/ExConductive_Area.h"
 #include "layout/ExRouteObj.h"
 #include "layout/ExTearDrop_Data.h"
@@ -260,6 +261,27 @@ TEST(RouteObj, OddInputNeitherCrashesNorSticks)
     auto* v = dynamic_cast<CExVia*>(f.routes.GetAt(1));
     ASSERT_EQ(v->ptsPosition.GetSize(), 1);
     EXPECT_DOUBLE_EQ(v->ptsPosition[0].dX, 0.0);
+}
+
+// Callers other than the record reader may hand over lines that continue
+// the one before them; they join before the level is cut off.
+TEST(RouteObj, LinesWithoutDotContinueTheLineBefore)
+{
+    RouteFixture f;
+    auto* v = f.Parse<CExVia>({"..VIA", "...XY 1,", "2", "...PADSTACK \"V", "IA10\""}, "VIA");
+    ASSERT_NE(v, nullptr);
+    ASSERT_EQ(v->ptsPosition.GetSize(), 1);
+    EXPECT_DOUBLE_EQ(v->ptsPosition[0].dX, 1.0);
+    EXPECT_DOUBLE_EQ(v->ptsPosition[0].dY, 2.0);
+    EXPECT_EQ(v->sPadstackName, "VIA10");
+
+    auto* t = f.Parse<CExTrace>({"..TRACE", "...POLYLINE_PATH", "....WIDTH 1", "....XY (0, 0) (3, 0)", " (3, 4)"},
+                                "TRACE");
+    auto* path = dynamic_cast<CExPolyline_Path*>(t->pShape);
+    ASSERT_NE(path, nullptr);
+    ASSERT_EQ(path->aXY.GetSize(), 3);
+    EXPECT_DOUBLE_EQ(path->aXY[2].dY, 4.0);
+    EXPECT_EQ(f.notUsedLog.GetSize(), 0);
 }
 
 TEST(RouteObj, DeleteRouteObjOnlyDeletesTheFourTypes)
