@@ -34,6 +34,7 @@ struct TypeList {};
 // A data member of class C (or of a base of it) of type M.
 template <class C, class M>
 struct Member {
+    using Type = M;
     const char* sName;
     M C::*pMember;
 };
