@@ -169,6 +169,18 @@ PyObject* ItemOf(Wrapper* self, Py_ssize_t i)
     return ValueOf(self->keep, Self<A>(reinterpret_cast<PyObject*>(self)).GetData()[i]);
 }
 
+// The sequence protocol's access, which reversed() uses; CPython has added
+// the length to a negative index already.
+template <class A>
+PyObject* SequenceItem(PyObject* self, Py_ssize_t i)
+{
+    if (i < 0 || i >= Length<A>(self)) {
+        PyErr_SetString(PyExc_IndexError, "index out of range");
+        return nullptr;
+    }
+    return ItemOf<A>(reinterpret_cast<Wrapper*>(self), i);
+}
+
 template <class A>
 PyObject* GetItem(PyObject* self, PyObject* key)
 {
@@ -193,6 +205,7 @@ template <class A>
 void AddSequenceSlots(std::vector<PyType_Slot>& slots)
 {
     slots.push_back({Py_sq_length, reinterpret_cast<void*>(&Length<A>)});
+    slots.push_back({Py_sq_item, reinterpret_cast<void*>(&SequenceItem<A>)});
     slots.push_back({Py_mp_length, reinterpret_cast<void*>(&Length<A>)});
     slots.push_back({Py_mp_subscript, reinterpret_cast<void*>(&GetItem<A>)});
     slots.push_back({Py_tp_iter, reinterpret_cast<void*>(&Iterate<A>)});
