@@ -97,27 +97,23 @@ PYBIND11_MODULE(exload, m)
     if (!exload::bindings::ClassType<CExExpedition>() || !exload::bindings::AddTypes(m.ptr()))
         throw py::error_already_set();
 
-    m.def(
-        "load",
-        [](const py::object& path, bool progress, const py::object& jobprefs, const py::object& cells,
-           const py::object& layout, const py::object& padstacks, const py::object& netclass, const py::object& parts) {
-            return Load(path, progress, false, jobprefs, cells, layout, padstacks, netclass, parts);
-        },
-        "Loads a design: a directory (each file's kind recognised by its content) or the files by keyword.\n"
-        "Several cell or padstack files make a library load. Returns the design root, a CExExpedition.\n"
-        "progress=True draws the six progress bars on standard error.",
-        py::arg("path") = py::none(), py::arg("progress") = false, py::kw_only(), py::arg("jobprefs") = py::none(),
-        py::arg("cells") = py::none(), py::arg("layout") = py::none(), py::arg("padstacks") = py::none(),
-        py::arg("netclass") = py::none(), py::arg("parts") = py::none());
-    m.def(
-        "load_library",
-        [](const py::object& path, bool progress, const py::object& cells, const py::object& padstacks,
-           const py::object& jobprefs, const py::object& layout, const py::object& netclass, const py::object& parts) {
-            return Load(path, progress, true, jobprefs, cells, layout, padstacks, netclass, parts);
-        },
-        "Loads lists of cell and padstack library files (or a directory of them) into one library object each;\n"
-        "no file kind is required. Returns the design root, a CExExpedition.",
-        py::arg("path") = py::none(), py::arg("progress") = false, py::kw_only(), py::arg("cells") = py::none(),
-        py::arg("padstacks") = py::none(), py::arg("jobprefs") = py::none(), py::arg("layout") = py::none(),
-        py::arg("netclass") = py::none(), py::arg("parts") = py::none());
+    const auto define = [&m](const char* name, bool library, const char* doc) {
+        m.def(
+            name,
+            [library](const py::object& path, bool progress, const py::object& jobprefs, const py::object& cells,
+                      const py::object& layout, const py::object& padstacks, const py::object& netclass,
+                      const py::object& parts) {
+                return Load(path, progress, library, jobprefs, cells, layout, padstacks, netclass, parts);
+            },
+            doc, py::arg("path") = py::none(), py::arg("progress") = false, py::kw_only(),
+            py::arg("jobprefs") = py::none(), py::arg("cells") = py::none(), py::arg("layout") = py::none(),
+            py::arg("padstacks") = py::none(), py::arg("netclass") = py::none(), py::arg("parts") = py::none());
+    };
+    define("load", false,
+           "Loads a design: a directory (each file's kind recognised by its content) or the files by keyword.\n"
+           "Several cell or padstack files make a library load. Returns the design root, a CExExpedition.\n"
+           "progress=True draws the six progress bars on standard error.");
+    define("load_library", true,
+           "Loads lists of cell and padstack library files (or a directory of them) into one library object\n"
+           "each; no file kind is required. Returns the design root, a CExExpedition.");
 }

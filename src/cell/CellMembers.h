@@ -19,7 +19,7 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExPlacement_Outline> {
+struct ModelTable<CExPlacement_Outline> : TableDefaults {
     EX_CLASS(CExPlacement_Outline);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(dHeight), EX_MEMBER(pDrawObjArray), EX_MEMBER(sDisplayCondition), EX_MEMBER(sSide),
@@ -27,14 +27,14 @@ struct ModelTable<CExPlacement_Outline> {
 };
 
 template <>
-struct ModelTable<CExTooling_Hole> {
+struct ModelTable<CExTooling_Hole> : TableDefaults {
     EX_CLASS(CExTooling_Hole);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sPadstackName), EX_MEMBER(dRotation), EX_MEMBER(aXY), EX_MEMBER(sToolingHoleOptions)};
 };
 
 template <>
-struct ModelTable<CExPackage_Pin> {
+struct ModelTable<CExPackage_Pin> : TableDefaults {
     EX_CLASS(CExPackage_Pin);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(saPinOptions), EX_MEMBER(dRotation), EX_MEMBER(sPadstackName), EX_MEMBER(sNetName),
@@ -44,7 +44,7 @@ struct ModelTable<CExPackage_Pin> {
 };
 
 template <>
-struct ModelTable<ex::PackageCellMembers> {
+struct ModelTable<ex::PackageCellMembers> : TableDefaults {
     EX_CLASS(ex::PackageCellMembers);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sMountType), EX_MEMBER(pGraphicArray), EX_MEMBER(pObstructArray),
@@ -57,21 +57,21 @@ struct ModelTable<ex::PackageCellMembers> {
 };
 
 template <>
-struct ModelTable<CExPackage_Cell> {
+struct ModelTable<CExPackage_Cell> : TableDefaults {
     EX_CLASS(CExPackage_Cell);
     using Base = ex::PackageCellMembers;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(pDimensionSettingArray), EX_MEMBER(pDimensionArray)};
 };
 
 template <>
-struct ModelTable<CExReUseCircuit_Cell> {
+struct ModelTable<CExReUseCircuit_Cell> : TableDefaults {
     EX_CLASS(CExReUseCircuit_Cell);
     using Base = ex::PackageCellMembers;
     static constexpr auto kMembers = std::tuple{};
 };
 
 template <>
-struct ModelTable<CExPanel_Cell> {
+struct ModelTable<CExPanel_Cell> : TableDefaults {
     EX_CLASS(CExPanel_Cell);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sPanelType), EX_MEMBER(pGraphicArray), EX_MEMBER(pObstructArray),
@@ -85,7 +85,7 @@ struct ModelTable<CExPanel_Cell> {
 };
 
 template <>
-struct ModelTable<CExMechanical_Cell> {
+struct ModelTable<CExMechanical_Cell> : TableDefaults {
     EX_CLASS(CExMechanical_Cell);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pPlacementKeepout), EX_MEMBER(pSilkScreenOutlineArray), EX_MEMBER(pSolderMaskArray),
@@ -98,7 +98,7 @@ struct ModelTable<CExMechanical_Cell> {
 };
 
 template <>
-struct ModelTable<CExDrawing_Cell> {
+struct ModelTable<CExDrawing_Cell> : TableDefaults {
     EX_CLASS(CExDrawing_Cell);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pGraphicArray), EX_MEMBER(sCellName), EX_MEMBER(aXY), EX_MEMBER(dRotation),
@@ -109,7 +109,7 @@ struct ModelTable<CExDrawing_Cell> {
 };
 
 template <>
-struct ModelTable<CExCell_Library> {
+struct ModelTable<CExCell_Library> : TableDefaults {
     EX_CLASS(CExCell_Library);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pPackageCellArray), EX_MEMBER(pMechanicalCellArray), EX_MEMBER(pDrawingCellArray),

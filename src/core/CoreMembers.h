@@ -11,7 +11,7 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExTemporary> {
+struct ModelTable<CExTemporary> : TableDefaults {
     EX_CLASS(CExTemporary);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(nFlag), EX_MEMBER(sContext), EX_MEMBER(sKeyword), EX_MEMBER(sValue), EX_MEMBER(nLevel),
@@ -19,7 +19,7 @@ struct ModelTable<CExTemporary> {
 };
 
 template <>
-struct ModelTable<CExExpedition> {
+struct ModelTable<CExExpedition> : TableDefaults {
     EX_CLASS(CExExpedition);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pNetConnectionArray), EX_MEMBER(pNetClassArray), EX_MEMBER(pNetPropArray),

@@ -5,7 +5,8 @@
 // bindings) goes through these tables, so a member added to a class and to
 // its table shows up everywhere at once.
 //
-// A table is a specialisation of ex::ModelTable<Class>:
+// A table is a specialisation of ex::ModelTable<Class> derived from
+// ex::TableDefaults:
 //   EX_CLASS(CExNet);                          the class and its name
 //   using Base = ...;                          optional: members listed first
 //   using Subclasses = ex::TypeList<...>;      optional: exact classes an
@@ -61,31 +62,17 @@ concept HasTable = requires { ModelTable<T>::sName; };
 template <class A>
 concept PointerArray = requires { typename A::value_type; } && std::is_pointer_v<typename A::value_type>;
 
-// The class whose members come first (void: none), and the exact classes an
-// object of T may be.
-template <class T>
-struct TableBaseOf {
-    using type = void;
+// What a table leaves out: no base class whose members come first, no
+// subclasses an object may really be.
+struct TableDefaults {
+    using Base = void;
+    using Subclasses = TypeList<>;
 };
-template <class T>
-    requires requires { typename ModelTable<T>::Base; }
-struct TableBaseOf<T> {
-    using type = typename ModelTable<T>::Base;
-};
-template <class T>
-using TableBase = typename TableBaseOf<T>::type;
 
 template <class T>
-struct TableSubclassesOf {
-    using type = TypeList<>;
-};
+using TableBase = typename ModelTable<T>::Base;
 template <class T>
-    requires requires { typename ModelTable<T>::Subclasses; }
-struct TableSubclassesOf<T> {
-    using type = typename ModelTable<T>::Subclasses;
-};
-template <class T>
-using TableSubclasses = typename TableSubclassesOf<T>::type;
+using TableSubclasses = typename ModelTable<T>::Subclasses;
 
 // f(member) for the members T declares itself, in order.
 template <class T, class F>

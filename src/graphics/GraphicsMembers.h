@@ -21,13 +21,13 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExGFX_Common> {
+struct ModelTable<CExGFX_Common> : TableDefaults {
     EX_CLASS(CExGFX_Common);
     static constexpr auto kMembers = std::tuple{};
 };
 
 template <>
-struct ModelTable<CExAssembly_Outline> {
+struct ModelTable<CExAssembly_Outline> : TableDefaults {
     EX_CLASS(CExAssembly_Outline);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pDrawObjArray), EX_MEMBER(sSide), EX_MEMBER(sDisplayCondition), EX_MEMBER(pTextArray),
@@ -35,35 +35,35 @@ struct ModelTable<CExAssembly_Outline> {
 };
 
 template <>
-struct ModelTable<CExSilkScreen_Outline> {
+struct ModelTable<CExSilkScreen_Outline> : TableDefaults {
     EX_CLASS(CExSilkScreen_Outline);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pDrawObjArray), EX_MEMBER(sSide), EX_MEMBER(sDisplayCondition), EX_MEMBER(pTextArray)};
 };
 
 template <>
-struct ModelTable<CExMC_SolderMask> {
+struct ModelTable<CExMC_SolderMask> : TableDefaults {
     EX_CLASS(CExMC_SolderMask);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sSide), EX_MEMBER(pDrawObjArray), EX_MEMBER(sDisplayCondition), EX_MEMBER(pTextArray)};
 };
 
 template <>
-struct ModelTable<CExSolder_Paste> {
+struct ModelTable<CExSolder_Paste> : TableDefaults {
     EX_CLASS(CExSolder_Paste);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pDrawObjArray), EX_MEMBER(sSide), EX_MEMBER(sDisplayCondition)};
 };
 
 template <>
-struct ModelTable<CExPlacement_Keepout> {
+struct ModelTable<CExPlacement_Keepout> : TableDefaults {
     EX_CLASS(CExPlacement_Keepout);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pDrawObjArray), EX_MEMBER(dHeight), EX_MEMBER(sRouteLyr), EX_MEMBER(sDisplayCondition)};
 };
 
 template <>
-struct ModelTable<CExMounting_Hole> {
+struct ModelTable<CExMounting_Hole> : TableDefaults {
     EX_CLASS(CExMounting_Hole);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sNetName), EX_MEMBER(sPadstack), EX_MEMBER(dRotation), EX_MEMBER(ptXY), EX_MEMBER(pLayerPair),
@@ -71,7 +71,7 @@ struct ModelTable<CExMounting_Hole> {
 };
 
 template <>
-struct ModelTable<CExFiducial> {
+struct ModelTable<CExFiducial> : TableDefaults {
     EX_CLASS(CExFiducial);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(ptXY), EX_MEMBER(dRotation), EX_MEMBER(sFacement), EX_MEMBER(sFiducialOptions),
@@ -79,7 +79,7 @@ struct ModelTable<CExFiducial> {
 };
 
 template <>
-struct ModelTable<CExObstruct> {
+struct ModelTable<CExObstruct> : TableDefaults {
     EX_CLASS(CExObstruct);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pDrawObj), EX_MEMBER(sRouteLyr), EX_MEMBER(sKeywordValue), EX_MEMBER(pTextArray),
@@ -87,7 +87,7 @@ struct ModelTable<CExObstruct> {
 };
 
 template <>
-struct ModelTable<CExGraphic> {
+struct ModelTable<CExGraphic> : TableDefaults {
     EX_CLASS(CExGraphic);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pDrawObj), EX_MEMBER(sUserLyr), EX_MEMBER(pTextArray), EX_MEMBER(sDisplayCondition),
@@ -95,7 +95,7 @@ struct ModelTable<CExGraphic> {
 };
 
 template <>
-struct ModelTable<CExDimension> {
+struct ModelTable<CExDimension> : TableDefaults {
     EX_CLASS(CExDimension);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pGraphicArray), EX_MEMBER(pTextArray), EX_MEMBER(pAssemblyOutlineArray),
@@ -103,7 +103,7 @@ struct ModelTable<CExDimension> {
 };
 
 template <>
-struct ModelTable<CExDimension_Setting> {
+struct ModelTable<CExDimension_Setting> : TableDefaults {
     EX_CLASS(CExDimension_Setting);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(nSettingsId), EX_MEMBER(sLayerName), EX_MEMBER(sUnits), EX_MEMBER(nPrecision),

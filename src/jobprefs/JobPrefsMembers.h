@@ -13,13 +13,13 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExLayerPair> {
+struct ModelTable<CExLayerPair> : TableDefaults {
     EX_CLASS(CExLayerPair);
     static constexpr auto kMembers = std::tuple{EX_MEMBER(sFromLayer), EX_MEMBER(sToLayer)};
 };
 
 template <>
-struct ModelTable<CExLayer_Stackup> {
+struct ModelTable<CExLayer_Stackup> : TableDefaults {
     EX_CLASS(CExLayer_Stackup);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(saPlaneNets), EX_MEMBER(sPlaneType), EX_MEMBER(nLayerNumber), EX_MEMBER(pLayerPair),
@@ -28,14 +28,14 @@ struct ModelTable<CExLayer_Stackup> {
 };
 
 template <>
-struct ModelTable<CExJobPreferenceVia> {
+struct ModelTable<CExJobPreferenceVia> : TableDefaults {
     EX_CLASS(CExJobPreferenceVia);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pLayerPair), EX_MEMBER(saSpanLines), EX_MEMBER(sPadstackName)};
 };
 
 template <>
-struct ModelTable<CExJobPreferences> {
+struct ModelTable<CExJobPreferences> : TableDefaults {
     EX_CLASS(CExJobPreferences);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pLayerStackupArray), EX_MEMBER(sUnits), EX_MEMBER(sDesignUnits), EX_MEMBER(nPhysicalLayers),

@@ -26,14 +26,14 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExRouteObj> {
+struct ModelTable<CExRouteObj> : TableDefaults {
     EX_CLASS(CExRouteObj);
     using Subclasses = TypeList<CExTrace, CExVia, CExTestPoint, CExConductive_Area>;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(sType)};
 };
 
 template <>
-struct ModelTable<CExText> {
+struct ModelTable<CExText> : TableDefaults {
     EX_CLASS(CExText);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(dRotation), EX_MEMBER(sText), EX_MEMBER(sTextValue), EX_MEMBER(sTextType), EX_MEMBER(ptsPosition),
@@ -44,7 +44,7 @@ struct ModelTable<CExText> {
 };
 
 template <>
-struct ModelTable<CExTearDrop_Template> {
+struct ModelTable<CExTearDrop_Template> : TableDefaults {
     EX_CLASS(CExTearDrop_Template);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(nTemplateId), EX_MEMBER(dRatio), EX_MEMBER(dPreferred), EX_MEMBER(dSecondary),
@@ -53,7 +53,7 @@ struct ModelTable<CExTearDrop_Template> {
 };
 
 template <>
-struct ModelTable<CExTearDrop_Data> {
+struct ModelTable<CExTearDrop_Data> : TableDefaults {
     EX_CLASS(CExTearDrop_Data);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(nTemplateId), EX_MEMBER(dRatio), EX_MEMBER(dPreferred), EX_MEMBER(dSecondary),
@@ -63,7 +63,7 @@ struct ModelTable<CExTearDrop_Data> {
 };
 
 template <>
-struct ModelTable<CExTrace> {
+struct ModelTable<CExTrace> : TableDefaults {
     EX_CLASS(CExTrace);
     using Base = CExRouteObj;
     static constexpr auto kMembers = std::tuple{
@@ -72,7 +72,7 @@ struct ModelTable<CExTrace> {
 };
 
 template <>
-struct ModelTable<CExVia> {
+struct ModelTable<CExVia> : TableDefaults {
     EX_CLASS(CExVia);
     using Base = CExRouteObj;
     static constexpr auto kMembers = std::tuple{
@@ -81,7 +81,7 @@ struct ModelTable<CExVia> {
 };
 
 template <>
-struct ModelTable<CExTestPoint> {
+struct ModelTable<CExTestPoint> : TableDefaults {
     EX_CLASS(CExTestPoint);
     using Base = CExRouteObj;
     static constexpr auto kMembers = std::tuple{
@@ -91,7 +91,7 @@ struct ModelTable<CExTestPoint> {
 };
 
 template <>
-struct ModelTable<CExConductive_Area> {
+struct ModelTable<CExConductive_Area> : TableDefaults {
     EX_CLASS(CExConductive_Area);
     using Base = CExRouteObj;
     static constexpr auto kMembers = std::tuple{
@@ -101,35 +101,35 @@ struct ModelTable<CExConductive_Area> {
 };
 
 template <>
-struct ModelTable<CExNet> {
+struct ModelTable<CExNet> : TableDefaults {
     EX_CLASS(CExNet);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sNetName), EX_MEMBER(pRouteObjArray), EX_MEMBER(saMarkerPids)};
 };
 
 template <>
-struct ModelTable<CExPlane_ActualShape> {
+struct ModelTable<CExPlane_ActualShape> : TableDefaults {
     EX_CLASS(CExPlane_ActualShape);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pShapeArray), EX_MEMBER(pTieLegArray), EX_MEMBER(pHatchArray), EX_MEMBER(nPlaneId)};
 };
 
 template <>
-struct ModelTable<CExPlane_Net> {
+struct ModelTable<CExPlane_Net> : TableDefaults {
     EX_CLASS(CExPlane_Net);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sNetName), EX_MEMBER(pPlaneShapes), EX_MEMBER(pActualShapeArray)};
 };
 
 template <>
-struct ModelTable<CExPlane_Lyr> {
+struct ModelTable<CExPlane_Lyr> : TableDefaults {
     EX_CLASS(CExPlane_Lyr);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sPlaneLayer), EX_MEMBER(sPlaneType), EX_MEMBER(pPlaneNetArray)};
 };
 
 template <>
-struct ModelTable<CExPanel_Board_Instance> {
+struct ModelTable<CExPanel_Board_Instance> : TableDefaults {
     EX_CLASS(CExPanel_Board_Instance);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sInstanceName), EX_MEMBER(sJobName), EX_MEMBER(sVariantName), EX_MEMBER(sLocalPath),
@@ -138,14 +138,14 @@ struct ModelTable<CExPanel_Board_Instance> {
 };
 
 template <>
-struct ModelTable<CExDesignRule_Area> {
+struct ModelTable<CExDesignRule_Area> : TableDefaults {
     EX_CLASS(CExDesignRule_Area);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sRouteLayer), EX_MEMBER(pTextArray), EX_MEMBER(pShapeArray), EX_MEMBER(sAreaName)};
 };
 
 template <>
-struct ModelTable<CExContour> {
+struct ModelTable<CExContour> : TableDefaults {
     EX_CLASS(CExContour);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pTextArray), EX_MEMBER(pShapeArray), EX_MEMBER(sComponent), EX_MEMBER(sDirection),
@@ -153,7 +153,7 @@ struct ModelTable<CExContour> {
 };
 
 template <>
-struct ModelTable<CExLayout> {
+struct ModelTable<CExLayout> : TableDefaults {
     EX_CLASS(CExLayout);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sVersion), EX_MEMBER(sUnits), EX_MEMBER(sJobName), EX_MEMBER(sDate),

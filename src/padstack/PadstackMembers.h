@@ -15,13 +15,13 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExPad> {
+struct ModelTable<CExPad> : TableDefaults {
     EX_CLASS(CExPad);
     static constexpr auto kMembers = std::tuple{EX_MEMBER(aOffsets), EX_MEMBER(sName), EX_MEMBER(pDrawObjArray)};
 };
 
 template <>
-struct ModelTable<CExHole> {
+struct ModelTable<CExHole> : TableDefaults {
     EX_CLASS(CExHole);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sCustomSymbol), EX_MEMBER(sName), EX_MEMBER(pDrawObj), EX_MEMBER(dPositiveTolerance),
@@ -29,13 +29,13 @@ struct ModelTable<CExHole> {
 };
 
 template <>
-struct ModelTable<CExInternalPadLayerPAD> {
+struct ModelTable<CExInternalPadLayerPAD> : TableDefaults {
     EX_CLASS(CExInternalPadLayerPAD);
     static constexpr auto kMembers = std::tuple{EX_MEMBER(sOverridePad), EX_MEMBER(nLayer)};
 };
 
 template <>
-struct ModelTable<CExPadstack> {
+struct ModelTable<CExPadstack> : TableDefaults {
     EX_CLASS(CExPadstack);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sClearancePad), EX_MEMBER(sName), EX_MEMBER(sPadstackType), EX_MEMBER(sTopPad),
@@ -46,13 +46,13 @@ struct ModelTable<CExPadstack> {
 };
 
 template <>
-struct ModelTable<CExCustom_Drill_Symbol> {
+struct ModelTable<CExCustom_Drill_Symbol> : TableDefaults {
     EX_CLASS(CExCustom_Drill_Symbol);
     static constexpr auto kMembers = std::tuple{EX_MEMBER(pDrawObjArray), EX_MEMBER(sName)};
 };
 
 template <>
-struct ModelTable<CExPadstack_Library> {
+struct ModelTable<CExPadstack_Library> : TableDefaults {
     EX_CLASS(CExPadstack_Library);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pCustomDrillSymbolArray), EX_MEMBER(pPadstackArray), EX_MEMBER(pHoleArray), EX_MEMBER(pPadArray),

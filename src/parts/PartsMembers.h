@@ -14,27 +14,27 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExPartDataSlot> {
+struct ModelTable<CExPartDataSlot> : TableDefaults {
     EX_CLASS(CExPartDataSlot);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sSlotSwapGroup), EX_MEMBER(nSlotId), EX_MEMBER(nSwapCode), EX_MEMBER(saPinNumbers)};
 };
 
 template <>
-struct ModelTable<CExPartDataSwapGrp> {
+struct ModelTable<CExPartDataSwapGrp> : TableDefaults {
     EX_CLASS(CExPartDataSwapGrp);
     static constexpr auto kMembers = std::tuple{EX_MEMBER(sSwapGroup), EX_MEMBER(saSwapIds)};
 };
 
 template <>
-struct ModelTable<CExPartDataSymbol> {
+struct ModelTable<CExPartDataSymbol> : TableDefaults {
     EX_CLASS(CExPartDataSymbol);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sSymbolName), EX_MEMBER(bDefault), EX_MEMBER(sSymbolSwapGroup), EX_MEMBER(saPinNames)};
 };
 
 template <>
-struct ModelTable<CExPartData> {
+struct ModelTable<CExPartData> : TableDefaults {
     EX_CLASS(CExPartData);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(sNumber), EX_MEMBER(sName), EX_MEMBER(bDefault), EX_MEMBER(sDesc), EX_MEMBER(sRefPrefix),
@@ -43,7 +43,7 @@ struct ModelTable<CExPartData> {
 };
 
 template <>
-struct ModelTable<CExLibPart> {
+struct ModelTable<CExLibPart> : TableDefaults {
     EX_CLASS(CExLibPart);
     static constexpr auto kMembers = std::tuple{
         EX_MEMBER(pPartDataArray), EX_MEMBER(sUnits), EX_MEMBER(pIgnoreLog), EX_MEMBER(pNotUsedLog)};

@@ -34,7 +34,7 @@
 namespace ex {
 
 template <>
-struct ModelTable<CExDrawObj> {
+struct ModelTable<CExDrawObj> : TableDefaults {
     EX_CLASS(CExDrawObj);
     // A hole or graphic that never got a shape stays a plain CExDrawObj.
     using Subclasses = TypeList<CExRound, CExSquare, CExRectangle, CExRound_Finger, CExSlot, CExOblong, CExOctagon,
@@ -47,7 +47,7 @@ struct ModelTable<CExDrawObj> {
 
 // The shapes whose only members are a height and a width.
 template <class S>
-struct HeightWidthTable {
+struct HeightWidthTable : TableDefaults {
     using C = S;
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dHeight), EX_MEMBER(dWidth)};
@@ -79,49 +79,49 @@ struct ModelTable<CExOctagonal_Finger> : HeightWidthTable<CExOctagonal_Finger> {
 };
 
 template <>
-struct ModelTable<CExRound> {
+struct ModelTable<CExRound> : TableDefaults {
     EX_CLASS(CExRound);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dDiameter)};
 };
 
 template <>
-struct ModelTable<CExSquare> {
+struct ModelTable<CExSquare> : TableDefaults {
     EX_CLASS(CExSquare);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dWidth)};
 };
 
 template <>
-struct ModelTable<CExChamfered_Rect> {
+struct ModelTable<CExChamfered_Rect> : TableDefaults {
     EX_CLASS(CExChamfered_Rect);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dHeight), EX_MEMBER(dWidth), EX_MEMBER(dChamfer)};
 };
 
 template <>
-struct ModelTable<CExRadius_Corner_Rectangle> {
+struct ModelTable<CExRadius_Corner_Rectangle> : TableDefaults {
     EX_CLASS(CExRadius_Corner_Rectangle);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dRadius), EX_MEMBER(dHeight), EX_MEMBER(dWidth)};
 };
 
 template <>
-struct ModelTable<CExRoundDonut> {
+struct ModelTable<CExRoundDonut> : TableDefaults {
     EX_CLASS(CExRoundDonut);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dDiameter), EX_MEMBER(dThermalClearance)};
 };
 
 template <>
-struct ModelTable<CExSquare_Dount> {
+struct ModelTable<CExSquare_Dount> : TableDefaults {
     EX_CLASS(CExSquare_Dount);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dWidth), EX_MEMBER(dThermalClearance)};
 };
 
 template <>
-struct ModelTable<CExF4_web_round_thermal_45> {
+struct ModelTable<CExF4_web_round_thermal_45> : TableDefaults {
     EX_CLASS(CExF4_web_round_thermal_45);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dThermalClearance), EX_MEMBER(dTieLegWidth),
@@ -129,21 +129,21 @@ struct ModelTable<CExF4_web_round_thermal_45> {
 };
 
 template <>
-struct ModelTable<CExCircle_Path> {
+struct ModelTable<CExCircle_Path> : TableDefaults {
     EX_CLASS(CExCircle_Path);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(dRadius), EX_MEMBER(aXY), EX_MEMBER(dWidth)};
 };
 
 template <>
-struct ModelTable<CExCircle_Shape> {
+struct ModelTable<CExCircle_Shape> : TableDefaults {
     EX_CLASS(CExCircle_Shape);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(saShapeOptions), EX_MEMBER(aXY), EX_MEMBER(dRadius)};
 };
 
 template <>
-struct ModelTable<CExPolyline_Path> {
+struct ModelTable<CExPolyline_Path> : TableDefaults {
     EX_CLASS(CExPolyline_Path);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(aXY), EX_MEMBER(dWidth), EX_MEMBER(dDisplayWidth),
@@ -151,42 +151,42 @@ struct ModelTable<CExPolyline_Path> {
 };
 
 template <>
-struct ModelTable<CExPolyline_Shape> {
+struct ModelTable<CExPolyline_Shape> : TableDefaults {
     EX_CLASS(CExPolyline_Shape);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(saShapeOptions), EX_MEMBER(aXY)};
 };
 
 template <>
-struct ModelTable<CExPolyarc_Path> {
+struct ModelTable<CExPolyarc_Path> : TableDefaults {
     EX_CLASS(CExPolyarc_Path);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(aXYR), EX_MEMBER(dWidth)};
 };
 
 template <>
-struct ModelTable<CExPolyarc_Shape> {
+struct ModelTable<CExPolyarc_Shape> : TableDefaults {
     EX_CLASS(CExPolyarc_Shape);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(saShapeOptions), EX_MEMBER(aXYR)};
 };
 
 template <>
-struct ModelTable<CExRect_Path> {
+struct ModelTable<CExRect_Path> : TableDefaults {
     EX_CLASS(CExRect_Path);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(aXY), EX_MEMBER(dWidth)};
 };
 
 template <>
-struct ModelTable<CExRect_Shape> {
+struct ModelTable<CExRect_Shape> : TableDefaults {
     EX_CLASS(CExRect_Shape);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{EX_MEMBER(saShapeOptions), EX_MEMBER(aXY)};
 };
 
 template <>
-struct ModelTable<CExDimension_Data> {
+struct ModelTable<CExDimension_Data> : TableDefaults {
     EX_CLASS(CExDimension_Data);
     using Base = CExDrawObj;
     static constexpr auto kMembers = std::tuple{
