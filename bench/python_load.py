@@ -4,10 +4,11 @@ rate at which Python reads the points of every trace.
     PYTHONPATH=build/python /usr/bin/python3 bench/python_load.py DIR [--loaddesign build/bench/loaddesign] [--runs 3]
 
 DIR holds a design with the file names that build/bench/gendesign writes.
-The C++ load is build/bench/loaddesign (its own "load" time, teardown not
+The C++ load is build/bench/loaddesign (its own load time, teardown not
 counted); the Python load is exload.load() with the same files by keyword,
 and again with the directory, whose scan recognises each file by content.
-Each figure is the median of --runs loads, all in this one run.
+Each figure is the median of --runs loads, all in this one run, as wall time
+and as processor time over all threads (which a busy machine disturbs less).
 """
 
 import argparse
@@ -33,14 +34,14 @@ FILES = {
 
 def cpp_load(loaddesign, design):
     out = subprocess.run([loaddesign, design], check=True, capture_output=True, text=True).stdout
-    return float(re.search(r"load ([0-9.]+) s", out).group(1))
+    m = re.search(r"load ([0-9.]+) s \(cpu ([0-9.]+) s\)", out)
+    return float(m.group(1)), float(m.group(2))
 
 
 def python_load(**kwargs):
-    start = time.perf_counter()
+    start, cpu = time.perf_counter(), time.process_time()
     root = exload.load(**kwargs)
-    seconds = time.perf_counter() - start
-    return seconds, root
+    return (time.perf_counter() - start, time.process_time() - cpu), root
 
 
 def read_trace_points(root):
@@ -82,12 +83,17 @@ def main():
             del root
             gc.collect()
 
-    c, f, d = (statistics.median(x) for x in (cpp, by_files, by_dir))
-    print(f"C++ load (loaddesign)          {c:8.3f} s   runs {' '.join(f'{x:.3f}' for x in cpp)}")
-    print(f"Python load, files by keyword  {f:8.3f} s   runs {' '.join(f'{x:.3f}' for x in by_files)}"
-          f"   {100 * (f / c - 1):+.1f}% over C++")
-    print(f"Python load, directory scan    {d:8.3f} s   runs {' '.join(f'{x:.3f}' for x in by_dir)}"
-          f"   {100 * (d / c - 1):+.1f}% over C++")
+    def row(label, runs):
+        wall, cpu = (statistics.median(r[i] for r in runs) for i in (0, 1))
+        base_wall, base_cpu = (statistics.median(r[i] for r in cpp) for i in (0, 1))
+        line = f"{label:<30} wall {wall:7.3f} s  cpu {cpu:7.3f} s"
+        if runs is not cpp:
+            line += f"  ({100 * (wall / base_wall - 1):+.1f}% wall, {100 * (cpu / base_cpu - 1):+.1f}% cpu over C++)"
+        print(line + "   runs " + " ".join(f"{w:.3f}/{c:.3f}" for w, c in runs))
+
+    row("C++ load (loaddesign)", cpp)
+    row("Python load, files by keyword", by_files)
+    row("Python load, directory scan", by_dir)
 
     rates = []
     for _ in range(args.runs):
