@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
+#   scripts/deps.sh [python]
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
@@ -8,6 +9,10 @@ packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev libcli1
           libmimalloc-dev
           # fuzzing (clang with libFuzzer), leak checks and peak-memory figures
           clang libclang-rt-14-dev valgrind time)
+# The Python module and its tests, for `deps.sh python` (scripts/test.sh).
+if [ "${1:-}" = python ]; then
+  packages+=(pybind11-dev python3-dev python3-pytest)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

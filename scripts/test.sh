@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds, then runs every test.
+# Builds, the Python module included, then runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh "$@"
+bash scripts/deps.sh python
+bash scripts/build.sh -DEXLOAD_PYTHON=ON "$@"
 ctest --test-dir build --output-on-failure -j2

@@ -1,10 +1,12 @@
 // loaddesign: one design load of a directory through CPC_Corvane_Get, for
 // memory and leak checks (/usr/bin/time -v, valgrind). Prints the load and
-// teardown times, and the resident memory once the load is done next to the
-// peak the load reached (both MiB, from /proc/self/status).
+// teardown times, the processor time of the load over all threads, and the
+// resident memory once the load is done next to the peak the load reached
+// (both MiB, from /proc/self/status).
 //   loaddesign DIR
 
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -47,6 +49,7 @@ int main(int argc, char** argv)
 
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
+    const std::clock_t cpuStart = std::clock();
     auto* root = new CExExpedition;
     int result = 0;
     {
@@ -57,11 +60,13 @@ int main(int argc, char** argv)
         result = loader.ParseExpeditionOfMFC();
     }
     const auto loaded = Clock::now();
+    const std::clock_t cpuLoaded = std::clock();
     const double rss = StatusMiB("VmRSS:"), peak = StatusMiB("VmHWM:");
     delete root;
     const auto end = Clock::now();
-    std::printf("%s: result %d, load %.3f s, teardown %.3f s, rss after load %.1f MiB, peak %.1f MiB\n", argv[1],
-                result, std::chrono::duration<double>(loaded - start).count(),
+    std::printf("%s: result %d, load %.3f s (cpu %.3f s), teardown %.3f s, rss after load %.1f MiB, peak %.1f MiB\n",
+                argv[1], result, std::chrono::duration<double>(loaded - start).count(),
+                static_cast<double>(cpuLoaded - cpuStart) / CLOCKS_PER_SEC,
                 std::chrono::duration<double>(end - loaded).count(), rss, peak);
     return result == 1 ? 0 : 1;
 }

@@ -153,6 +153,20 @@ void CheckDesign(const DesignFiles& files, bool bLibrary, const std::string& whe
     }
 }
 
+DesignFiles FindDesign(const std::string& dir, const DesignFiles& given, bool& bLibrary)
+{
+    bLibrary = bLibrary || given.Of(FileKind::Cells).size() > 1 || given.Of(FileKind::Padstacks).size() > 1;
+    const bool anyFile = std::any_of(given.paths.begin(), given.paths.end(), [](const auto& p) { return !p.empty(); });
+    if (!dir.empty() && anyFile)
+        throw UsageError{"give a design directory or the design files, not both"};
+    if (!dir.empty())
+        return ScanDirectory(dir, bLibrary);
+    if (!anyFile)
+        throw UsageError{"no design given: name a directory, or the files with --jobprefs --cells --layout --padstacks"};
+    CheckDesign(given, bLibrary, "");
+    return given;
+}
+
 std::unique_ptr<LoadedDesign> LoadDesign(const DesignFiles& files, bool bLibrary,
                                          const std::array<CProgressCtrl*, kKinds>& bars)
 {

@@ -48,6 +48,11 @@ DesignFiles ScanDirectory(const std::string& dir, bool bLibrary);
 // came from ("" for files named on the command line).
 void CheckDesign(const DesignFiles& files, bool bLibrary, const std::string& where);
 
+// The files of a design named by a directory or file by file (`given`), not
+// both; checked as above. Several cell or padstack files make a library
+// load: bLibrary is set then. Throws UsageError.
+DesignFiles FindDesign(const std::string& dir, const DesignFiles& given, bool& bLibrary);
+
 // A loaded design: the root owns the tree.
 struct LoadedDesign {
     DesignFiles files;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "JsonWriter.h"
-#include "ModelWalk.h"
+#include "ModelMembers.h"
 
 namespace exload {
 
@@ -83,7 +83,7 @@ public:
             return;
         }
         m_w.BeginObject();
-        Describe(*this, *p);
+        ex::Describe(*this, *p);
         m_w.EndObject();
     }
 
@@ -124,7 +124,7 @@ bool WriteJson(const CExExpedition& root, std::FILE* out)
     w.String(g_sUnits);
     w.Key("g_sPadstackTechnology");
     w.String(g_sPadstackTechnology);
-    Describe(v, root);
+    ex::Describe(v, root);
     w.EndObject();
     std::fputc('\n', out);
     return std::fflush(out) == 0 && !std::ferror(out);

@@ -17,10 +17,13 @@
 #include <cairo.h>
 
 #include "DesignFiles.h"
-#include "ModelWalk.h"
+#include "ModelMembers.h"
 #include "core/StringOps.h"
 
 namespace exload {
+
+using ex::VisitExact;
+using ex::VisitShape;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Logs.h"
-#include "ModelWalk.h"
+#include "ModelMembers.h"
 
 namespace exload {
 
@@ -26,7 +26,7 @@ public:
     void Obj(const char*, const T* p)
     {
         if (p)
-            Describe(*this, *p);
+            ex::Describe(*this, *p);
     }
     template <class A>
     void Arr(const char*, const A* p)
@@ -39,7 +39,7 @@ public:
     {
         for (const auto* p : a)
             if (p)
-                Describe(*this, *p);
+                ex::Describe(*this, *p);
     }
 
     // Keys are the class names, string literals that outlive the visitor.
@@ -244,7 +244,7 @@ void PrintLogCounts(const CExExpedition& root, std::FILE* out)
 std::map<std::string, std::int64_t> CountObjects(const CExExpedition& root)
 {
     CountVisitor v;
-    Describe(v, root);
+    ex::Describe(v, root);
     return {v.m_counts.begin(), v.m_counts.end()};
 }
 

@@ -43,15 +43,7 @@ struct OutputError {
 
 exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
 {
-    bLibrary = o.library || o.cells.size() > 1 || o.padstacks.size() > 1;
-    const bool anyFile = !o.jobprefs.empty() || !o.layout.empty() || !o.netclass.empty() || !o.parts.empty() ||
-                         !o.cells.empty() || !o.padstacks.empty();
-    if (!o.design.empty() && anyFile)
-        throw UsageError{"give a design directory or the design files, not both"};
-    if (!o.design.empty())
-        return exload::ScanDirectory(o.design, bLibrary);
-    if (!anyFile)
-        throw UsageError{"no design given: name a directory, or the files with --jobprefs --cells --layout --padstacks"};
+    bLibrary = o.library;
     exload::DesignFiles files;
     auto put = [&files](FileKind k, const std::string& p) {
         if (!p.empty())
@@ -65,8 +57,7 @@ exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
         put(FileKind::Cells, p);
     for (const auto& p : o.padstacks)
         put(FileKind::Padstacks, p);
-    exload::CheckDesign(files, bLibrary, "");
-    return files;
+    return exload::FindDesign(o.design, files, bLibrary);
 }
 
 // The process ends with the command, so the design is never freed: taking
