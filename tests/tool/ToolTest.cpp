@@ -17,12 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using tool::Demo;
-using tool::Exload;
-using tool::Lines;
-using tool::Quote;
-using tool::Result;
-using tool::Slurp;
+using namespace tool;
 
 // The demo design loaded in this process, to compare the program's output with.
 struct DemoTree {

@@ -28,12 +28,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using tool::Demo;
-using tool::Exload;
-using tool::Lines;
-using tool::Quote;
-using tool::Result;
-using tool::Slurp;
+using namespace tool;
 
 // The demo's files named one by one, with this layout.
 std::vector<std::string> FilesWithLayout(const std::string& layout)
