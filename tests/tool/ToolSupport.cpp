@@ -1,5 +1,7 @@
 #include "tool/ToolSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -32,6 +34,25 @@ Result Exload(const std::string& args, const test::TempDir& tmp, const std::stri
 }
 
 std::string Demo() { return test::ExamplePath("demo"); }
+
+std::filesystem::path CopyDemo(const test::TempDir& tmp, const std::string& name)
+{
+    const std::filesystem::path dir = tmp.Path() / name;
+    std::filesystem::copy(Demo(), dir);
+    return dir;
+}
+
+void ReplaceIn(const std::filesystem::path& file, const std::string& from, const std::string& to)
+{
+    std::string text = Slurp(file);
+    const auto at = text.find(from);
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "'" << from << "' not in " << file;
+        return;
+    }
+    text.replace(at, from.size(), to);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+}
 
 std::vector<std::string> Lines(const std::string& text)
 {

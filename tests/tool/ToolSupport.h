@@ -28,6 +28,12 @@ Result Exload(const std::string& args, const test::TempDir& tmp, const std::stri
 // The example design directory.
 std::string Demo();
 
+// A copy of the example design at tmp/name.
+std::filesystem::path CopyDemo(const test::TempDir& tmp, const std::string& name);
+
+// The first `from` in the file replaced by `to`; a test failure when there is none.
+void ReplaceIn(const std::filesystem::path& file, const std::string& from, const std::string& to);
+
 std::vector<std::string> Lines(const std::string& text);
 
 } // namespace tool

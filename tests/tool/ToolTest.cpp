@@ -414,14 +414,9 @@ TEST(Tool, JsonStaysValidOnOddText)
 TEST(Tool, RenderMarksPinsWithoutPads)
 {
     test::TempDir tmp;
-    const fs::path dir = tmp.Path() / "nopad";
-    fs::copy(Demo(), dir);
+    const fs::path dir = CopyDemo(tmp, "nopad");
     // One pin names a padstack that the library does not have.
-    std::string layout = Slurp(dir / "layout.txt");
-    const auto at = layout.find("...PADSTACK \"SMD0603\"");
-    ASSERT_NE(at, std::string::npos);
-    layout.replace(at, std::string("...PADSTACK \"SMD0603\"").size(), "...PADSTACK \"NO_SUCH_STACK\"");
-    tmp.Write("nopad/layout.txt", layout);
+    ReplaceIn(dir / "layout.txt", "...PADSTACK \"SMD0603\"", "...PADSTACK \"NO_SUCH_STACK\"");
     const std::string png = (tmp.Path() / "nopad.png").string();
     const Result r = Exload("render " + Quote(dir.string()) + " -o " + Quote(png), tmp);
     ASSERT_EQ(r.status, 0) << r.err;

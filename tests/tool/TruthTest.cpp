@@ -114,8 +114,7 @@ TEST(ToolTruth, AFileThatCannotBeReadIsNoEmptyDesign)
         asNobody = "setpriv --reuid=65534 --regid=65534 --clear-groups";
     }
     test::TempDir tmp;
-    const fs::path dir = tmp.Path() / "locked";
-    fs::copy(Demo(), dir);
+    const fs::path dir = CopyDemo(tmp, "locked");
     const std::string layout = (dir / "layout.txt").string();
     fs::permissions(layout, fs::perms::none);
     const std::string denied = std::system_category().message(EACCES);
@@ -312,8 +311,7 @@ TEST(ToolTruth, NamedFilesWithoutRecordsAreWarnedOf)
         EXPECT_NE(r.out.find("\nobjects\n"), std::string::npos) << "the summary is still printed";
     }
     // The folder scan passes the lone-CR layout over, and says why.
-    const fs::path dir = tmp.Path() / "crdesign";
-    fs::copy(Demo(), dir);
+    const fs::path dir = CopyDemo(tmp, "crdesign");
     tmp.Write("crdesign/layout.txt", loneCr);
     const Result folder = Exload("summary " + Quote(dir.string()), tmp);
     EXPECT_EQ(folder.status, 2);
@@ -338,8 +336,7 @@ TEST(ToolTruth, FailedWritesSayWhyAndClosedPipesEndQuietly)
     EXPECT_EQ(Shell(exload + " summary --help >/dev/full 2>" + err), 1);
 
     // Far more JSON than a pipe holds: the reader leaves after one byte.
-    const fs::path dir = tmp.Path() / "big";
-    fs::copy(Demo(), dir);
+    const fs::path dir = CopyDemo(tmp, "big");
     tmp.Write("big/layout.txt", NetLayout(std::size_t{1} << 20));
     const std::string status = Quote((tmp.Path() / "status").string());
     Shell("{ " + exload + " json " + Quote(dir.string()) + " 2>" + err + "; echo $? >" + status + "; } | head -c 1 >/dev/null");
@@ -350,19 +347,12 @@ TEST(ToolTruth, FailedWritesSayWhyAndClosedPipesEndQuietly)
 TEST(ToolTruth, TextFromTheFilesCannotDriveTheTerminal)
 {
     test::TempDir tmp;
-    const fs::path dir = tmp.Path() / "hostile";
-    fs::copy(Demo(), dir);
-    std::string jobprefs = Slurp(dir / "job_preferences.txt");
-    const auto at = jobprefs.find("\"Top\"");
-    ASSERT_NE(at, std::string::npos);
-    // A layer name that sets the window title; a keyword that clears the
-    // screen; a keyword of 100000 bytes without a blank.
-    jobprefs.replace(at, 5, "\"Top\x1b]0;owned\x07\"");
-    // The 8-bit CSI, alone and in UTF-8, next to a micro sign in both.
-    const auto bottom = jobprefs.find("\"Bottom\"");
-    ASSERT_NE(bottom, std::string::npos);
-    jobprefs.replace(bottom, 8, "\"Bot\x9b\xc2\x9b\xb5\xc2\xb5\"");
-    tmp.Write("hostile/job_preferences.txt", jobprefs);
+    const fs::path dir = CopyDemo(tmp, "hostile");
+    // A layer name that sets the window title; the 8-bit CSI, alone and in
+    // UTF-8, next to a micro sign in both; a keyword that clears the screen;
+    // a keyword of 100000 bytes without a blank.
+    ReplaceIn(dir / "job_preferences.txt", "\"Top\"", "\"Top\x1b]0;owned\x07\"");
+    ReplaceIn(dir / "job_preferences.txt", "\"Bottom\"", "\"Bot\x9b\xc2\x9b\xb5\xc2\xb5\"");
     const std::string longKeyword = "." + std::string(100000, 'A');
     tmp.Write("hostile/layout.txt", Slurp(dir / "layout.txt") + ".\x1b[2JCLEAR x\n" + longKeyword + "\n");
 
