@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "DesignFiles.h"
@@ -73,14 +74,28 @@ py::object Load(const py::object& path, bool progress, bool library, const py::o
         Raise(e, dir, given);
     }
     std::shared_ptr<CExExpedition> root;
+    std::optional<exload::UsageError> usage;
+    std::optional<exload::LoadError> unread;
     {
-        // Other Python threads run while the workers read.
+        // Other Python threads run while the workers read; what went wrong
+        // is raised once the interpreter is ours again.
         py::gil_scoped_release release;
         std::lock_guard<std::mutex> lock(g_loadMutex);
-        exload::TerminalProgress bars(files, progress);
-        auto design = exload::LoadDesign(files, bLibrary, bars.Bars());
-        bars.Finish();
-        root.reset(design->root.release());
+        try {
+            exload::TerminalProgress bars(files, progress);
+            auto design = exload::LoadDesign(files, bLibrary, bars.Bars());
+            root.reset(design->root.release());
+        } catch (const exload::UsageError& e) {
+            usage = e;
+        } catch (const exload::LoadError& e) {
+            unread = e;
+        }
+    }
+    if (usage)
+        Raise(*usage, dir, given);
+    if (unread) {
+        PyErr_SetString(PyExc_OSError, unread->message.c_str());
+        throw py::error_already_set();
     }
     PyObject* o = exload::bindings::NewObject(root, root.get());
     if (!o)

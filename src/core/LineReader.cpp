@@ -1,6 +1,7 @@
 #include "core/LineReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -15,14 +16,22 @@ constexpr std::size_t kMinBlock = 4096;
 bool LineReader::Open(const std::string& sPath)
 {
     Close();
-    if (sPath.empty())
+    m_nError = 0;
+    m_nLinesRead = 0;
+    if (sPath.empty()) {
+        m_nError = ENOENT;
         return false;
+    }
     std::error_code ec;
-    if (std::filesystem::is_directory(sPath, ec))
+    if (std::filesystem::is_directory(sPath, ec)) {
+        m_nError = EISDIR;
         return false;
+    }
     m_file = std::fopen(sPath.c_str(), "rb");
-    if (!m_file)
+    if (!m_file) {
+        m_nError = errno;
         return false;
+    }
     std::setvbuf(m_file, nullptr, _IONBF, 0);
     // A small file gets a buffer of its size (plus room to see the end) rather
     // than a whole block; the buffer still grows for a longer line.
@@ -59,8 +68,11 @@ bool LineReader::Fill()
     }
     if (m_end == m_buffer.size())
         m_buffer.resize(m_buffer.size() * 2);
+    errno = 0;
     const std::size_t n = std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_file);
     if (n == 0) {
+        if (std::ferror(m_file))
+            m_nError = errno != 0 ? errno : EIO;
         m_bEof = true;
         return false;
     }
@@ -84,6 +96,7 @@ bool LineReader::ReadLine(std::string_view& line)
                 --len;
             line = std::string_view(base + m_begin, len);
             m_begin = at + 1;
+            ++m_nLinesRead;
             return true;
         }
         const std::size_t scanned = m_end - m_begin;
@@ -91,6 +104,7 @@ bool LineReader::ReadLine(std::string_view& line)
             if (m_begin < m_end) {
                 line = std::string_view(m_buffer.data() + m_begin, m_end - m_begin);
                 m_begin = m_end;
+                ++m_nLinesRead;
                 return true;
             }
             return false;

@@ -1,5 +1,8 @@
 #include "loader/FileWorkers.h"
 
+#include <exception>
+#include <new>
+
 #include "cell/CellLibraryRecords.h"
 #include "cell/ExCell_Library.h"
 #include "core/ExExpedition.h"
@@ -44,6 +47,34 @@ private:
     int m_nSince = 0;
 };
 
+// The report of the file a worker reads now.
+ex::FileReadReport& NewReport(FileWorkerParam& p)
+{
+    ex::FileReadReport& report = p.reports.emplace_back();
+    report.sPath = p.sFilePath;
+    return report;
+}
+
+// Notes on the worker's last report that its file stopped early, and why.
+void ReportStop(FileWorkerParam& p, const std::exception_ptr& error) noexcept
+{
+    try {
+        ex::FileReadReport& report = p.reports.empty() ? NewReport(p) : p.reports.back();
+        report.bStopped = true;
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::bad_alloc&) {
+            report.sError = "out of memory";
+        } catch (const std::exception& e) {
+            report.sError = e.what();
+        } catch (...) {
+            report.sError = "unknown exception";
+        }
+    } catch (...) {
+        // Out of memory even for the message: the worker still ends.
+    }
+}
+
 // Runs a worker body and marks the worker ended whichever way it leaves; a
 // parse never waits for a worker that stopped early.
 template <class Body>
@@ -53,10 +84,12 @@ unsigned int RunWorker(void* pParam, Body body)
     try {
         body(p);
     } catch (...) {
-        // A worker must not take the process down; what it read so far stays.
+        // A worker must not take the process down; what it read so far stays,
+        // and its report tells the host where and why it stopped.
 #ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
         throw;  // under a fuzzer an escaping exception is a finding
 #endif
+        ReportStop(p, std::current_exception());
     }
     p.bEnded.store(true);
     ex::WorkerProgress().Notify();
@@ -78,7 +111,8 @@ void ReadRecords(FileWorkerParam& p, Prepare prepare, Dispatch dispatch, Finish 
 {
     CExExpedition& root = *p.pExpedition;
     if (ex::ReadRecordFile(
-            p.sFilePath, LineCounter(p), [&](Record& record) { dispatch(root, record); }, [&] { prepare(root); })) {
+            p.sFilePath, LineCounter(p), [&](Record& record) { dispatch(root, record); }, [&] { prepare(root); },
+            &NewReport(p))) {
         finish();
         ReachEnd(p);
     }
@@ -147,6 +181,8 @@ void RunList(FileWorkerParam& p, unsigned int (*worker)(void*))
         inner.sFilePath = path;
         inner.pExpedition = p.pExpedition;
         worker(&inner);
+        for (ex::FileReadReport& report : inner.reports)
+            p.reports.push_back(std::move(report));
         p.nLinesRead.fetch_add(inner.nLinesRead.load(), std::memory_order_relaxed);
         if (inner.bReachedEnd.load())
             p.bReachedEnd.store(true);
@@ -224,7 +260,8 @@ unsigned int NetClassFileWorker(void* pParam)
                 ReplaceNetArray(root.pNetConnectionArray);
                 ReplaceNetArray(root.pNetClassArray);
                 ReplaceNetArray(root.pNetPropArray);
-            });
+            },
+            &NewReport(p));
         if (bRead)
             ReachEnd(p);
     });

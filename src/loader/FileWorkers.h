@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "loader/FileReadReport.h"
+
 class CExExpedition;
 
 // Parameter block of one file worker; the parse owns one per file kind.
@@ -17,6 +19,8 @@ struct FileWorkerParam {
     std::atomic<bool> bEnded{false};
     // Set when the worker read a file to its end (and set g_evWorkerDone).
     std::atomic<bool> bReachedEnd{false};
+    // One per file the worker tried, in order; read once the worker has ended.
+    std::vector<ex::FileReadReport> reports;
 };
 
 // Thread procedures: each takes its FileWorkerParam and returns 0.

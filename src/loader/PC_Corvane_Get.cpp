@@ -140,6 +140,7 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
 {
     ex::HostInterface& host = ex::GetHostInterface();
     CWnd* pParent = pJobPrefProgress ? pJobPrefProgress->GetParent() : nullptr;
+    m_readReports.clear();
 
     std::array<int, kSlots> totals{};
     if (!bLibrary) {
@@ -253,6 +254,11 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
     }
 
     threads.JoinAll();
+    for (int s = 0; s < kSlots; ++s)
+        for (ex::FileReadReport& report : params[s].reports) {
+            report.nSlot = s;
+            m_readReports.push_back(std::move(report));
+        }
 
     bool bAnyReachedEnd = false;
     for (int s = 0; s < kSlots; ++s)

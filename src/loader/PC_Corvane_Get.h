@@ -5,6 +5,7 @@
 
 #include "core/Event.h"
 #include "core/Window.h"
+#include "loader/FileReadReport.h"
 
 class CExExpedition;
 
@@ -44,6 +45,12 @@ public:
     // Always 1.
     int ParseXpeditionLib();
 
+    // What the last parse's workers did with each file they were given, by
+    // slot, the files of a list in list order: whether it opened, how much of
+    // it was read and why reading stopped early. The results above stay as
+    // they are; a host that must know the tree holds every line asks here.
+    const std::vector<ex::FileReadReport>& GetReadReports() const { return m_readReports; }
+
     CProgressCtrl* pJobPrefProgress = nullptr;
     CProgressCtrl* pCellLibProgress = nullptr;
     CProgressCtrl* pLayoutProgress = nullptr;
@@ -64,4 +71,6 @@ public:
 
 private:
     int Parse(bool bLibrary);
+
+    std::vector<ex::FileReadReport> m_readReports;
 };

@@ -6,12 +6,14 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/LineReader.h"
 #include "core/StringOps.h"
+#include "loader/FileReadReport.h"
 
 namespace ex {
 
@@ -19,15 +21,45 @@ struct NoAction {
     void operator()() const {}
 };
 
+// Writes what the reader got through into a report however the reading
+// ends, a throw from a dispatcher included.
+class ReadReportScope {
+public:
+    ReadReportScope(const LineReader& reader, FileReadReport* pReport) : m_reader(reader), m_pReport(pReport) {}
+    ReadReportScope(const ReadReportScope&) = delete;
+    ReadReportScope& operator=(const ReadReportScope&) = delete;
+    ~ReadReportScope()
+    {
+        if (m_pReport) {
+            m_pReport->nBytesRead = m_reader.BytesRead();
+            m_pReport->nLinesRead = m_reader.LinesRead();
+        }
+    }
+
+private:
+    const LineReader& m_reader;
+    FileReadReport* m_pReport;
+};
+
 // The reading loop shared by both readers: opens sPath, runs opened(), then
 // counts each line and hands it, trimmed, to place(line, grouper, reader).
-// The grouper makes level-1 records and hands them to dispatch.
+// The grouper makes level-1 records and hands them to dispatch. A read error
+// throws std::system_error after the records read before it.
 template <class Count, class Dispatch, class Opened, class Place>
-bool ReadGroupedLines(const std::string& sPath, Count& count, Dispatch& dispatch, Opened& opened, Place place)
+bool ReadGroupedLines(const std::string& sPath, Count& count, Dispatch& dispatch, Opened& opened, Place place,
+                      FileReadReport* pReport)
 {
     LineReader reader;
-    if (!reader.Open(sPath))
+    if (pReport)
+        pReport->sPath = sPath;
+    if (!reader.Open(sPath)) {
+        if (pReport)
+            pReport->sError = std::system_category().message(reader.Error());
         return false;
+    }
+    if (pReport)
+        pReport->bOpened = true;
+    const ReadReportScope scope(reader, pReport);
     opened();
     LineGrouper<Dispatch> grouper({1, 0, true}, dispatch);
     std::string_view line;
@@ -35,6 +67,8 @@ bool ReadGroupedLines(const std::string& sPath, Count& count, Dispatch& dispatch
         count();
         place(TrimView(line), grouper, reader);
     }
+    if (reader.Error() != 0)
+        throw std::system_error(reader.Error(), std::system_category());
     grouper.Finish(true);
     return true;
 }
@@ -46,12 +80,15 @@ bool ReadGroupedLines(const std::string& sPath, Count& count, Dispatch& dispatch
 // the record is emptied after each call. count() runs once per line read,
 // before the line is placed. opened() runs once the file is open, before its
 // first line. False, with nothing counted or dispatched, when the file cannot
-// be opened.
+// be opened. pReport, when given, learns the path, whether it opened (or
+// why not), and the bytes and lines read, also when reading ends in a throw.
 template <class Count, class Dispatch, class Opened = NoAction>
-bool ReadRecordFile(const std::string& sPath, Count&& count, Dispatch&& dispatch, Opened&& opened = Opened{})
+bool ReadRecordFile(const std::string& sPath, Count&& count, Dispatch&& dispatch, Opened&& opened = Opened{},
+                    FileReadReport* pReport = nullptr)
 {
-    return ReadGroupedLines(sPath, count, dispatch, opened,
-                            [](std::string_view line, auto& grouper, LineReader&) { grouper.AddView(line); });
+    return ReadGroupedLines(
+        sPath, count, dispatch, opened,
+        [](std::string_view line, auto& grouper, LineReader&) { grouper.AddView(line); }, pReport);
 }
 
 // Header lines of the net class file, dropped by its reader. The last four
@@ -65,10 +102,10 @@ inline constexpr KeywordRow<bool> kNetClassHeaders[] = {
 // header lines are dropped, and a ".NETCLASS" line with exactly the one line
 // after it (whatever that holds) goes to toClass, preceded by the lines of a
 // pending record of one or two lines. Every other record, the last one
-// included, goes to toProp.
+// included, goes to toProp. pReport as for ReadRecordFile.
 template <class Count, class ToClass, class ToProp, class Opened = NoAction>
 bool ReadNetClassFile(const std::string& sPath, Count&& count, ToClass&& toClass, ToProp&& toProp,
-                      Opened&& opened = Opened{})
+                      Opened&& opened = Opened{}, FileReadReport* pReport = nullptr)
 {
     return ReadGroupedLines(sPath, count, toProp, opened,
                             [&](std::string_view line, auto& grouper, LineReader& reader) {
@@ -91,7 +128,8 @@ bool ReadNetClassFile(const std::string& sPath, Count&& count, ToClass&& toClass
                                 }
                                 toClass(record);
                                 record.clear();
-                            });
+                            },
+                            pReport);
 }
 
 } // namespace ex

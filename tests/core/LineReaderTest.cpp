@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <random>
 #include <string>
 #include <vector>
@@ -73,24 +74,51 @@ TEST(LineReader, OpenFailures)
 {
     test::TempDir dir;
     ex::LineReader reader;
+    // Each failure keeps the system's reason.
     EXPECT_FALSE(reader.Open((dir.Path() / "missing.txt").string()));
+    EXPECT_EQ(reader.Error(), ENOENT);
     EXPECT_FALSE(reader.IsOpen());
     EXPECT_FALSE(reader.Open(dir.Path().string()));  // a directory
+    EXPECT_EQ(reader.Error(), EISDIR);
     EXPECT_FALSE(reader.Open(""));
+    EXPECT_EQ(reader.Error(), ENOENT);
     std::string_view line;
     EXPECT_FALSE(reader.ReadLine(line));
     EXPECT_EQ(reader.CountRemainingLines(), 0);
 
-    // Reopening moves on to the new file; closing ends the reading.
+    // Reopening moves on to the new file and starts its counts afresh;
+    // closing ends the reading.
     ASSERT_TRUE(reader.Open(dir.Write("one", "1\n2\n")));
+    EXPECT_EQ(reader.Error(), 0);
     ASSERT_TRUE(reader.ReadLine(line));
     EXPECT_EQ(line, "1");
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_FALSE(reader.ReadLine(line));
+    EXPECT_EQ(reader.LinesRead(), 2);
+    EXPECT_EQ(reader.BytesRead(), 4u);
     ASSERT_TRUE(reader.Open(dir.Write("two", "x\n")));
+    EXPECT_EQ(reader.LinesRead(), 0);
     ASSERT_TRUE(reader.ReadLine(line));
     EXPECT_EQ(line, "x");
+    EXPECT_EQ(reader.LinesRead(), 1);
     ASSERT_TRUE(reader.Open(dir.Write("three", "y\nz\n")));
     reader.Close();
     EXPECT_FALSE(reader.ReadLine(line));
+}
+
+// A file that opens but cannot be read (the process's own memory, unmapped at
+// offset 0) ends at once, and says why rather than passing for empty.
+TEST(LineReader, ReadErrorIsKept)
+{
+    ex::LineReader reader;
+    ASSERT_TRUE(reader.Open("/proc/self/mem"));
+    std::string_view line;
+    EXPECT_FALSE(reader.ReadLine(line));
+    EXPECT_EQ(reader.Error(), EIO);
+    EXPECT_EQ(reader.LinesRead(), 0);
+    ASSERT_TRUE(reader.Open("/proc/self/mem"));
+    EXPECT_EQ(reader.CountRemainingLines(), 0);
+    EXPECT_EQ(reader.Error(), EIO);
 }
 
 // Lines that cross the read blocks, a CR LF split across two blocks, and a

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -407,6 +409,62 @@ TEST_F(ParseTest, FileShorterThanItsCount)
                           }) != bars.trace.end();
     EXPECT_TRUE(bPartial) << "the layout bar never showed the short read";
     EXPECT_NE(root.pNetClassArray, nullptr);
+}
+
+// The result is 1 whatever became of the files; the reports tell what did.
+// The layout is the process's own memory: it opens, and its first read fails,
+// so its worker stops on the read error.
+TEST_F(ParseTest, ReadReportsTellWhatEachWorkerRead)
+{
+    const Design d = WriteDesign(m_dir);
+    const std::string gone = (m_dir.Path() / "gone").string();
+    CExExpedition root;
+    CPC_Corvane_Get loader;
+    loader.vSetMExpeditionFilePath(d.sJobPref, d.sCellLib, "/proc/self/mem", d.sPadstackLib, d.sNetClass, gone);
+    loader.vSetExpedition(&root);
+    ASSERT_EQ(loader.ParseExpeditionOfMFC(), 1);
+
+    const std::vector<ex::FileReadReport>& reports = loader.GetReadReports();
+    ASSERT_EQ(reports.size(), 6u);
+    const std::string paths[] = {d.sJobPref, d.sCellLib, "/proc/self/mem", d.sPadstackLib, d.sNetClass, gone};
+    for (int s = 0; s < 6; ++s) {
+        const ex::FileReadReport& r = reports[static_cast<std::size_t>(s)];
+        EXPECT_EQ(r.nSlot, s);
+        EXPECT_EQ(r.sPath, paths[s]);
+        if (s == 2 || s == 5)
+            continue;
+        EXPECT_TRUE(r.Complete()) << r.sPath << ": " << r.sError;
+        EXPECT_EQ(r.nBytesRead, std::filesystem::file_size(r.sPath)) << r.sPath;
+        EXPECT_EQ(r.nLinesRead + 1, loader.nGetFileLineCount(r.sPath, 0)) << r.sPath;
+    }
+    const ex::FileReadReport& layout = reports[2];
+    EXPECT_TRUE(layout.bOpened);
+    EXPECT_TRUE(layout.bStopped);
+    EXPECT_EQ(layout.sError, std::system_category().message(EIO));
+    EXPECT_EQ(layout.nLinesRead, 0);
+    EXPECT_EQ(layout.nBytesRead, 0u);
+    const ex::FileReadReport& parts = reports[5];
+    EXPECT_FALSE(parts.bOpened);
+    EXPECT_FALSE(parts.bStopped);
+    EXPECT_EQ(parts.sError, std::system_category().message(ENOENT));
+
+    // A library load reports every file of a list, in list order.
+    const std::string cell2 = m_dir.WriteLines("cell2.hkp", {".PACKAGE_CELL \"C2\"", "..PIN 1"});
+    loader.vSetMExpeditionLibFilePath("", {d.sCellLib, gone, cell2}, "", {}, "", "");
+    ASSERT_EQ(loader.ParseXpeditionLib(), 1);
+    std::vector<std::string> seen;
+    for (const ex::FileReadReport& r : loader.GetReadReports())
+        seen.push_back(std::to_string(r.nSlot) + " " + r.sPath +
+                       (r.bOpened ? " read " + std::to_string(r.nLinesRead) : " " + r.sError));
+    // The parts path of the design load stays set (an empty sixth argument keeps it).
+    const std::string missing = " " + std::system_category().message(ENOENT);
+    EXPECT_EQ(seen, (std::vector<std::string>{"1 " + d.sCellLib + " read 3", "1 " + gone + missing,
+                                              "1 " + cell2 + " read 2", "5 " + gone + missing}));
+
+    // A design load refused for a missing path leaves no report behind.
+    loader.vSetMExpeditionFilePath("", d.sCellLib, d.sLayout, d.sPadstackLib, "", "");
+    EXPECT_EQ(loader.ParseExpeditionOfMFC(), 0);
+    EXPECT_TRUE(loader.GetReadReports().empty());
 }
 
 // Many parses in a row: no stale completion event, no stuck worker.

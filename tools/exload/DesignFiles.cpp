@@ -1,9 +1,16 @@
 #include "DesignFiles.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/LineReader.h"
 #include "core/StringOps.h"
@@ -56,11 +63,67 @@ constexpr KindInfo kKindInfo[kKinds] = {
     {"netclass", "net class", "--netclass"},         {"parts", "parts database", "--parts"},
 };
 
-std::uint64_t FileSize(const std::string& path)
+// What tells that a file changed while it was read.
+struct Stamp {
+    int nError = 0;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    timespec mtime{};
+};
+
+Stamp StampOf(const std::string& path)
 {
-    std::error_code ec;
-    const auto n = fs::file_size(path, ec);
-    return ec ? 0 : static_cast<std::uint64_t>(n);
+    Stamp s;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        s.nError = errno;
+        return s;
+    }
+    s.dev = st.st_dev;
+    s.ino = st.st_ino;
+    s.size = st.st_size;
+    s.mtime = st.st_mtim;
+    return s;
+}
+
+// How a file changed between two stamps; "" when it did not.
+std::string Change(const Stamp& before, const Stamp& after)
+{
+    if (before.nError != 0)
+        return "";
+    if (after.nError != 0)
+        return "removed during the load";
+    if (before.dev != after.dev || before.ino != after.ino)
+        return "replaced during the load";
+    if (before.size != after.size)
+        return "changed during the load: " + std::to_string(before.size) + " bytes at the start, " +
+               std::to_string(after.size) + " at the end";
+    if (before.mtime.tv_sec != after.mtime.tv_sec || before.mtime.tv_nsec != after.mtime.tv_nsec)
+        return "changed during the load: written to while it was read";
+    return "";
+}
+
+// Whether the look has seen a keyword of the expected kind; a layout holds
+// package cells too.
+bool Recognised(const FileLook& look, FileKind expected)
+{
+    return look.votes[static_cast<int>(expected)] > 0 ||
+           (expected == FileKind::Layout && look.votes[static_cast<int>(FileKind::Cells)] > 0);
+}
+
+// Throws UsageError unless path is a regular file this process can open.
+void CheckReadable(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        throw UsageError{"cannot read " + path + ": " + SystemReason(errno)};
+    if (!S_ISREG(st.st_mode))
+        throw UsageError{"not a regular file: " + path};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw UsageError{"cannot read " + path + ": " + SystemReason(errno)};
+    ::close(fd);
 }
 
 } // namespace
@@ -77,42 +140,69 @@ std::optional<FileKind> KindFromName(const std::string& name)
     return std::nullopt;
 }
 
-std::optional<FileKind> DetectKind(const std::string& path)
+std::optional<FileKind> FileLook::Kind() const
 {
-    ex::LineReader reader;
-    if (!reader.Open(path))
-        return std::nullopt;
-    std::array<int, kKinds> votes{};
-    std::string_view raw;
-    int level1 = 0;
-    while (reader.ReadLine(raw)) {
-        const std::string_view line = ex::TrimView(raw);
-        if (ex::LeadingDots(line) != 1)
-            continue;
-        const std::string_view word = line.substr(0, std::min(line.find_first_of(" \t"), line.size()));
-        for (const Marker& m : kMarkers)
-            if (word.size() == m.sKeyword.size() && ex::StartsWithNoCase(word, m.sKeyword))
-                ++votes[static_cast<int>(m.kind)];
-        if (votes[static_cast<int>(FileKind::Layout)] > 0)
-            return FileKind::Layout;
-        const bool cellsLead = std::max_element(votes.begin(), votes.end()) - votes.begin() ==
-                               static_cast<int>(FileKind::Cells);
-        if (++level1 >= kLevel1LinesToRead && !cellsLead)
-            break;
-    }
+    // A layout marker settles it: package cells stand in layouts too.
+    if (votes[static_cast<int>(FileKind::Layout)] > 0)
+        return FileKind::Layout;
     const auto best = std::max_element(votes.begin(), votes.end());
     if (*best == 0)
         return std::nullopt;
     return static_cast<FileKind>(best - votes.begin());
 }
 
+FileLook LookAtFile(const std::string& path, std::optional<FileKind> expected)
+{
+    FileLook look;
+    ex::LineReader reader;
+    if (!reader.Open(path)) {
+        look.nError = reader.Error();
+        return look;
+    }
+    auto& votes = look.votes;
+    std::string_view raw;
+    int level1 = 0;
+    bool bVoted = false;
+    while (reader.ReadLine(raw)) {
+        look.bEmpty = false;
+        // Why a file is no design file matters only while nothing says it is one.
+        if (!bVoted) {
+            look.bLoneCr = look.bLoneCr || raw.find('\r') != std::string_view::npos;
+            look.bNul = look.bNul || std::memchr(raw.data(), 0, raw.size()) != nullptr;
+        }
+        const std::string_view line = ex::TrimView(raw);
+        if (ex::LeadingDots(line) != 1)
+            continue;
+        const std::string_view word = line.substr(0, std::min(line.find_first_of(" \t"), line.size()));
+        for (const Marker& m : kMarkers)
+            if (word.size() == m.sKeyword.size() && ex::StartsWithNoCase(word, m.sKeyword)) {
+                ++votes[static_cast<int>(m.kind)];
+                bVoted = true;
+            }
+        if (expected) {
+            if (Recognised(look, *expected))
+                break;
+            continue;
+        }
+        if (votes[static_cast<int>(FileKind::Layout)] > 0)
+            break;
+        const bool cellsLead = std::max_element(votes.begin(), votes.end()) - votes.begin() ==
+                               static_cast<int>(FileKind::Cells);
+        if (++level1 >= kLevel1LinesToRead && !cellsLead)
+            break;
+    }
+    look.nError = reader.Error();
+    return look;
+}
+
 DesignFiles ScanDirectory(const std::string& dir, bool bLibrary)
 {
-    std::error_code ec;
-    if (!fs::exists(dir, ec))
-        throw UsageError{"no such file or directory: " + dir};
-    if (!fs::is_directory(dir, ec))
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0)
+        throw UsageError{"cannot read " + dir + ": " + SystemReason(errno)};
+    if (!S_ISDIR(st.st_mode))
         throw UsageError{"not a directory: " + dir + " (give a design directory, or the files with --layout ...)"};
+    std::error_code ec;
     std::vector<std::string> entries;
     for (const fs::directory_entry& e : fs::directory_iterator(dir, ec))
         if (e.is_regular_file(ec))
@@ -121,32 +211,35 @@ DesignFiles ScanDirectory(const std::string& dir, bool bLibrary)
         throw UsageError{"cannot read directory " + dir + ": " + ec.message()};
     std::sort(entries.begin(), entries.end());  // the same order every run
     DesignFiles files;
-    for (const std::string& path : entries)
-        if (const auto kind = DetectKind(path))
+    // The first file passed over for a reason worth telling, in case a kind
+    // is missing.
+    std::string hint;
+    for (const std::string& path : entries) {
+        const FileLook look = LookAtFile(path);
+        if (const auto kind = look.Kind())
             files.Of(*kind).push_back(path);
-    CheckDesign(files, bLibrary, dir);
+        else if (hint.empty() && look.nError != 0)
+            hint = "cannot read " + path + ": " + SystemReason(look.nError);
+        else if (hint.empty() && look.bLoneCr)
+            hint = "the lines of " + path + " end in a lone CR";
+    }
+    CheckDesign(files, bLibrary, dir, hint);
     return files;
 }
 
-void CheckDesign(const DesignFiles& files, bool bLibrary, const std::string& where)
+void CheckDesign(const DesignFiles& files, bool bLibrary, const std::string& where, const std::string& hint)
 {
-    for (int k = 0; k < kKinds; ++k) {
-        const auto kind = static_cast<FileKind>(k);
-        for (const std::string& p : files.Of(kind)) {
-            std::error_code ec;
-            if (!fs::exists(p, ec))
-                throw UsageError{"no such file: " + p};
-            if (!fs::is_regular_file(p, ec))
-                throw UsageError{"not a regular file: " + p};
-        }
-    }
+    for (const auto& paths : files.paths)
+        for (const std::string& p : paths)
+            CheckReadable(p);
     for (int k = 0; k < kKinds; ++k) {
         const auto kind = static_cast<FileKind>(k);
         const auto& paths = files.Of(kind);
         const bool required = k <= static_cast<int>(FileKind::Padstacks);
         if (paths.empty() && required && !bLibrary)
-            throw UsageError{where.empty() ? std::string("no ") + KindTitle(kind) + " file given (" + KindOption(kind) + ")"
-                                           : std::string("no ") + KindTitle(kind) + " file in " + where};
+            throw UsageError{std::string("no ") + KindTitle(kind) +
+                             (where.empty() ? std::string(" file given (") + KindOption(kind) + ")"
+                                            : " file in " + where + (hint.empty() ? "" : " (" + hint + ")"))};
         const bool listKind = kind == FileKind::Cells || kind == FileKind::Padstacks;
         if (paths.size() > 1 && !(bLibrary && listKind))
             throw UsageError{std::string("two ") + KindTitle(kind) + " files: " + paths[0] + " and " + paths[1]};
@@ -167,15 +260,39 @@ DesignFiles FindDesign(const std::string& dir, const DesignFiles& given, bool& b
     return given;
 }
 
+std::vector<std::string> UnrecognisedFiles(const DesignFiles& files)
+{
+    std::vector<std::string> warnings;
+    for (int k = 0; k < kKinds; ++k) {
+        const auto kind = static_cast<FileKind>(k);
+        for (const std::string& path : files.Of(kind)) {
+            const FileLook look = LookAtFile(path, kind);
+            // A file that cannot be read is the load's to report.
+            if (look.nError != 0 || Recognised(look, kind))
+                continue;
+            std::string why = std::string("no keyword of a ") + KindTitle(kind) + " file";
+            if (look.bEmpty)
+                why = "the file is empty";
+            else if (look.bNul)
+                why = "it holds NUL bytes, so it is no text file";
+            else if (look.bLoneCr)
+                why = "its lines end in a lone CR; convert them to LF";
+            warnings.push_back(path + ": no records recognised: " + why);
+        }
+    }
+    return warnings;
+}
+
 std::unique_ptr<LoadedDesign> LoadDesign(const DesignFiles& files, bool bLibrary,
                                          const std::array<CProgressCtrl*, kKinds>& bars)
 {
     auto design = std::make_unique<LoadedDesign>();
     design->files = files;
     design->bLibrary = bLibrary;
+    std::map<std::string, Stamp> before;
     for (const auto& paths : files.paths)
         for (const std::string& p : paths)
-            design->nBytes += FileSize(p);
+            before.emplace(p, StampOf(p));
 
     CPC_Corvane_Get loader;
     loader.vSetExpedition(design->root.get());
@@ -184,16 +301,35 @@ std::unique_ptr<LoadedDesign> LoadDesign(const DesignFiles& files, bool bLibrary
                            bar(FileKind::Padstacks), bar(FileKind::NetClass), bar(FileKind::Parts));
     using F = FileKind;
     const auto start = std::chrono::steady_clock::now();
+    int result = 0;
     if (bLibrary) {
         loader.vSetMExpeditionLibFilePath(files.First(F::JobPrefs), files.Of(F::Cells), files.First(F::Layout),
                                           files.Of(F::Padstacks), files.First(F::NetClass), files.First(F::Parts));
-        loader.ParseXpeditionLib();
+        result = loader.ParseXpeditionLib();
     } else {
         loader.vSetMExpeditionFilePath(files.First(F::JobPrefs), files.First(F::Cells), files.First(F::Layout),
                                        files.First(F::Padstacks), files.First(F::NetClass), files.First(F::Parts));
-        loader.ParseExpeditionOfMFC();
+        result = loader.ParseExpeditionOfMFC();
     }
     design->dSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (result != 1)
+        throw LoadError{"the design was not loaded: a required file is missing"};
+
+    for (const ex::FileReadReport& r : loader.GetReadReports()) {
+        // Opened before the load, so gone or locked since.
+        if (!r.bOpened)
+            throw UsageError{"cannot read " + r.sPath + ": " + r.sError};
+        if (r.bStopped)
+            throw LoadError{"cannot read " + r.sPath + " to its end: " +
+                            (r.nLinesRead == 0 ? std::string("stopped before its first line")
+                                               : "stopped after line " + std::to_string(r.nLinesRead)) +
+                            ": " + r.sError};
+        design->reads.push_back({static_cast<FileKind>(r.nSlot), r.sPath, r.nBytesRead});
+        design->nBytes += r.nBytesRead;
+    }
+    for (const auto& [path, stamp] : before)
+        if (const std::string change = Change(stamp, StampOf(path)); !change.empty())
+            design->warnings.push_back(path + ": " + change);
     return design;
 }
 

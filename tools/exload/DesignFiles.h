@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "Errors.h"
 #include "expedition.h"
 
 namespace exload {
 
+// In the order of the loader's slots.
 enum class FileKind { JobPrefs, Cells, Layout, Padstacks, NetClass, Parts };
 constexpr int kKinds = 6;
 
@@ -22,9 +24,21 @@ const char* KindTitle(FileKind k);  // "job preferences", "cell library", ...
 const char* KindOption(FileKind k); // "--jobprefs", "--cells", ...
 std::optional<FileKind> KindFromName(const std::string& name);
 
-// The kind of a design file, judged from its level-1 keywords; none when
-// the file is no design file (or cannot be read).
-std::optional<FileKind> DetectKind(const std::string& path);
+// What the level-1 keywords of a file tell of its kind.
+struct FileLook {
+    std::array<int, kKinds> votes{};  // keywords that mark a kind, seen
+    int nError = 0;                   // the system's error number if it could not be opened or read
+    bool bEmpty = true;               // not a byte in it
+    // Looked for until a keyword shows: why a file is no design file.
+    bool bLoneCr = false;  // a carriage return not before a line feed: one long line
+    bool bNul = false;     // a NUL byte: no text
+    // The kind most keywords mark; none for no design file.
+    std::optional<FileKind> Kind() const;
+};
+
+// Reads level-1 keywords of the file: without an expected kind enough of them
+// to judge its kind; with one until a keyword of that kind shows.
+FileLook LookAtFile(const std::string& path, std::optional<FileKind> expected = std::nullopt);
 
 struct DesignFiles {
     std::array<std::vector<std::string>, kKinds> paths;  // by FileKind
@@ -33,20 +47,27 @@ struct DesignFiles {
     std::string First(FileKind k) const { return Of(k).empty() ? std::string() : Of(k).front(); }
 };
 
-// Thrown for what a user did wrong: a wrong path, a missing kind, two files
-// of one kind. The message is one line naming the problem.
-struct UsageError {
-    std::string message;
-};
-
 // Sorts the regular files of a directory by kind. With bLibrary several cell
 // and padstack library files are allowed and no kind is required.
 DesignFiles ScanDirectory(const std::string& dir, bool bLibrary);
 
 // Checks that the four required kinds are there (one each unless a library
-// load) and that every file exists. `where` names the directory the files
-// came from ("" for files named on the command line).
-void CheckDesign(const DesignFiles& files, bool bLibrary, const std::string& where);
+// load) and that every file is a regular file this process can open.
+// `where` names the directory the files came from ("" for files named on the
+// command line); `hint` is added to the message for a missing kind.
+void CheckDesign(const DesignFiles& files, bool bLibrary, const std::string& where,
+                 const std::string& hint = "");
+
+// One warning for each file in which no keyword of its kind was found (an
+// empty or binary file, or one whose lines end in a lone CR), saying why.
+std::vector<std::string> UnrecognisedFiles(const DesignFiles& files);
+
+// A file as the load read it.
+struct FileRead {
+    FileKind kind;
+    std::string path;
+    std::uint64_t nBytes = 0;
+};
 
 // The files of a design named by a directory or file by file (`given`), not
 // both; checked as above. Several cell or padstack files make a library
@@ -58,12 +79,16 @@ struct LoadedDesign {
     DesignFiles files;
     bool bLibrary = false;
     std::unique_ptr<CExExpedition> root = std::make_unique<CExExpedition>();
-    std::uint64_t nBytes = 0;  // size of every file read
-    double dSeconds = 0.0;     // time the parse took
+    std::vector<FileRead> reads;        // by kind, the files of a list in order
+    std::uint64_t nBytes = 0;           // bytes read, every file
+    double dSeconds = 0.0;              // time the parse took
+    std::vector<std::string> warnings;  // files that changed while they were read
 };
 
 // Loads the files with a design load, or a library load when bLibrary is
-// set, moving the six bars (one per FileKind; null entries allowed).
+// set, moving the six bars (one per FileKind; null entries allowed). Throws
+// UsageError for a file that could not be opened and LoadError for one that
+// could not be read to its end.
 std::unique_ptr<LoadedDesign> LoadDesign(const DesignFiles& files, bool bLibrary,
                                          const std::array<CProgressCtrl*, kKinds>& bars);
 

@@ -3,15 +3,18 @@
 #include <algorithm>
 #include <string_view>
 
+#include "Printable.h"
+
 namespace exload {
 
 namespace {
 
-// Tabs and line ends inside a field would break the line into columns.
+// Tabs and line ends inside a field, escaped, cannot break the line into
+// columns.
 void PutField(std::string_view s, std::FILE* out)
 {
-    for (char c : s)
-        std::fputc(c == '\t' || c == '\n' || c == '\r' ? ' ' : c, out);
+    const std::string field = Printable(s, kFieldBytes);
+    std::fwrite(field.data(), 1, field.size(), out);
 }
 
 template <class T>

@@ -1,7 +1,6 @@
 #include "Summary.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -9,6 +8,7 @@
 
 #include "Logs.h"
 #include "ModelMembers.h"
+#include "Printable.h"
 
 namespace exload {
 
@@ -123,7 +123,7 @@ std::string Size(std::uint64_t n)
     return buf;
 }
 
-std::string Units(const std::string& s) { return s.empty() ? "-" : s; }
+std::string Units(const std::string& s) { return s.empty() ? "-" : Printable(s, kNameBytes); }
 
 // The file units that each file object stores.
 std::string FileUnits(const CExExpedition& root, FileKind k)
@@ -141,17 +141,11 @@ std::string FileUnits(const CExExpedition& root, FileKind k)
 
 void PrintFiles(const LoadedDesign& d, std::FILE* out)
 {
-    std::fprintf(out, "%s load\n\n%-17s %-6s %10s  %s\n", d.bLibrary ? "library" : "design", "file", "units", "size",
+    std::fprintf(out, "%s load\n\n%-17s %-6s %10s  %s\n", d.bLibrary ? "library" : "design", "file", "units", "read",
                  "path");
-    for (int k = 0; k < kKinds; ++k) {
-        const auto kind = static_cast<FileKind>(k);
-        for (const std::string& p : d.files.Of(kind)) {
-            std::error_code ec;
-            const auto n = std::filesystem::file_size(p, ec);
-            std::fprintf(out, "%-17s %-6s %10s  %s\n", KindTitle(kind), FileUnits(*d.root, kind).c_str(),
-                         Size(ec ? 0 : n).c_str(), p.c_str());
-        }
-    }
+    for (const FileRead& r : d.reads)
+        std::fprintf(out, "%-17s %-6s %10s  %s\n", KindTitle(r.kind), FileUnits(*d.root, r.kind).c_str(),
+                     Size(r.nBytes).c_str(), Printable(r.path).c_str());
     std::fprintf(out, "\ndesign units: %s", Units(g_sUnits).c_str());
     if (const CExJobPreferences* jp = d.root->pJobPreferences)
         std::fprintf(out, " (design units setting %s, %d physical layers)", Units(jp->sDesignUnits).c_str(),
@@ -168,14 +162,14 @@ void PrintStackup(const CExExpedition& root, std::FILE* out)
     for (const CExLayer_Stackup* l : *jp->pLayerStackupArray) {
         if (!l)
             continue;
-        std::string type = l->sLayerType;
+        std::string type = Printable(l->sLayerType, kNameBytes);
         if (!l->sPlaneType.empty())
-            type += " (" + l->sPlaneType + ")";
+            type += " (" + Printable(l->sPlaneType, kNameBytes) + ")";
         std::string nets;
         for (const std::string& n : l->saPlaneNets)
-            nets += (nets.empty() ? "" : ", ") + n;
-        std::fprintf(out, "%4d  %-20s %-28s %10g  %s\n", l->nLayerNumber, l->sLayerName.c_str(), type.c_str(),
-                     l->dLayerThickness, nets.c_str());
+            nets += (nets.empty() ? "" : ", ") + Printable(n, kNameBytes);
+        std::fprintf(out, "%4d  %-20s %-28s %10g  %s\n", l->nLayerNumber, Printable(l->sLayerName, kNameBytes).c_str(),
+                     type.c_str(), l->dLayerThickness, nets.c_str());
     }
 }
 
@@ -215,7 +209,7 @@ std::string TopKeywords(const std::vector<const CExTemporaryArray*>& logs)
     });
     std::string s;
     for (std::size_t i = 0; i < n; ++i)
-        s += (i ? ", " : "") + std::string(top[i].first) + " (" + std::to_string(top[i].second) + ")";
+        s += (i ? ", " : "") + Printable(top[i].first, kNameBytes) + " (" + std::to_string(top[i].second) + ")";
     return s;
 }
 

@@ -51,7 +51,7 @@ void TerminalProgress::Changed()
     Draw();
 }
 
-void TerminalProgress::Finish()
+TerminalProgress::~TerminalProgress()
 {
     if (m_bEnabled)
         Draw();
@@ -69,10 +69,12 @@ void TerminalProgress::Draw()
             std::fprintf(m_out, "(no file)\n");
             continue;
         }
+        // No allocation: the last drawing happens in the destructor.
+        char line[kBarWidth + 1] = {};
         const int filled = bar.nPos * kBarWidth / 100;
-        std::string line(static_cast<std::size_t>(kBarWidth), '.');
-        std::fill_n(line.begin(), filled, '#');
-        std::fprintf(m_out, "[%s] %3d%%\n", line.c_str(), bar.nPos);
+        std::fill_n(line, kBarWidth, '.');
+        std::fill_n(line, filled, '#');
+        std::fprintf(m_out, "[%s] %3d%%\n", line, bar.nPos);
     }
     std::fflush(m_out);
 }

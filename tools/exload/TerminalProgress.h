@@ -6,7 +6,6 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <string>
 
 #include "DesignFiles.h"
 
@@ -19,10 +18,10 @@ public:
     TerminalProgress(const DesignFiles& files, bool bEnabled, std::FILE* out = stderr);
     TerminalProgress(const TerminalProgress&) = delete;
     TerminalProgress& operator=(const TerminalProgress&) = delete;
+    // Draws the last state once more, however the load ended.
+    ~TerminalProgress();
 
     std::array<CProgressCtrl*, kKinds> Bars();
-    // Draws the last state once more; call after the parse returned.
-    void Finish();
 
     // True when standard error is a terminal.
     static bool StderrIsTerminal();

@@ -1,8 +1,13 @@
 // exload: loads a board design and tells what it holds, exports it as JSON
 // or draws it.
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <iostream>
 #include <memory>
+#include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +16,8 @@
 #include "DesignFiles.h"
 #include "JsonExport.h"
 #include "Logs.h"
+#include "OutputFile.h"
+#include "Printable.h"
 #include "Render.h"
 #include "Summary.h"
 #include "TerminalProgress.h"
@@ -18,7 +25,29 @@
 namespace {
 
 using exload::FileKind;
+using exload::LoadError;
+using exload::OutputError;
 using exload::UsageError;
+
+// Exit statuses; the README lists them.
+enum Status {
+    kDone = 0,          // read and written in full
+    kNotWritten = 1,    // the output could not be written
+    kUsage = 2,         // what the user did wrong, a file that cannot be opened included
+    kNotRead = 3,       // a file could not be read to its end: nothing is written
+    kWithWarnings = 4,  // written in full, but a warning was given about the input
+};
+
+bool g_bWarned = false;
+
+// One line on standard error, whatever bytes a path or a message holds.
+void Say(const std::string& message) { std::fprintf(stderr, "exload: %s\n", exload::Printable(message).c_str()); }
+
+void Warn(const std::string& message)
+{
+    Say(message);
+    g_bWarned = true;
+}
 
 struct Options {
     std::string design;
@@ -34,11 +63,6 @@ struct Options {
     std::vector<std::string> layers;
     std::string side = "top";
     int width = 1600;
-};
-
-// Thrown when an output cannot be written; exit status 1.
-struct OutputError {
-    std::string message;
 };
 
 exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
@@ -57,7 +81,26 @@ exload::DesignFiles Resolve(const Options& o, bool& bLibrary)
         put(FileKind::Cells, p);
     for (const auto& p : o.padstacks)
         put(FileKind::Padstacks, p);
-    return exload::FindDesign(o.design, files, bLibrary);
+    files = exload::FindDesign(o.design, files, bLibrary);
+    // A folder scan takes only files it recognises; files named here are
+    // taken as they are, so say when one holds nothing of its kind.
+    if (o.design.empty())
+        for (const std::string& w : exload::UnrecognisedFiles(files))
+            Warn(w);
+    return files;
+}
+
+// The design files, checked, before anything is loaded.
+struct Design {
+    exload::DesignFiles files;
+    bool bLibrary = false;
+};
+
+Design Find(const Options& o)
+{
+    Design d;
+    d.files = Resolve(o, d.bLibrary);
+    return d;
 }
 
 // The process ends with the command, so the design is never freed: taking
@@ -68,22 +111,35 @@ struct KeptUntilExit {
     void operator()(exload::LoadedDesign* p) const { g_pKeptDesign = p; }
 };
 
-std::unique_ptr<exload::LoadedDesign, KeptUntilExit> Load(const Options& o)
+std::unique_ptr<exload::LoadedDesign, KeptUntilExit> Load(const Options& o, const Design& d)
 {
-    bool bLibrary = false;
-    const exload::DesignFiles files = Resolve(o, bLibrary);
-    exload::TerminalProgress progress(files, !o.quiet && exload::TerminalProgress::StderrIsTerminal());
-    std::unique_ptr<exload::LoadedDesign, KeptUntilExit> design(
-        exload::LoadDesign(files, bLibrary, progress.Bars()).release());
-    progress.Finish();
+    std::unique_ptr<exload::LoadedDesign, KeptUntilExit> design;
+    {
+        // Gone, the bars are drawn a last time, above what is said after the load.
+        exload::TerminalProgress progress(d.files, !o.quiet && exload::TerminalProgress::StderrIsTerminal());
+        design.reset(exload::LoadDesign(d.files, d.bLibrary, progress.Bars()).release());
+    }
+    for (const std::string& w : design->warnings)
+        Warn(w);
     return design;
+}
+
+// Runs print, which writes to out, and throws OutputError naming `what`
+// when not all of it got there.
+template <class Print>
+void Write(std::FILE* out, const std::string& what, Print print)
+{
+    errno = 0;  // a failed write leaves its reason here
+    print();
+    if (std::fflush(out) != 0 || std::ferror(out))
+        throw OutputError{"cannot write " + what + (errno != 0 ? ": " + exload::SystemReason(errno) : std::string())};
 }
 
 int Summary(const Options& o)
 {
-    const auto design = Load(o);
-    exload::PrintSummary(*design, stdout);
-    return 0;
+    const auto design = Load(o, Find(o));
+    Write(stdout, "standard output", [&] { exload::PrintSummary(*design, stdout); });
+    return kDone;
 }
 
 int Logs(const Options& o)
@@ -94,43 +150,46 @@ int Logs(const Options& o)
     std::optional<exload::LogKind> log;
     if (!o.logKind.empty())
         log = exload::LogFromName(o.logKind);
-    const auto design = Load(o);
-    exload::PrintLogs(*design->root, file, log, stdout);
-    return 0;
+    const auto design = Load(o, Find(o));
+    Write(stdout, "standard output", [&] { exload::PrintLogs(*design->root, file, log, stdout); });
+    return kDone;
 }
 
 int Json(const Options& o)
 {
-    const auto design = Load(o);
-    std::FILE* out = stdout;
-    if (!o.output.empty() && o.output != "-") {
-        out = std::fopen(o.output.c_str(), "wb");
-        if (!out)
-            throw OutputError{"cannot write " + o.output};
+    const Design d = Find(o);
+    std::optional<exload::OutputFile> file;
+    if (!o.output.empty() && o.output != "-")
+        file.emplace(o.output);
+    const auto design = Load(o, d);
+    if (file) {
+        std::FILE* out = file->Stream();
+        Write(out, file->Path(), [&] { exload::WriteJson(*design->root, out); });
+        file->Commit();
+        return kDone;
     }
     static char buffer[1 << 20];
-    std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
-    bool ok = exload::WriteJson(*design->root, out);
-    if (out != stdout)
-        ok = std::fclose(out) == 0 && ok;
-    if (!ok)
-        throw OutputError{"cannot write " + (o.output.empty() ? std::string("standard output") : o.output)};
-    return 0;
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    Write(stdout, "standard output", [&] { exload::WriteJson(*design->root, stdout); });
+    return kDone;
 }
 
 int Render(const Options& o)
 {
     exload::RenderOptions r;
-    r.sOutput = o.output;
     r.saLayers = o.layers;
     r.bBottom = o.side == "bottom";
     r.nWidth = o.width;
-    r.format = exload::FormatOfPath(o.output);  // checked before the load
-    const auto design = Load(o);
+    r.format = exload::FormatOfPath(o.output);
+    const Design d = Find(o);
+    exload::OutputFile file(o.output);
+    r.sOutput = file.WritePath();
+    const auto design = Load(o, d);
     std::string error;
     if (!exload::RenderDesign(*design->root, r, error))
         throw OutputError{error};
-    return 0;
+    file.Commit();
+    return kDone;
 }
 
 void AddDesignOptions(CLI::App* cmd, Options& o)
@@ -177,26 +236,47 @@ int main(int argc, char** argv)
         ->check(CLI::IsMember({"top", "bottom"}));
     render->add_option("--width", o.width, "Width of the picture in pixels")->check(CLI::Range(16, 20000));
 
+    // A reader that goes away ends the program quietly, as it ends cat or grep.
+    std::signal(SIGPIPE, SIG_DFL);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        if (e.get_exit_code() != 0) {
+            Say(e.what());
+            return kUsage;
+        }
+        app.exit(e);  // --help, --version
+        if (!std::cout.flush()) {
+            Say("cannot write standard output");
+            return kNotWritten;
+        }
+        return kDone;
     }
     try {
+        int status = kDone;
         if (*summary)
-            return Summary(o);
-        if (*logs)
-            return Logs(o);
-        if (*json)
-            return Json(o);
-        if (*render)
-            return Render(o);
+            status = Summary(o);
+        else if (*logs)
+            status = Logs(o);
+        else if (*json)
+            status = Json(o);
+        else if (*render)
+            status = Render(o);
+        return status == kDone && g_bWarned ? kWithWarnings : status;
     } catch (const UsageError& e) {
-        std::fprintf(stderr, "exload: %s\n", e.message.c_str());
-        return 2;
+        Say(e.message);
+        return kUsage;
     } catch (const OutputError& e) {
-        std::fprintf(stderr, "exload: %s\n", e.message.c_str());
-        return 1;
+        Say(e.message);
+        return kNotWritten;
+    } catch (const LoadError& e) {
+        Say(e.message);
+        return kNotRead;
+    } catch (const std::bad_alloc&) {
+        Say("out of memory");
+        return kNotRead;
+    } catch (const std::exception& e) {
+        Say(e.what());
+        return kNotRead;
     }
-    return 0;
 }
