@@ -25,7 +25,8 @@ std::string LeftOut::Describe() const
     std::vector<std::string> parts;
     for (std::size_t i = 0; i < counts.size(); ++i)
         if (counts[i] > 0)
-            parts.push_back(std::to_string(counts[i]) + " " + (counts[i] == 1 ? kDroppedNames[i].one : kDroppedNames[i].many));
+            parts.push_back(std::to_string(counts[i]) + " " +
+                            (counts[i] == 1 ? kDroppedNames[i].one : kDroppedNames[i].many));
     if (parts.empty())
         return {};
     std::string s = "left out ";

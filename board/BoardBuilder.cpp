@@ -28,7 +28,10 @@ bool Sane(Point p) { return Sane(p.x) && Sane(p.y); }
 
 // A side named inside a cell counts from the cell's mount side.
 bool Opposite(std::string_view side) { return ex::ContainsNoCase(side, "BOTTOM") || ex::ContainsNoCase(side, "OPP"); }
-Side SideOf(std::string_view side, bool bottomMount) { return Opposite(side) != bottomMount ? Side::Bottom : Side::Top; }
+Side SideOf(std::string_view side, bool bottomMount)
+{
+    return Opposite(side) != bottomMount ? Side::Bottom : Side::Top;
+}
 
 // Copper ring of a donut or thermal: its clearance when that fits, else a
 // quarter of its size.
@@ -797,7 +800,8 @@ void Builder::AddRouteObjects(const CExRouteObjArray* objects, std::int32_t net,
                     m_b.vias.push_back(via);
             } else if constexpr (std::is_same_v<T, CExTestPoint>) {
                 const bool bottom = Opposite(r.sFacement);
-                const Transform place = Transform::Place(position(r.ptsPosition), ex::Atof(r.sRotation), bottom != t.Mirrored());
+                const Transform place =
+                    Transform::Place(position(r.ptsPosition), ex::Atof(r.sRotation), bottom != t.Mirrored());
                 AddSingle(FootprintKind::TestPoint, r.sPadstackName, t * place, bottom, r.sTestPointName, net,
                           r.pTextArray, t);
             } else if (r.pShape) {
@@ -989,7 +993,8 @@ void Builder::AddCell(const ex::PackageCellMembers& cell)
             pad.nNet = Net(pin->sNetName);
             pad.nTopLayer = mount;
             pad.nBottomLayer = other;
-            pad.at = onBoard ? toLocal * Transform::Place(p, pin->dRotation, bottom) : Transform::Place(p, pin->dRotation);
+            pad.at = onBoard ? toLocal * Transform::Place(p, pin->dRotation, bottom)
+                             : Transform::Place(p, pin->dRotation);
             if (!Sane(p) || !std::isfinite(pin->dRotation) || !Usable(pad)) {
                 m_b.leftOut.Add(Dropped::Pad);
                 continue;

@@ -18,7 +18,7 @@ enum class Kind : std::uint8_t {
     ChamferRect,  // w by h, corners cut r along each side (octagons too)
     Ring,         // round donut: outer diameter w, inner diameter r
     SquareRing,   // square donut: outer side w, inner side r
-    Thermal,      // round thermal: outer diameter w, inner diameter r, four gaps `tie` wide at 45, 135, 225 and 315 degrees
+    Thermal,      // round thermal: outer diameter w, inner diameter r, gaps `tie` wide at 45, 135, 225, 315 degrees
     Path,         // through the points, open
     Polygon,      // through the points, closed and counter-clockwise
 };

@@ -60,8 +60,8 @@ struct Design {
         CPC_Corvane_Get loader;
         loader.vSetExpedition(&root);
         loader.vSetMExpeditionFilePath(dir.Write("jp", JobPrefs(units)), dir.Write("cells", ".FILETYPE CELL_LIBRARY\n"),
-                                       dir.Write("layout", ".FILETYPE LAYOUT\n" + layout), dir.Write("pads", kPadstacks),
-                                       "", "");
+                                       dir.Write("layout", ".FILETYPE LAYOUT\n" + layout),
+                                       dir.Write("pads", kPadstacks), "", "");
         loader.ParseExpeditionOfMFC();
     }
 };
@@ -214,7 +214,8 @@ TEST(Board, PolygonsRunCounterClockwiseWithTheirArcs)
 
 TEST(Board, MergeCloseKeepsEndsAndArcs)
 {
-    const board::Vertex pts[] = {{0, 0, 0}, {0.01, 0, 0}, {0.02, 0, 0}, {1, 0, 0}, {1.01, 0, 0}, {1.02, 0, 1}, {1.03, 0, 0}};
+    const board::Vertex pts[] = {{0, 0, 0},    {0.01, 0, 0}, {0.02, 0, 0}, {1, 0, 0},
+                                 {1.01, 0, 0}, {1.02, 0, 1}, {1.03, 0, 0}};
     std::vector<board::Vertex> out;
     board::MergeClose(pts, 0.1, [&](const board::Vertex& v) { out.push_back(v); });
     ASSERT_EQ(out.size(), 5u);

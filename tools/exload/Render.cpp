@@ -208,6 +208,17 @@ Ink InkOf(const board::Shape& s)
     return {};
 }
 
+// Where a text starts along its run from its anchor, and where its baseline
+// lies from it, upwards, by its justification.
+double RunStart(board::HAlign a, double width)
+{
+    return a == board::HAlign::Centre ? -width / 2 : a == board::HAlign::Right ? -width : 0.0;
+}
+double BaselineUp(board::VAlign a, double height)
+{
+    return a == board::VAlign::Centre ? -height / 2 : a == board::VAlign::Top ? -height : 0.0;
+}
+
 // ---- the scene -----------------------------------------------------------
 
 // A shape under a placement (index into Scene::places; -1: board coordinates).
@@ -508,8 +519,7 @@ bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
             const board::Point n{u.y, -u.x};  // up on the page
             const board::Point run{u.x * vx, -u.y}, up{n.x * vx, -n.y};
             const double h = t.dHeight, w = ext.x_advance / kMeasureSize * h;
-            const double ox = t.horizontal == board::HAlign::Centre ? -w / 2 : t.horizontal == board::HAlign::Right ? -w : 0.0;
-            const double oy = t.vertical == board::VAlign::Centre ? -h / 2 : t.vertical == board::VAlign::Top ? -h : 0.0;
+            const double ox = RunStart(t.horizontal, w), oy = BaselineUp(t.vertical, h);
             const board::Point at = place.Apply(t.at);
             for (const double a : {ox, ox + w})
                 for (const double b : {oy - 0.25 * h, oy + h})
@@ -839,10 +849,7 @@ void Painter::PaintLabel(const Label& label)
     cairo_set_font_size(m_cr, size);
     cairo_text_extents_t ext;
     cairo_text_extents(m_cr, s.c_str(), &ext);
-    const double ox = t.horizontal == board::HAlign::Centre ? -ext.width / 2
-                      : t.horizontal == board::HAlign::Right ? -ext.width
-                                                              : 0.0;
-    const double oy = t.vertical == board::VAlign::Centre ? size / 2 : t.vertical == board::VAlign::Top ? size : 0.0;
+    const double ox = RunStart(t.horizontal, ext.width), oy = -BaselineUp(t.vertical, size);
     cairo_move_to(m_cr, ox, oy);
     cairo_show_text(m_cr, s.c_str());
 }
