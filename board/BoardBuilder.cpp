@@ -265,7 +265,6 @@ private:
                    const Transform& textsToBoard);
     template <class A>
     void AddHoles(const A* holes, FootprintKind kind, const Transform& t, bool bottomMount);
-    void Reserve(const CExLayout& layout);
     void AddLayout(const CExLayout& layout);
     void SetValue(Footprint& fp, const ex::PackageCellMembers& cell, std::string_view partText);
 
@@ -1048,30 +1047,9 @@ void Builder::AddCell(const ex::PackageCellMembers& cell)
     AddHoles(cell.pFiducialArray, FootprintKind::Fiducial, toBoard, bottom);
 }
 
-// Room for the big lists at once: grown by doubling they would hold up to
-// twice what they need.
-void Builder::Reserve(const CExLayout& layout)
-{
-    std::size_t tracks = 0, vias = 0, pads = 0;
-    if (layout.pNetArray)
-        for (const CExNet* net : *layout.pNetArray)
-            if (net && net->pRouteObjArray)
-                for (const CExRouteObj* o : *net->pRouteObjArray)
-                    if (o)
-                        (o->sType == ex::kViaType ? vias : tracks) += 1;
-    if (layout.pPackageCellArray)
-        for (const CExPackage_Cell* cell : *layout.pPackageCellArray)
-            if (cell && cell->pPinArray)
-                pads += static_cast<std::size_t>(cell->pPinArray->GetSize());
-    m_b.tracks.reserve(tracks);
-    m_b.vias.reserve(vias);
-    m_b.pads.reserve(pads);
-}
-
 void Builder::AddLayout(const CExLayout& layout)
 {
     m_layoutMm = layout.dScale * m_mm;
-    Reserve(layout);
     const Transform board;
     AddGraphics(layout.pBoardOutline, {Role::BoardOutline}, -1, board);
     AddGraphics(layout.pRouteOutline, {Role::RouteOutline}, -1, board);

@@ -60,8 +60,8 @@ struct Bounds {
     bool Empty() const { return x0 > x1 || y0 > y1; }
     void Add(Point p)
     {
-        x0 = std::fmin(x0, p.x), y0 = std::fmin(y0, p.y);
-        x1 = std::fmax(x1, p.x), y1 = std::fmax(y1, p.y);
+        x0 = p.x < x0 ? p.x : x0, y0 = p.y < y0 ? p.y : y0;
+        x1 = p.x > x1 ? p.x : x1, y1 = p.y > y1 ? p.y : y1;
     }
     void Add(const Bounds& b)
     {

@@ -1,6 +1,7 @@
 #include "Render.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstdint>
@@ -489,6 +490,30 @@ bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
     cairo_t* cr = cairo_create(surface);
     cairo_select_font_face(cr, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, kMeasureSize);
+    // A text's advance is that of its characters, kerning aside: each ASCII
+    // character is measured once, other texts whole.
+    std::array<double, 128> ascii;
+    ascii.fill(-1.0);
+    auto advance = [&](std::string_view text) {
+        double sum = 0.0;
+        for (const char c : text) {
+            const auto u = static_cast<unsigned char>(c);
+            if (u >= ascii.size() || u == 0) {
+                const std::string whole(text);
+                cairo_text_extents_t ext;
+                cairo_text_extents(cr, whole.c_str(), &ext);
+                return ext.x_advance;
+            }
+            if (ascii[u] < 0) {
+                const char one[2] = {c, '\0'};
+                cairo_text_extents_t ext;
+                cairo_text_extents(cr, one, &ext);
+                ascii[u] = ext.x_advance;
+            }
+            sum += ascii[u];
+        }
+        return sum;
+    };
     // The view without its scale: y up on the board is up in the picture,
     // and seen from below x turns round.
     const double vx = m_bBottom ? -1.0 : 1.0;
@@ -501,9 +526,6 @@ bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
             const board::Text& t = *label.pText;
             if (t.sText.empty())
                 continue;
-            const std::string s(t.sText);
-            cairo_text_extents_t ext;
-            cairo_text_extents(cr, s.c_str(), &ext);
             board::Transform place;
             if (label.nPlace >= 0) {
                 const cairo_matrix_t& m = places[static_cast<std::size_t>(label.nPlace)];
@@ -518,7 +540,7 @@ bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
                 u.x = -u.x;
             const board::Point n{u.y, -u.x};  // up on the page
             const board::Point run{u.x * vx, -u.y}, up{n.x * vx, -n.y};
-            const double h = t.dHeight, w = ext.x_advance / kMeasureSize * h;
+            const double h = t.dHeight, w = advance(t.sText) / kMeasureSize * h;
             const double ox = RunStart(t.horizontal, w), oy = BaselineUp(t.vertical, h);
             const board::Point at = place.Apply(t.at);
             for (const double a : {ox, ox + w})
