@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+
 #include <cstdint>
+#include <cstdlib>
+#include <random>
 #include <filesystem>
 
 #include <cairo.h>
@@ -91,6 +96,43 @@ long CountPixels(const std::string& png, Test&& test, int xFrom = 0, int xTo = 1
 bool Reddish(const Rgb& c) { return c.r > 150 && c.g < 120 && c.b < 120; }
 bool Bluish(const Rgb& c) { return c.b > 150 && c.r < 120; }
 bool Magenta(const Rgb& c) { return c.r > 200 && c.g < 110 && c.b > 180; }
+
+// Width and height of a PNG, from its header.
+std::pair<long, long> PngSize(const std::string& png)
+{
+    const std::string bytes = Slurp(png);
+    if (bytes.size() < 24)
+        return {-1, -1};
+    auto be32 = [&bytes](std::size_t at) {
+        return (static_cast<long>(static_cast<unsigned char>(bytes[at])) << 24) |
+               (static_cast<unsigned char>(bytes[at + 1]) << 16) | (static_cast<unsigned char>(bytes[at + 2]) << 8) |
+               static_cast<unsigned char>(bytes[at + 3]);
+    };
+    return {be32(16), be32(20)};
+}
+
+// The largest resident size, in MiB, of any program this one has run.
+long ChildPeakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// A copy of the demo design in dir with one text of the layout file replaced.
+fs::path DemoWith(const test::TempDir& tmp, const std::string& dir, const std::string& file, const std::string& from,
+                  const std::string& to)
+{
+    const fs::path d = tmp.Path() / dir;
+    fs::copy(Demo(), d);
+    std::string text = Slurp(d / file);
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
+    tmp.Write(dir + "/" + file, text);
+    return d;
+}
 
 // The number on the summary line that begins with the label, -1 if none.
 long long SummaryCount(const std::string& summary, const std::string& label)
@@ -448,4 +490,135 @@ TEST(Tool, RenderDrawsDenseBoardsIntoThePixels)
     ASSERT_EQ(Exload("render " + Quote(dir.string()) + " -o " + Quote(bottom) + " --width 200 --side bottom", tmp).status, 0);
     EXPECT_EQ(CountPixels(bottom, Reddish, 16, 75), 0) << "seen from below the traces lie on the right";
     EXPECT_GT(CountPixels(bottom, Reddish, 79, 134), 500);
+}
+
+TEST(Tool, RenderLeavesOutAbsurdValuesAndSaysSo)
+{
+    test::TempDir tmp;
+    const std::string normal = (tmp.Path() / "normal.png").string();
+    ASSERT_EQ(Exload("render " + Quote(Demo()) + " -o " + Quote(normal), tmp).status, 0);
+    struct Case {
+        const char* name;
+        const char* file;
+        const char* from;
+        const char* to;
+        const char* told;
+    };
+    // The pad is the vias'; the trace and text lines are the first of their kind.
+    const Case cases[] = {
+        {"pad999", "padstack_library.txt", "...DIAMETER 1.0\n", "...DIAMETER 1e999\n", "left out 6 vias"},
+        {"pad18", "padstack_library.txt", "...DIAMETER 1.0\n", "...DIAMETER 1e18\n", "left out 6 vias"},
+        {"width300", "layout.txt", "....WIDTH 0.5\n", "....WIDTH 1e300\n", "left out 1 track"},
+        {"coord300", "layout.txt", "(8, 14.19)", "(1e300, 14.19)", "left out 1 track"},
+        {"coord999", "layout.txt", "(8, 14.19)", "(8, -1e999)", "left out 1 track"},
+        {"tall", "layout.txt", "..HEIGHT 2\n", "..HEIGHT 1e4\n", "left out 1 text"},
+        {"far", "layout.txt", "..XY (48, 36)", "..XY (48, -2e9)", "left out 1 text"},
+    };
+    for (const Case& c : cases) {
+        const fs::path dir = DemoWith(tmp, c.name, c.file, c.from, c.to);
+        for (const char* format : {"png", "svg", "pdf"}) {
+            SCOPED_TRACE(std::string(c.name) + "." + format);
+            const std::string out = (tmp.Path() / (std::string(c.name) + "." + format)).string();
+            const Result r = Exload("render " + Quote(dir.string()) + " -o " + Quote(out), tmp);
+            ASSERT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
+            EXPECT_NE(r.err.find(c.told), std::string::npos) << r.err;
+            const std::string bytes = Slurp(out);
+            if (std::string(format) == "svg") {
+                EXPECT_NE(bytes.find("</svg>"), std::string::npos);
+            } else if (std::string(format) == "pdf") {
+                EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+            } else {
+                // The rest of the board, at the size it has without the stray item.
+                EXPECT_EQ(PngSize(out), PngSize(normal));
+                EXPECT_GT(CountPixels(out, Reddish), 200);
+            }
+        }
+    }
+}
+
+TEST(Tool, RenderDrawsATraceOfTwoMillionPointsInBoundedTimeAndMemory)
+{
+    test::TempDir tmp;
+    // A trace meandering over the board in steps of up to a millimetre.
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> step(-1.0, 1.0);
+    std::string points;
+    points.reserve(40 << 20);
+    double x = 30, y = 20;
+    char buffer[64];
+    for (int i = 0; i < 2000000; ++i) {
+        x = std::clamp(x + step(random), 5.0, 55.0);
+        y = std::clamp(y + step(random), 5.0, 35.0);
+        points.append(buffer, static_cast<std::size_t>(std::snprintf(buffer, sizeof buffer, "(%.4f, %.4f) ", x, y)));
+    }
+    const fs::path dir = DemoWith(tmp, "long", "layout.txt", ".NET \"N1\"\n",
+                                  ".NET \"N1\"\n..TRACE\n...ROUTE_LYR 1\n...POLYLINE_PATH\n....WIDTH 0.2\n....XY " +
+                                      points + "\n");
+    for (const char* name : {"long.png", "long.svg"}) {
+        const std::string out = (tmp.Path() / name).string();
+        const Result r = Exload("render " + Quote(dir.string()) + " -o " + Quote(out), tmp);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+    }
+    EXPECT_GT(CountPixels((tmp.Path() / "long.png").string(), Reddish), 100000) << "the trace covers much of the board";
+    EXPECT_LT(ChildPeakMiB(), 1024);
+}
+
+TEST(Tool, RenderKeepsAHugePictureToABoundedSize)
+{
+    test::TempDir tmp;
+    const std::string png = (tmp.Path() / "wide.png").string();
+    const Result r = Exload("render " + Quote(Demo()) + " -o " + Quote(png) + " --width 20000", tmp);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
+    EXPECT_NE(r.err.find("too large"), std::string::npos) << r.err;
+    const auto [w, h] = PngSize(png);
+    EXPECT_LE(w * h, 32000000);
+    EXPECT_GT(w * h, 24000000) << "as large as allowed";
+    EXPECT_GT(CountPixels(png, Reddish), 100000);
+    EXPECT_LT(ChildPeakMiB(), 1024);
+    // Vector pictures hold no pixels: they keep the width asked for.
+    const std::string svg = (tmp.Path() / "wide.svg").string();
+    ASSERT_EQ(Exload("render " + Quote(Demo()) + " -o " + Quote(svg) + " --width 20000", tmp).err, "");
+    EXPECT_NE(Slurp(svg).find("width=\"20000pt\""), std::string::npos);
+}
+
+TEST(Tool, RenderRejectsAnUnknownLayerNamingTheKnownOnes)
+{
+    test::TempDir tmp;
+    const fs::path png = tmp.Path() / "none.png";
+    const Result r = Exload("render " + Quote(Demo()) + " -o " + Quote(png.string()) + " --layer Top --layer NOSUCH", tmp);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    ASSERT_EQ(Lines(r.err).size(), 1u) << r.err;
+    for (const char* named : {"NOSUCH", "Top (1)", "Ground (2)", "Bottom (4)", "silkscreen", "drill"})
+        EXPECT_NE(r.err.find(named), std::string::npos) << named << " in " << r.err;
+    EXPECT_FALSE(fs::exists(png));
+    // Names and numbers of the stackup, and the other layers' words, are known.
+    for (const char* known : {"top", "4", "silkscreen", "text"})
+        EXPECT_EQ(Exload("render " + Quote(Demo()) + " -o " + Quote(png.string()) + " --layer " + known, tmp).status, 0)
+            << known;
+}
+
+TEST(Tool, RenderPictureHoldsTextsOutsideTheOutline)
+{
+    test::TempDir tmp;
+    // Text pixels: the texts' pale yellow, neither the outline's nor the silkscreen's.
+    auto textColour = [](const Rgb& c) { return c.r > 200 && c.g > 190 && c.b > 110 && c.b < 190; };
+    auto textPixels = [&](const std::string& name, const std::string& title) {
+        const fs::path dir = DemoWith(tmp, name, "layout.txt", ".TEXT \"REV A\"", title + ".TEXT \"REV A\"");
+        const std::string png = (tmp.Path() / (name + ".png")).string();
+        EXPECT_EQ(Exload("render " + Quote(dir.string()) + " -o " + Quote(png), tmp).status, 0);
+        return CountPixels(png, textColour);
+    };
+    auto at = [](const std::string& y) {
+        return ".TEXT \"TITLE BLOCK\"\n..XY (30, " + y + ")\n..HEIGHT 3\n..HORZ_JUST CENTER\n..VERT_JUST CENTER\n";
+    };
+    const long none = textPixels("none", "");
+    const long inside = textPixels("inside", at("20"));
+    const long above = textPixels("above", at("44"));
+    ASSERT_GT(inside - none, 500) << "the title shows on the board";
+    // Above the outline it shows whole: the picture reaches up to it.
+    EXPECT_GT(above - none, (inside - none) * 9 / 10);
 }

@@ -1,29 +1,28 @@
 #include "Render.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
-#include <type_traits>
-#include <unordered_map>
 #include <vector>
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
 
+#include "Board.h"
 #include "DesignFiles.h"
-#include "ModelMembers.h"
 #include "core/StringOps.h"
 
 namespace exload {
 
-using ex::VisitExact;
-using ex::VisitShape;
 
 namespace {
 
@@ -31,12 +30,15 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kMargin = 16.0;        // device units around the board
 constexpr double kLegendWidth = 220.0;  // device units right of the board, a quarter at most
 constexpr double kMaxHeight = 20000.0;
+constexpr double kMaxPixels = 32e6;     // a PNG larger is drawn smaller: with a layer group beside it, 256 MB
 constexpr double kMarkerRadius = 3.0;   // device units
 constexpr double kPlaneAlpha = 0.35;
-constexpr double kTolerance = 0.1;           // device units a flattened curve may stray
+constexpr double kTolerance = 0.1;           // device units a flattened curve, or a merged path, may stray
 constexpr double kMaxPolygonRadius = 40.0;  // device units
 constexpr double kDensePixels = 8.0;  // device pixels per shape below which a board is dense
 constexpr double kThinLine = 2.5;  // device units: narrower lines need no joins
+constexpr double kSaturation = 16.0;  // lines covering the picture this many times over are drawn a pixel wide
+constexpr std::size_t kMaxStrokePoints = 4096;  // points stroked at once: bounds cairo's memory on long paths
 constexpr unsigned kMaxThreads = 8;
 constexpr double kMaxLayerBytes = 256.0 * 1024 * 1024;  // pictures of all layers painted at once
 
@@ -53,15 +55,17 @@ constexpr Rgb kInnerCopper[] = {{0.25, 0.75, 0.35}, {0.95, 0.70, 0.15}, {0.65, 0
 constexpr Rgb kBackground{0.07, 0.08, 0.10};
 constexpr Rgb kBoardFill{0.10, 0.17, 0.13};
 
+cairo_matrix_t Matrix(const board::Transform& t) { return {t.xx, t.yx, t.xy, t.yy, t.x0, t.y0}; }
+
 // ---- geometry ------------------------------------------------------------
 
-// The shapes as cairo paths, in their own coordinates: centred shapes around
-// the origin, point shapes where their points are. Every filled outline runs
-// counter-clockwise, so that many shapes filled at once by the nonzero rule
-// never cancel where they overlap.
+// The board's shapes as cairo paths. Filled outlines run counter-clockwise,
+// so that many shapes filled at once by the nonzero rule never cancel where
+// they overlap.
 struct ShapePath {
     cairo_t* cr;
     double dPixels = 0.0;  // device units per board unit; 0: unknown
+    bool bStroke = false;  // the path is stroked: a long one may be stroked in pieces
 
     // Small circles, the pads and holes met by the hundred thousand, become
     // polygons as fine as cairo would flatten them, sparing it the curves.
@@ -87,268 +91,146 @@ struct ShapePath {
         }
         cairo_close_path(cr);
     }
-    void Box(double w, double h) { cairo_rectangle(cr, -w / 2, -h / 2, w, h); }
+    void Box(board::Point at, double w, double h) { cairo_rectangle(cr, at.x - w / 2, at.y - h / 2, w, h); }
     // A rectangle whose corners are cut by c (octagons, chamfered rectangles).
-    void Chamfered(double w, double h, double c)
+    void Chamfered(board::Point at, double w, double h, double c)
     {
         c = std::clamp(c, 0.0, std::min(w, h) / 2);
         const double x = w / 2, y = h / 2;
-        cairo_move_to(cr, -x + c, -y);
-        cairo_line_to(cr, x - c, -y);
-        cairo_line_to(cr, x, -y + c);
-        cairo_line_to(cr, x, y - c);
-        cairo_line_to(cr, x - c, y);
-        cairo_line_to(cr, -x + c, y);
-        cairo_line_to(cr, -x, y - c);
-        cairo_line_to(cr, -x, -y + c);
+        const board::Point corners[] = {{-x + c, -y}, {x - c, -y}, {x, -y + c}, {x, y - c},
+                                        {x - c, y},   {-x + c, y}, {-x, y - c}, {-x, -y + c}};
+        for (const board::Point& p : corners)
+            cairo_line_to(cr, at.x + p.x, at.y + p.y);
         cairo_close_path(cr);
     }
-    void Rounded(double w, double h, double r)
+    void Rounded(board::Point at, double w, double h, double r)
     {
         r = std::clamp(r, 0.0, std::min(w, h) / 2);
         const double x = w / 2 - r, y = h / 2 - r;
         cairo_new_sub_path(cr);
-        cairo_arc(cr, x, -y, r, -kPi / 2, 0);
-        cairo_arc(cr, x, y, r, 0, kPi / 2);
-        cairo_arc(cr, -x, y, r, kPi / 2, kPi);
-        cairo_arc(cr, -x, -y, r, kPi, 3 * kPi / 2);
+        cairo_arc(cr, at.x + x, at.y - y, r, -kPi / 2, 0);
+        cairo_arc(cr, at.x + x, at.y + y, r, 0, kPi / 2);
+        cairo_arc(cr, at.x - x, at.y + y, r, kPi / 2, kPi);
+        cairo_arc(cr, at.x - x, at.y - y, r, kPi, 3 * kPi / 2);
         cairo_close_path(cr);
-    }
-    // Octagon with the corner cut of a regular one of the smaller side.
-    void Octagon(double w, double h) { Chamfered(w, h, std::min(w, h) * (1 - 1 / std::sqrt(2.0))); }
-    void Polyline(const CExPtArray& pts)
-    {
-        bool first = true;
-        for (const CExPt& p : pts) {
-            if (first)
-                cairo_move_to(cr, p.dX, p.dY);
-            else
-                cairo_line_to(cr, p.dX, p.dY);
-            first = false;
-        }
-    }
-    // Twice the signed area of the polygon through the points: negative when
-    // they run clockwise.
-    static double Area(const CExPtArray& pts)
-    {
-        double a = 0;
-        const std::int64_t n = pts.GetSize();
-        for (std::int64_t i = 0; i < n; ++i) {
-            const CExPt& p = pts[i];
-            const CExPt& q = pts[(i + 1) % n];
-            a += p.dX * q.dY - q.dX * p.dY;
-        }
-        return a;
-    }
-    void Polygon(const CExPtArray& pts)
-    {
-        if (Area(pts) >= 0) {
-            Polyline(pts);
-        } else {
-            for (std::int64_t i = pts.GetSize() - 1; i >= 0; --i)
-                (i == pts.GetSize() - 1 ? cairo_move_to : cairo_line_to)(cr, pts[i].dX, pts[i].dY);
-        }
-        cairo_close_path(cr);
-    }
-    // Each point's r bends the segment that ends there into an arc of that
-    // radius: counter-clockwise when positive, clockwise when negative.
-    void Polyarc(const CExPtArray& pts)
-    {
-        const CExPt* prev = nullptr;
-        for (const CExPt& p : pts) {
-            if (!prev)
-                cairo_move_to(cr, p.dX, p.dY);
-            else
-                Arc(*prev, p, p.dR);
-            prev = &p;
-        }
-    }
-    // The same outline closed and counter-clockwise: walked backwards, each
-    // arc turns the other way.
-    void Polyarcgon(const CExPtArray& pts)
-    {
-        if (Area(pts) >= 0) {
-            Polyarc(pts);
-        } else {
-            const std::int64_t last = pts.GetSize() - 1;
-            cairo_move_to(cr, pts[last].dX, pts[last].dY);
-            for (std::int64_t i = last; i > 0; --i)
-                Arc(pts[i], pts[i - 1], -pts[i].dR);
-        }
-        cairo_close_path(cr);
-    }
-    void Arc(const CExPt& a, const CExPt& b, double radius)
-    {
-        const double dx = b.dX - a.dX, dy = b.dY - a.dY;
-        const double chord = std::hypot(dx, dy);
-        if (radius == 0.0 || !std::isfinite(radius) || chord == 0.0) {
-            cairo_line_to(cr, b.dX, b.dY);
-            return;
-        }
-        const double r = std::max(std::fabs(radius), chord / 2);
-        const double h = std::sqrt(r * r - chord * chord / 4);
-        const double side = radius > 0 ? 1.0 : -1.0;  // centre left of a->b for counter-clockwise
-        const double cx = (a.dX + b.dX) / 2 - side * dy / chord * h;
-        const double cy = (a.dY + b.dY) / 2 + side * dx / chord * h;
-        const double a1 = std::atan2(a.dY - cy, a.dX - cx), a2 = std::atan2(b.dY - cy, b.dX - cx);
-        if (radius > 0)
-            cairo_arc(cr, cx, cy, r, a1, a2);
-        else
-            cairo_arc_negative(cr, cx, cy, r, a1, a2);
-    }
-    // A ring: the inner part is cut out by the even-odd rule.
-    void Ring(double outer, double inner)
-    {
-        Circle(0, 0, outer);
-        if (inner > 0 && inner < outer)
-            Circle(0, 0, inner);
-    }
-    // Width of the copper ring of a donut or thermal: its clearance when that
-    // fits, else a quarter of its size.
-    static double RingWidth(double size, double clearance)
-    {
-        return clearance > 0 && clearance < size / 2 ? clearance : size / 4;
-    }
-
-    void operator()(const CExRound& o) { Circle(0, 0, o.dDiameter / 2); }
-    void operator()(const CExSquare& o) { Box(o.dWidth, o.dWidth); }
-    void operator()(const CExRectangle& o) { Box(o.dWidth, o.dHeight); }
-    void operator()(const CExRound_Finger& o) { Rounded(o.dWidth, o.dHeight, std::min(o.dWidth, o.dHeight) / 2); }
-    void operator()(const CExSlot& o) { Rounded(o.dWidth, o.dHeight, std::min(o.dWidth, o.dHeight) / 2); }
-    void operator()(const CExOblong& o) { Rounded(o.dWidth, o.dHeight, std::min(o.dWidth, o.dHeight) / 2); }
-    void operator()(const CExOctagon& o) { Octagon(o.dWidth, o.dHeight); }
-    void operator()(const CExOctagonal_Finger& o) { Octagon(o.dWidth, o.dHeight); }
-    void operator()(const CExChamfered_Rect& o) { Chamfered(o.dWidth, o.dHeight, o.dChamfer); }
-    void operator()(const CExRadius_Corner_Rectangle& o) { Rounded(o.dWidth, o.dHeight, o.dRadius); }
-    void operator()(const CExRoundDonut& o)
-    {
-        Ring(o.dDiameter / 2, o.dDiameter / 2 - RingWidth(o.dDiameter, o.dThermalClearance));
-    }
-    void operator()(const CExSquare_Dount& o)
-    {
-        Box(o.dWidth, o.dWidth);
-        const double inner = o.dWidth - 2 * RingWidth(o.dWidth, o.dThermalClearance);
-        if (inner > 0)
-            Box(inner, inner);
     }
     // Four copper arcs between tie-leg gaps at 45, 135, 225 and 315 degrees.
-    void operator()(const CExF4_web_round_thermal_45& o)
+    void Thermal(const board::Shape& s)
     {
-        const double outer = o.dDiameter / 2, inner = outer - RingWidth(o.dDiameter, o.dThermalClearance);
+        const double outer = s.w / 2, inner = s.r / 2;
         if (outer <= 0)
             return;
-        const double gap = std::min(o.dTieLegWidth / outer, kPi / 4);  // half-gap angle, roughly
+        const double gap = std::min(s.tie / outer, kPi / 4);  // half-gap angle, roughly
         for (int q = 0; q < 4; ++q) {
             const double from = kPi / 4 + q * kPi / 2 + gap / 2, to = from + kPi / 2 - gap;
             cairo_new_sub_path(cr);
-            cairo_arc(cr, 0, 0, outer, from, to);
-            cairo_arc_negative(cr, 0, 0, std::max(inner, 0.0), to, from);
+            cairo_arc(cr, s.at.x, s.at.y, outer, from, to);
+            cairo_arc_negative(cr, s.at.x, s.at.y, std::max(inner, 0.0), to, from);
             cairo_close_path(cr);
         }
     }
-    void operator()(const CExCircle_Path& o)
+    void Arc(const board::Vertex& a, const board::Vertex& b)
     {
-        if (!o.aXY.IsEmpty())
-            Circle(o.aXY[0].dX, o.aXY[0].dY, o.dRadius);
+        const board::Arc arc = board::ArcBetween({a.x, a.y}, {b.x, b.y}, b.r);
+        if (arc.bStraight)
+            cairo_line_to(cr, b.x, b.y);
+        else if (arc.bCounterClockwise)
+            cairo_arc(cr, arc.centre.x, arc.centre.y, arc.dRadius, arc.dFrom, arc.dTo);
+        else
+            cairo_arc_negative(cr, arc.centre.x, arc.centre.y, arc.dRadius, arc.dFrom, arc.dTo);
     }
-    void operator()(const CExCircle_Shape& o)
+    // Points closer than a fraction of a device unit to the last one drawn
+    // are passed over; long paths are stroked a piece at a time.
+    void Points(const board::Shape& s, bool stroke)
     {
-        if (!o.aXY.IsEmpty())
-            Circle(o.aXY[0].dX, o.aXY[0].dY, o.dRadius);
-    }
-    void operator()(const CExPolyline_Path& o) { Polyline(o.aXY); }
-    void operator()(const CExPolyline_Shape& o) { Polygon(o.aXY); }
-    void operator()(const CExPolyarc_Path& o) { Polyarc(o.aXYR); }
-    void operator()(const CExPolyarc_Shape& o) { Polyarcgon(o.aXYR); }
-    // Two points are opposite corners; more are a polygon.
-    void RectPoints(const CExPtArray& pts)
-    {
-        if (pts.GetSize() != 2) {
-            Polygon(pts);
+        const std::span<const board::Vertex> pts = s.Points();
+        if (pts.empty())
             return;
-        }
-        const double x0 = std::min(pts[0].dX, pts[1].dX), y0 = std::min(pts[0].dY, pts[1].dY);
-        cairo_rectangle(cr, x0, y0, std::fabs(pts[1].dX - pts[0].dX), std::fabs(pts[1].dY - pts[0].dY));
+        const double merge = dPixels > 0 ? kTolerance / dPixels : 0.0;
+        const board::Vertex* prev = nullptr;
+        std::size_t n = 0;
+        board::MergeClose(pts, merge, [&](const board::Vertex& p) {
+            if (!prev)
+                cairo_move_to(cr, p.x, p.y);
+            else if (s.bArcs)
+                Arc(*prev, p);
+            else
+                cairo_line_to(cr, p.x, p.y);
+            if (stroke && bStroke && ++n % kMaxStrokePoints == 0) {
+                cairo_stroke(cr);
+                cairo_move_to(cr, p.x, p.y);
+            }
+            prev = &p;
+        });
     }
-    void operator()(const CExRect_Path& o) { RectPoints(o.aXY); }
-    void operator()(const CExRect_Shape& o) { RectPoints(o.aXY); }
-    void operator()(const CExDimension_Data& o)
+
+    void operator()(const board::Shape& s)
     {
-        cairo_move_to(cr, o.ptStartPoint.dX, o.ptStartPoint.dY);
-        cairo_line_to(cr, o.ptEndPoint.dX, o.ptEndPoint.dY);
+        using board::Kind;
+        switch (s.kind) {
+        case Kind::Circle: Circle(s.at.x, s.at.y, s.w / 2); break;
+        case Kind::Rect: Box(s.at, s.w, s.h); break;
+        case Kind::Oblong: Rounded(s.at, s.w, s.h, std::min(s.w, s.h) / 2); break;
+        case Kind::RoundRect: Rounded(s.at, s.w, s.h, s.r); break;
+        case Kind::ChamferRect: Chamfered(s.at, s.w, s.h, s.r); break;
+        // Rings: the inner part is cut out by the even-odd rule.
+        case Kind::Ring:
+            Circle(s.at.x, s.at.y, s.w / 2);
+            if (s.r > 0 && s.r < s.w)
+                Circle(s.at.x, s.at.y, s.r / 2);
+            break;
+        case Kind::SquareRing:
+            Box(s.at, s.w, s.w);
+            if (s.r > 0)
+                Box(s.at, s.r, s.r);
+            break;
+        case Kind::Thermal: Thermal(s); break;
+        case Kind::Path: Points(s, true); break;
+        case Kind::Polygon:
+            Points(s, false);
+            cairo_close_path(cr);
+            break;
+        }
     }
 };
 
-// How a shape is painted: paths with a width are stroked, rings filled by
-// the even-odd rule, everything else by the nonzero rule.
+// How a shape is painted: lines are stroked, rings filled by the even-odd
+// rule, everything else by the nonzero rule.
 struct Ink {
     enum Kind { Fill, FillEvenOdd, Stroke } kind = Fill;
     double dWidth = 0.0;
 };
 
-Ink InkOf(const CExDrawObj& o)
+Ink InkOf(const board::Shape& s)
 {
-    Ink ink;
-    VisitShape(o, [&ink](const auto& s) {
-        using T = std::decay_t<decltype(s)>;
-        if constexpr (std::is_same_v<T, CExCircle_Path> || std::is_same_v<T, CExPolyline_Path> ||
-                      std::is_same_v<T, CExPolyarc_Path> || std::is_same_v<T, CExRect_Path>)
-            ink = {Ink::Stroke, s.dWidth};
-        else if constexpr (std::is_same_v<T, CExDimension_Data>)
-            ink = {Ink::Stroke, 0.0};
-        else if constexpr (std::is_same_v<T, CExRoundDonut> || std::is_same_v<T, CExSquare_Dount>)
-            ink.kind = Ink::FillEvenOdd;
-    });
-    return ink;
+    if (s.bLine)
+        return {Ink::Stroke, s.width};
+    if (s.kind == board::Kind::Ring || s.kind == board::Kind::SquareRing)
+        return {Ink::FillEvenOdd, 0.0};
+    return {};
+}
+
+// Where a text starts along its run from its anchor, and where its baseline
+// lies from it, upwards, by its justification.
+double RunStart(board::HAlign a, double width)
+{
+    return a == board::HAlign::Centre ? -width / 2 : a == board::HAlign::Right ? -width : 0.0;
+}
+double BaselineUp(board::VAlign a, double height)
+{
+    return a == board::VAlign::Centre ? -height / 2 : a == board::VAlign::Top ? -height : 0.0;
 }
 
 // ---- the scene -----------------------------------------------------------
 
-// Padstacks, pads and holes of the library, found by name (the first of a
-// name wins, as the library's own lookups do).
-class PadLibrary {
-public:
-    explicit PadLibrary(const CExPadstack_Library* lib)
-    {
-        if (!lib)
-            return;
-        Index(lib->pPadstackArray, m_padstacks);
-        Index(lib->pPadArray, m_pads);
-        Index(lib->pHoleArray, m_holes);
-    }
-    const CExPadstack* Padstack(const std::string& name) const { return Find(m_padstacks, name); }
-    const CExPad* Pad(const std::string& name) const { return Find(m_pads, name); }
-    const CExHole* Hole(const std::string& name) const { return Find(m_holes, name); }
-
-private:
-    template <class A, class T>
-    static void Index(const A* array, std::unordered_map<std::string_view, const T*>& map)
-    {
-        if (array)
-            for (const T* p : *array)
-                if (p)
-                    map.emplace(p->sName, p);
-    }
-    template <class T>
-    static const T* Find(const std::unordered_map<std::string_view, const T*>& map, const std::string& name)
-    {
-        const auto it = map.find(name);
-        return it == map.end() ? nullptr : it->second;
-    }
-
-    std::unordered_map<std::string_view, const CExPadstack*> m_padstacks;
-    std::unordered_map<std::string_view, const CExPad*> m_pads;
-    std::unordered_map<std::string_view, const CExHole*> m_holes;
-};
-
 // A shape under a placement (index into Scene::places; -1: board coordinates).
 struct Item {
-    const CExDrawObj* pShape;
+    const board::Shape* pShape;
     std::int32_t nPlace;
     bool bPlane = false;  // plane copper: lighter, so that what lies under it shows
 };
 struct Label {
-    const CExText* pText;
+    const board::Text* pText;
     std::int32_t nPlace;
 };
 // A pin whose padstack or pad cannot be found.
@@ -375,57 +257,6 @@ struct Layer {
     bool Empty() const { return items.empty() && labels.empty() && markers.empty(); }
 };
 
-class Scene {
-public:
-    Scene(const CExExpedition& root, const RenderOptions& options);
-
-    // The layers in paint order, the side looked at last.
-    std::vector<Layer*> PaintOrder();
-    std::vector<cairo_matrix_t> places;
-    std::size_t ShapeCount() const
-    {
-        std::size_t n = 0;
-        for (const auto& l : m_layers)
-            n += l->items.size();
-        return n;
-    }
-    bool GetExtents(double& x0, double& y0, double& x1, double& y1);
-
-private:
-    std::int32_t AddPlace(const cairo_matrix_t& m)
-    {
-        places.push_back(m);
-        return static_cast<std::int32_t>(places.size() - 1);
-    }
-    Layer& Role(LayerRole role);
-    // A conductive layer by the text objects name it with; unknown ones are
-    // added after the known ones.
-    Layer& Conductive(std::string_view key);
-    void AddStackup(const CExJobPreferences& jp);
-    void AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place = -1, bool bPlane = false);
-    void AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place = -1);
-    bool AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place);
-    void AddPadstack(const std::string& name, const cairo_matrix_t& at, const std::string& top,
-                     const std::string& bottom);
-    // `place` is the index of `at`, -1 for board coordinates.
-    void AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at, std::int32_t place);
-    void AddPlanes(const CExPlane_LyrArray* planes);
-    // Mounting holes and fiducials: a padstack at a point.
-    template <class A>
-    void AddHoles(const A* holes, const cairo_matrix_t& at, const std::string& top, const std::string& bottom);
-    // A placed cell: its pins' pads, silkscreen, placement outlines, texts
-    // and copper, under its position, rotation and facement.
-    void AddCell(const ex::PackageCellMembers& cell);
-    void AddLayout(const CExLayout& layout);
-    void Finish(const RenderOptions& options);
-
-    std::vector<std::unique_ptr<Layer>> m_layers;
-    bool m_bBottom;
-    PadLibrary m_pads;
-    std::string m_sTop = "1", m_sBottom = "2";  // keys of the outer conductive layers
-    double m_dLayoutScale = 1.0;                // for positions kept in the layout file's unit
-};
-
 struct RoleInfo {
     LayerRole role;
     const char* key;
@@ -444,14 +275,93 @@ constexpr RoleInfo kRoles[] = {
     {LayerRole::Missing, "missing", "pin without pad", {1.00, 0.20, 0.90}, 1.0, false},
 };
 
-Scene::Scene(const CExExpedition& root, const RenderOptions& options)
-    : m_bBottom(options.bBottom), m_pads(root.pPadstackLibrary)
+// The board sorted into the layers of the picture.
+class Scene {
+public:
+    Scene(const board::Board& board, const RenderOptions& options);
+
+    // The layers in paint order, the side looked at last.
+    std::vector<Layer*> PaintOrder();
+    std::vector<cairo_matrix_t> places;
+    // Shapes, a path counting as one per segment.
+    std::size_t ShapeCount() const
+    {
+        std::size_t n = 0;
+        for (const auto& l : m_layers)
+            for (const Item& item : l->items)
+                n += item.pShape->kind == board::Kind::Path && item.pShape->nPoints > 2 ? item.pShape->nPoints - 1 : 1;
+        return n;
+    }
+    // Extents of everything drawn, texts included.
+    bool GetExtents(double& x0, double& y0, double& x1, double& y1);
+
+private:
+    std::int32_t AddPlace(const board::Transform& t)
+    {
+        places.push_back(Matrix(t));
+        return static_cast<std::int32_t>(places.size() - 1);
+    }
+    Layer& Role(LayerRole role);
+    Layer& Copper(std::int32_t boardLayer) { return *m_copper[static_cast<std::size_t>(boardLayer)]; }
+    // A padstack at a pin: its top and bottom pads on their layers, its hole
+    // in the drill layer, or a marker when it or a pad is not in the library.
+    void AddPadstack(const board::Pad& pad, const board::Transform& pin);
+    void AddShapes(Layer& layer, std::span<const board::Shape> shapes, std::int32_t place, bool bPlane = false);
+    void Finish(const RenderOptions& options);
+
+    const board::Board& m_board;
+    std::vector<std::unique_ptr<Layer>> m_layers;
+    std::vector<Layer*> m_copper;  // by board layer index; null for other layers
+    bool m_bBottom;
+};
+
+Scene::Scene(const board::Board& b, const RenderOptions& options) : m_board(b), m_bBottom(options.bBottom)
 {
-    Role(LayerRole::Board);
-    if (root.pJobPreferences)
-        AddStackup(*root.pJobPreferences);
-    if (root.pLayout)
-        AddLayout(*root.pLayout);
+    using board::Role;
+    for (const RoleInfo& r : kRoles)
+        this->Role(r.role);
+    m_copper.resize(b.layers.size(), nullptr);
+    for (const std::int32_t i : b.copper) {
+        const board::Layer& bl = b.layers[static_cast<std::size_t>(i)];
+        auto layer = std::make_unique<Layer>();
+        layer->role = LayerRole::Conductive;
+        layer->sKey = bl.sKey;
+        layer->sName = bl.sName.empty() ? "layer " + bl.sKey : bl.sName + " (" + bl.sKey + ")";
+        layer->dAlpha = 0.85;
+        layer->nNumber = bl.nNumber;
+        m_copper[static_cast<std::size_t>(i)] = layer.get();
+        m_layers.push_back(std::move(layer));
+    }
+    // Each footprint's frame, at its own index; pads and holes take places
+    // of their own after them.
+    for (const board::Footprint& fp : b.footprints)
+        AddPlace(fp.place);
+
+    const board::Side seen = m_bBottom ? board::Side::Bottom : board::Side::Top;
+    for (const board::Item& g : b.graphics) {
+        const board::Layer& l = b.layers[static_cast<std::size_t>(g.nLayer)];
+        Layer* layer = l.role == Role::BoardOutline                        ? &this->Role(LayerRole::Board)
+                       : l.role == Role::RouteOutline                      ? &this->Role(LayerRole::RouteOutline)
+                       : l.role == Role::Silkscreen && l.side == seen      ? &this->Role(LayerRole::Silkscreen)
+                       : l.role == Role::Placement                         ? &this->Role(LayerRole::Placement)
+                                                                           : nullptr;
+        if (layer)
+            layer->items.push_back({&g.shape, g.nFootprint});
+    }
+    // Planes show their computed copper when the design holds it.
+    for (const board::Zone& z : b.zones)
+        AddShapes(Copper(z.nLayer), b.Shapes(z.fill.nCount ? z.fill : z.outline), -1, z.bPlane);
+    for (const board::Item& t : b.tracks)
+        Copper(t.nLayer).items.push_back({&t.shape, -1});
+    for (const board::Pad& via : b.vias)
+        AddPadstack(via, via.at);
+    for (const board::Pad& pad : b.pads)
+        AddPadstack(pad, b.PinOnBoard(pad));
+    for (const board::Text& t : b.texts) {
+        const Role role = b.layers[static_cast<std::size_t>(t.nLayer)].role;
+        if (role != Role::Assembly && role != Role::Dimension)
+            this->Role(LayerRole::Text).labels.push_back({&t, t.nFootprint});
+    }
     Finish(options);
 }
 
@@ -473,274 +383,33 @@ Layer& Scene::Role(LayerRole role)
     return *m_layers.back();
 }
 
-Layer& Scene::Conductive(std::string_view key)
+void Scene::AddShapes(Layer& layer, std::span<const board::Shape> shapes, std::int32_t place, bool bPlane)
 {
-    key = ex::TrimView(key);
-    int count = 0;
-    for (auto& l : m_layers) {
-        if (l->role != LayerRole::Conductive)
-            continue;
-        ++count;
-        if (l->sKey == key || (!l->sName.empty() && l->sName == key))
-            return *l;
+    for (const board::Shape& s : shapes)
+        layer.items.push_back({&s, place, bPlane});
+}
+
+void Scene::AddPadstack(const board::Pad& pad, const board::Transform& pin)
+{
+    const std::int32_t place = AddPlace(pin);
+    bool found = pad.nPadstack >= 0;
+    if (found) {
+        const board::Padstack& ps = m_board.padstacks[static_cast<std::size_t>(pad.nPadstack)];
+        found = ps.bPadsFound && (ps.nTopPad >= 0 || ps.nBottomPad >= 0 || ps.nHole >= 0);
+        auto copper = [&](std::int32_t def, std::int32_t layer) {
+            if (def < 0)
+                return;
+            const board::PadDef& d = m_board.padDefs[static_cast<std::size_t>(def)];
+            const bool moved = d.offset.x != 0 || d.offset.y != 0;
+            AddShapes(Copper(layer), m_board.Shapes(d.shapes), moved ? AddPlace(board::Board::PadAt(pin, d)) : place);
+        };
+        copper(ps.nTopPad, pad.nTopLayer);
+        copper(ps.nBottomPad, pad.nBottomLayer);
+        if (ps.nHole >= 0)
+            Role(LayerRole::Drill).items.push_back({&m_board.holes[static_cast<std::size_t>(ps.nHole)].shape, place});
     }
-    auto layer = std::make_unique<Layer>();
-    layer->role = LayerRole::Conductive;
-    layer->sKey = std::string(key);
-    layer->sName = "layer " + layer->sKey;
-    layer->dAlpha = 0.85;
-    const int number = ex::Atoi(key);
-    layer->nNumber = number > 0 ? number : 1000 + count;  // unnumbered layers after the numbered ones
-    m_layers.push_back(std::move(layer));
-    return *m_layers.back();
-}
-
-// The conductive layers of the stackup, named; the outer two are where
-// pads of top and bottom go.
-void Scene::AddStackup(const CExJobPreferences& jp)
-{
-    if (jp.nPhysicalLayers > 1)
-        m_sBottom = std::to_string(jp.nPhysicalLayers);
-    if (!jp.pLayerStackupArray)
-        return;
-    int top = 0, bottom = 0;
-    for (const CExLayer_Stackup* s : *jp.pLayerStackupArray) {
-        if (!s || s->sLayerType != "SIGNAL_LAYER")
-            continue;
-        Layer& l = Conductive(std::to_string(s->nLayerNumber));
-        if (!s->sLayerName.empty())
-            l.sName = s->sLayerName + " (" + l.sKey + ")";
-        top = top == 0 ? s->nLayerNumber : std::min(top, s->nLayerNumber);
-        bottom = std::max(bottom, s->nLayerNumber);
-    }
-    if (bottom > top) {
-        m_sTop = std::to_string(top);
-        m_sBottom = std::to_string(bottom);
-    }
-}
-
-void Scene::AddShapes(Layer& layer, const CExDrawObjArray* shapes, std::int32_t place, bool bPlane)
-{
-    if (!shapes)
-        return;
-    for (const CExDrawObj* s : *shapes)
-        if (s)
-            layer.items.push_back({s, place, bPlane});
-}
-
-void Scene::AddTexts(Layer& layer, const CExTextArray* texts, std::int32_t place)
-{
-    if (!texts)
-        return;
-    for (const CExText* t : *texts)
-        if (t && !t->ptsPosition.IsEmpty())
-            layer.labels.push_back({t, place});
-}
-
-// base moved to the first point of xy (times scale) and turned by degrees.
-cairo_matrix_t At(const cairo_matrix_t& base, const CExPtArray& xy, double degrees, double scale = 1.0)
-{
-    cairo_matrix_t m = base;
-    if (!xy.IsEmpty())
-        cairo_matrix_translate(&m, xy[0].dX * scale, xy[0].dY * scale);
-    cairo_matrix_rotate(&m, degrees * kPi / 180.0);
-    return m;
-}
-
-// The pad of that name at a place, on a layer; false when there is none.
-bool Scene::AddPad(const std::string& name, const std::string& layerKey, const cairo_matrix_t& at, std::int32_t place)
-{
-    const CExPad* pad = name.empty() ? nullptr : m_pads.Pad(name);
-    if (!pad)
-        return false;
-    if (!pad->aOffsets.IsEmpty() && (pad->aOffsets[0].dX != 0 || pad->aOffsets[0].dY != 0)) {
-        cairo_matrix_t shifted = at;
-        cairo_matrix_translate(&shifted, pad->aOffsets[0].dX, pad->aOffsets[0].dY);
-        place = AddPlace(shifted);
-    }
-    AddShapes(Conductive(layerKey), pad->pDrawObjArray, place);
-    return true;
-}
-
-// A padstack at a place: its top pad on layer `top`, its bottom pad on
-// `bottom`, its hole in the drill layer. A padstack or pads that cannot be
-// found leave a marker.
-void Scene::AddPadstack(const std::string& name, const cairo_matrix_t& at, const std::string& top,
-                        const std::string& bottom)
-{
-    const std::int32_t place = AddPlace(at);
-    const CExPadstack* ps = m_pads.Padstack(name);
-    bool drawn = false;
-    if (ps) {
-        drawn = AddPad(ps->sTopPad, top, at, place);
-        drawn = AddPad(ps->sBottomPad, bottom, at, place) || drawn;
-        if (const CExHole* hole = m_pads.Hole(ps->sHoleName))
-            Role(LayerRole::Drill).items.push_back({hole->pDrawObj, place});
-    }
-    if (!drawn)
+    if (!found)
         Role(LayerRole::Missing).markers.push_back({0.0, 0.0, place});
-}
-
-// Traces, conductive areas, vias and test points. Via and test point
-// positions are kept in the layout file's unit: they are scaled here.
-void Scene::AddRouteObjects(const CExRouteObjArray* objects, const cairo_matrix_t& at, std::int32_t place)
-{
-    if (!objects)
-        return;
-    auto padstackAt = [&](const CExPtArray& pos, const std::string& padstack, const std::string& top,
-                          const std::string& bottom) { AddPadstack(padstack, At(at, pos, 0.0, m_dLayoutScale), top, bottom); };
-    for (const CExRouteObj* o : *objects) {
-        if (!o)
-            continue;
-        VisitExact<CExTrace, CExConductive_Area, CExVia, CExTestPoint>(*o, [&](const auto& r) {
-            using T = std::decay_t<decltype(r)>;
-            if constexpr (std::is_same_v<T, CExVia>) {
-                const CExLayerPair* pair = r.pLayerPair;
-                padstackAt(r.ptsPosition, r.sPadstackName, pair && !pair->sFromLayer.empty() ? pair->sFromLayer : m_sTop,
-                           pair && !pair->sToLayer.empty() ? pair->sToLayer : m_sBottom);
-            } else if constexpr (std::is_same_v<T, CExTestPoint>) {
-                const bool bottom = ex::StartsWithNoCase(ex::TrimView(r.sFacement), "BOTTOM");
-                padstackAt(r.ptsPosition, r.sPadstackName, bottom ? m_sBottom : m_sTop, bottom ? m_sTop : m_sBottom);
-            } else if (r.pShape) {
-                Conductive(r.sRouteLayer).items.push_back({r.pShape, place});
-            }
-        });
-    }
-}
-
-// The plane shapes of each plane net: the computed ones when there are any.
-void Scene::AddPlanes(const CExPlane_LyrArray* planes)
-{
-    if (!planes)
-        return;
-    for (const CExPlane_Lyr* lyr : *planes) {
-        if (!lyr || !lyr->pPlaneNetArray)
-            continue;
-        Layer& layer = Conductive(lyr->sPlaneLayer);
-        for (const CExPlane_Net* net : *lyr->pPlaneNetArray) {
-            if (!net)
-                continue;
-            bool actual = false;
-            if (net->pActualShapeArray)
-                for (const CExPlane_ActualShape* a : *net->pActualShapeArray)
-                    if (a && a->pShapeArray && !a->pShapeArray->IsEmpty()) {
-                        AddShapes(layer, a->pShapeArray, -1, true);
-                        actual = true;
-                    }
-            if (!actual)
-                AddShapes(layer, net->pPlaneShapes, -1, true);
-        }
-    }
-}
-
-template <class A>
-void Scene::AddHoles(const A* holes, const cairo_matrix_t& at, const std::string& top, const std::string& bottom)
-{
-    if (!holes)
-        return;
-    for (const auto* h : *holes)
-        if (h)
-            AddPadstack(h->sPadstack, At(at, h->ptXY, h->dRotation), top, bottom);
-}
-
-// A side named in a cell counts from the cell's mount side.
-bool OppositeSide(const std::string& side)
-{
-    return ex::ContainsNoCase(side, "BOTTOM") || ex::ContainsNoCase(side, "OPP");
-}
-
-// Whether a placed cell's pins, outlines and texts are written where they
-// lie on the board (as a layout writes them) rather than around the cell's
-// own origin (as a library does): true when its pins lie nearer its
-// position than the origin of coordinates.
-bool BoardCoordinates(const ex::PackageCellMembers& cell, double x, double y)
-{
-    if (!cell.pPinArray || cell.pPinArray->IsEmpty())
-        return true;
-    double nearPlace = 0, nearOrigin = 0;
-    for (const CExPackage_Pin* pin : *cell.pPinArray)
-        if (pin && !pin->aXY.IsEmpty()) {
-            nearPlace += std::hypot(pin->aXY[0].dX - x, pin->aXY[0].dY - y);
-            nearOrigin += std::hypot(pin->aXY[0].dX, pin->aXY[0].dY);
-        }
-    return nearPlace <= nearOrigin;
-}
-
-void Scene::AddCell(const ex::PackageCellMembers& cell)
-{
-    const bool bottom = OppositeSide(cell.sFacement);
-    // The cell's origin is kept in the layout file's unit.
-    const double x = cell.aXY.IsEmpty() ? 0.0 : cell.aXY[0].dX * m_dLayoutScale;
-    const double y = cell.aXY.IsEmpty() ? 0.0 : cell.aXY[0].dY * m_dLayoutScale;
-    const bool onBoard = BoardCoordinates(cell, x, y);
-    // Contents around the cell's origin are placed by its position, rotation
-    // and facement; contents in board coordinates are only mirrored pad by
-    // pad, each pin carrying its own rotation.
-    cairo_matrix_t m;
-    cairo_matrix_init_identity(&m);
-    if (!onBoard) {
-        cairo_matrix_translate(&m, x, y);
-        cairo_matrix_rotate(&m, cell.dRotation * kPi / 180.0);
-        if (bottom)
-            cairo_matrix_scale(&m, -1.0, 1.0);
-    }
-    const std::int32_t place = onBoard ? -1 : AddPlace(m);
-    const std::string& mount = bottom ? m_sBottom : m_sTop;
-    const std::string& other = bottom ? m_sTop : m_sBottom;
-    if (cell.pPinArray)
-        for (const CExPackage_Pin* pin : *cell.pPinArray) {
-            if (!pin)
-                continue;
-            cairo_matrix_t pm = At(m, pin->aXY, pin->dRotation);
-            if (onBoard && bottom)
-                cairo_matrix_scale(&pm, -1.0, 1.0);
-            AddPadstack(pin->sPadstackName, pm, mount, other);
-        }
-    // Silkscreen only of the side looked at.
-    const bool mountSeen = bottom == m_bBottom;
-    if (cell.pSilkScreenOutlineArray)
-        for (const CExSilkScreen_Outline* so : *cell.pSilkScreenOutlineArray)
-            if (so && OppositeSide(so->sSide) != mountSeen)
-                AddShapes(Role(LayerRole::Silkscreen), so->pDrawObjArray, place);
-    if (cell.pPlacementOutlineArray)
-        for (const CExPlacement_Outline* po : *cell.pPlacementOutlineArray)
-            if (po)
-                AddShapes(Role(LayerRole::Placement), po->pDrawObjArray, place);
-    AddTexts(Role(LayerRole::Text), cell.pTextArray, place);
-    AddRouteObjects(cell.pRouteObjArray, m, place);
-    AddHoles(cell.pMountingHoleArray, m, mount, other);
-    AddHoles(cell.pFiducialArray, m, mount, other);
-}
-
-void Scene::AddLayout(const CExLayout& layout)
-{
-    m_dLayoutScale = layout.dScale;
-    cairo_matrix_t board;
-    cairo_matrix_init_identity(&board);
-    AddShapes(Role(LayerRole::Board), layout.pBoardOutline);
-    AddShapes(Role(LayerRole::RouteOutline), layout.pRouteOutline);
-    // The computed plane shapes, or the drawn ones when none were computed.
-    const bool generated = layout.pGeneratedDataArray && !layout.pGeneratedDataArray->IsEmpty();
-    AddPlanes(generated ? layout.pGeneratedDataArray : layout.pUpgApsDataArray);
-    if (layout.pNetArray)
-        for (const CExNet* net : *layout.pNetArray)
-            if (net)
-                AddRouteObjects(net->pRouteObjArray, board, -1);
-    if (layout.pPackageCellArray)
-        for (const CExPackage_Cell* cell : *layout.pPackageCellArray)
-            if (cell)
-                AddCell(*cell);
-    AddHoles(layout.pMountingHoleArray, board, m_sTop, m_sBottom);
-    AddHoles(layout.pFiducialArray, board, m_sTop, m_sBottom);
-    if (layout.pToolingHoleArray)
-        for (const CExTooling_Hole* h : *layout.pToolingHoleArray)
-            if (h)
-                AddPadstack(h->sPadstackName, At(board, h->aXY, h->dRotation), m_sTop, m_sBottom);
-    if (layout.pSilkScreenOutlineArray)
-        for (const CExSilkScreen_Outline* so : *layout.pSilkScreenOutlineArray)
-            if (so && OppositeSide(so->sSide) == m_bBottom)
-                AddShapes(Role(LayerRole::Silkscreen), so->pDrawObjArray);
-    AddTexts(Role(LayerRole::Text), layout.pTextArray);
 }
 
 // Colours conductive layers by their order, and applies the --layer filter.
@@ -761,13 +430,23 @@ void Scene::Finish(const RenderOptions& options)
     }
     if (options.saLayers.empty())
         return;
+    auto matches = [](const Layer& l, const std::string& want) {
+        const std::string upper = ex::ToUpper(want);
+        return want == l.sKey || ex::ToUpper(l.sName) == upper || ex::StartsWithNoCase(l.sName, upper + " (");
+    };
+    for (const std::string& want : options.saLayers)
+        if (std::none_of(m_layers.begin(), m_layers.end(), [&](const auto& l) { return matches(*l, want); })) {
+            std::string names;
+            for (const Layer* l : copper)
+                names += l->sName + ", ";
+            for (const RoleInfo& r : kRoles)
+                names += r.key + std::string(&r == &kRoles[std::size(kRoles) - 1] ? "" : ", ");
+            throw UsageError{"no layer " + want + " in this design; the layers are " + names};
+        }
     for (auto& l : m_layers) {
         l->bVisible = l->role == LayerRole::Board;  // the outline always, for orientation
-        for (const std::string& want : options.saLayers) {
-            const std::string upper = ex::ToUpper(want);
-            if (want == l->sKey || ex::ToUpper(l->sName) == upper || ex::StartsWithNoCase(l->sName, upper + " ("))
-                l->bVisible = true;
-        }
+        for (const std::string& want : options.saLayers)
+            l->bVisible = l->bVisible || matches(*l, want);
     }
 }
 
@@ -795,40 +474,87 @@ std::vector<Layer*> Scene::PaintOrder()
     return order;
 }
 
-// Extents of the board outline, or of everything when there is none.
 bool Scene::GetExtents(double& x0, double& y0, double& x1, double& y1)
 {
+    board::Bounds all;
+    auto placed = [this](const board::Bounds& b, std::int32_t place) {
+        if (place < 0)
+            return b;
+        const cairo_matrix_t& m = places[static_cast<std::size_t>(place)];
+        return b.Placed({m.xx, m.yx, m.xy, m.yy, m.x0, m.y0});
+    };
+    // Texts by the font's own proportions, measured large: the font rounds
+    // its advances to whole units. The face is one of its own: measuring
+    // with the face that paints would change how cairo hints its glyphs.
+    constexpr double kMeasureSize = 1000.0;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     cairo_t* cr = cairo_create(surface);
-    bool any = false;
-    auto addLayer = [&](const Layer& layer) {
-        for (const Item& item : layer.items) {
-            cairo_identity_matrix(cr);
-            if (item.nPlace >= 0)
-                cairo_transform(cr, &places[static_cast<std::size_t>(item.nPlace)]);
-            cairo_new_path(cr);
-            ShapePath path{cr};
-            VisitShape(*item.pShape, path);
-            double a, b, c, d;
-            cairo_identity_matrix(cr);
-            cairo_path_extents(cr, &a, &b, &c, &d);
-            if (a == c && b == d)
-                continue;  // no path
-            if (!any) {
-                x0 = a, y0 = b, x1 = c, y1 = d;
-                any = true;
-            } else {
-                x0 = std::min(x0, a), y0 = std::min(y0, b), x1 = std::max(x1, c), y1 = std::max(y1, d);
+    cairo_select_font_face(cr, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, kMeasureSize);
+    // A text's advance is that of its characters, kerning aside: each ASCII
+    // character is measured once, other texts whole.
+    std::array<double, 128> ascii;
+    ascii.fill(-1.0);
+    auto advance = [&](std::string_view text) {
+        double sum = 0.0;
+        for (const char c : text) {
+            const auto u = static_cast<unsigned char>(c);
+            if (u >= ascii.size() || u == 0) {
+                const std::string whole(text);
+                cairo_text_extents_t ext;
+                cairo_text_extents(cr, whole.c_str(), &ext);
+                return ext.x_advance;
             }
+            if (ascii[u] < 0) {
+                const char one[2] = {c, '\0'};
+                cairo_text_extents_t ext;
+                cairo_text_extents(cr, one, &ext);
+                ascii[u] = ext.x_advance;
+            }
+            sum += ascii[u];
         }
+        return sum;
     };
-    addLayer(Role(LayerRole::Board));
-    if (!any)
-        for (auto& l : m_layers)
-            addLayer(*l);
+    // The view without its scale: y up on the board is up in the picture,
+    // and seen from below x turns round.
+    const double vx = m_bBottom ? -1.0 : 1.0;
+    for (const auto& l : m_layers) {
+        for (const Item& item : l->items)
+            all.Add(placed(board::ShapeBounds(*item.pShape), item.nPlace));
+        for (const Marker& m : l->markers)
+            all.Add(placed(board::Bounds{m.x, m.y, m.x, m.y}, m.nPlace));
+        for (const Label& label : l->labels) {
+            const board::Text& t = *label.pText;
+            if (t.sText.empty())
+                continue;
+            board::Transform place;
+            if (label.nPlace >= 0) {
+                const cairo_matrix_t& m = places[static_cast<std::size_t>(label.nPlace)];
+                place = {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0};
+            }
+            // As the label is painted: running along its direction in the
+            // picture, turned round where the picture is mirrored, upright.
+            const double rad = t.dRotation * kPi / 180.0;
+            board::Point u = place.ApplyVector({std::cos(rad), std::sin(rad)});
+            u.x *= vx, u.y *= -1;
+            if (place.Mirrored() != m_bBottom)
+                u.x = -u.x;
+            const board::Point n{u.y, -u.x};  // up on the page
+            const board::Point run{u.x * vx, -u.y}, up{n.x * vx, -n.y};
+            const double h = t.dHeight, w = advance(t.sText) / kMeasureSize * h;
+            const double ox = RunStart(t.horizontal, w), oy = BaselineUp(t.vertical, h);
+            const board::Point at = place.Apply(t.at);
+            for (const double a : {ox, ox + w})
+                for (const double b : {oy - 0.25 * h, oy + h})
+                    all.Add(board::Point{at.x + run.x * a + up.x * b, at.y + run.y * a + up.y * b});
+        }
+    }
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
-    return any;
+    if (all.Empty())
+        return false;
+    x0 = all.x0, y0 = all.y0, x1 = all.x1, y1 = all.y1;
+    return true;
 }
 
 // ---- painting ------------------------------------------------------------
@@ -930,6 +656,9 @@ public:
         const bool raster = cairo_surface_get_type(cairo_get_target(cr)) == CAIRO_SURFACE_TYPE_IMAGE;
         m_nBatchSize = raster && cairo_get_antialias(cr) != CAIRO_ANTIALIAS_NONE ? 1 : 4096;
         m_bPixelLines = raster && cairo_get_antialias(cr) == CAIRO_ANTIALIAS_NONE;
+        if (raster)
+            m_dArea = static_cast<double>(cairo_image_surface_get_width(cairo_get_target(cr))) *
+                      cairo_image_surface_get_height(cairo_get_target(cr));
         m_dPixels = std::sqrt(std::fabs(view.xx * view.yy - view.xy * view.yx));
     }
 
@@ -965,12 +694,17 @@ private:
     template <class Filter>
     void PaintItems(const Layer& layer, Filter&& take);
     void Add(const Item& item, const Ink& ink);
-    // The polyline of a thin trace drawn pixel by pixel, or null.
-    const CExPolyline_Path* ThinLine(const Item& item) const;
+    // The path of a thin trace drawn pixel by pixel, or null.
+    const board::Shape* ThinLine(const Item& item) const;
+    // Whether the layer's lines would cover its picture many times over:
+    // drawn a pixel wide they show the same at a fraction of the cost.
+    bool Saturated(const Layer& layer) const;
     // Draws the layer's thin traces into the picture's pixels; false when
     // they are left to cairo.
     bool PaintThinLines(const Layer& layer);
     void Flush();
+    // Line width, ends and joins for a batch of lines.
+    void SetStroke(double width);
     void SetColour(const Rgb& c, double alpha) { cairo_set_source_rgba(m_cr, c.r, c.g, c.b, alpha); }
     void PaintLabel(const Label& label);
 
@@ -984,6 +718,8 @@ private:
     int m_nBatchSize = 1;  // shapes per path at most; bounds its memory too
     double m_dPixels;      // device units per board unit
     bool m_bPixelLines;    // thin traces drawn into the pixels
+    bool m_bSaturated = false;  // every trace of the layer drawn into the pixels, a pixel wide
+    double m_dArea = 0.0;  // device pixels of the picture
     static constexpr std::int32_t kNoPlace = -2;
     std::int32_t m_nPlace = kNoPlace;  // the placement the matrix holds
 };
@@ -997,13 +733,15 @@ void Painter::Add(const Item& item, const Ink& ink)
     const bool fits = m_nBatch > 0 && m_nBatch < m_nBatchSize && ink.kind == m_ink.kind &&
                       ink.kind != Ink::FillEvenOdd && (ink.kind == Ink::Stroke ? ink.dWidth == m_ink.dWidth
                                                                                 : mirrored == m_bMirrored);
-    if (!fits)
+    if (!fits) {
         Flush();
+        if (ink.kind == Ink::Stroke)
+            SetStroke(ink.dWidth);
+    }
     m_ink = ink;
     m_bMirrored = mirrored;
     Place(item.nPlace);
-    ShapePath path{m_cr, m_dPixels};
-    VisitShape(*item.pShape, path);
+    ShapePath{m_cr, m_dPixels, ink.kind == Ink::Stroke}(*item.pShape);
     ++m_nBatch;
 }
 
@@ -1017,18 +755,22 @@ void Painter::Flush()
         cairo_fill(m_cr);
         return;
     }
-    // Placements neither stretch nor shrink: widths hold in board units.
+    // Lines are written in board coordinates, whatever placement came last.
     Place(-1);
-    // At least one device unit wide, so that thin lines stay visible.
-    double px = 1.0, py = 0.0;
-    cairo_device_to_user_distance(m_cr, &px, &py);
-    const double pixel = std::hypot(px, py);
-    cairo_set_line_width(m_cr, std::max(m_ink.dWidth, pixel));
+    cairo_stroke(m_cr);
+}
+
+void Painter::SetStroke(double width)
+{
+    // Placements neither stretch nor shrink: a width holds in board units
+    // under any of them. At least one device unit wide, so that thin lines
+    // stay visible.
+    const double pixel = 1.0 / m_dPixels;
+    cairo_set_line_width(m_cr, std::max(width, pixel));
     // Round ends and joins cost much and show nothing on lines of a pixel or two.
-    const bool thin = m_ink.dWidth < kThinLine * pixel;
+    const bool thin = width < kThinLine * pixel;
     cairo_set_line_cap(m_cr, thin ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(m_cr, thin ? CAIRO_LINE_JOIN_BEVEL : CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(m_cr);
 }
 
 template <class Filter>
@@ -1044,12 +786,30 @@ void Painter::PaintItems(const Layer& layer, Filter&& take)
     Flush();
 }
 
-const CExPolyline_Path* Painter::ThinLine(const Item& item) const
+const board::Shape* Painter::ThinLine(const Item& item) const
 {
-    const auto* line = typeid(*item.pShape) == typeid(CExPolyline_Path)
-                           ? static_cast<const CExPolyline_Path*>(item.pShape)
-                           : nullptr;
-    return line && line->dWidth * m_dPixels < kThinLine ? line : nullptr;
+    const board::Shape& s = *item.pShape;
+    return s.kind == board::Kind::Path && !s.bArcs && (m_bSaturated || s.width * m_dPixels < kThinLine) ? &s : nullptr;
+}
+
+bool Painter::Saturated(const Layer& layer) const
+{
+    const double limit = kSaturation * m_dArea;
+    double ink = 0.0;  // device pixels
+    for (const Item& item : layer.items) {
+        const board::Shape& s = *item.pShape;
+        if (item.bPlane || s.kind != board::Kind::Path)
+            continue;
+        const std::span<const board::Vertex> pts = s.Points();
+        double length = 0.0;
+        for (std::size_t i = 1; i < pts.size(); ++i)
+            length += std::sqrt((pts[i].x - pts[i - 1].x) * (pts[i].x - pts[i - 1].x) +
+                                (pts[i].y - pts[i - 1].y) * (pts[i].y - pts[i - 1].y));
+        ink += length * m_dPixels * std::max(s.width * m_dPixels, 1.0);
+        if (ink > limit)
+            return true;
+    }
+    return false;
 }
 
 bool Painter::PaintThinLines(const Layer& layer)
@@ -1060,25 +820,26 @@ bool Painter::PaintThinLines(const Layer& layer)
     if (!lines.Begin(m_cr, layer.colour))
         return false;
     for (const Item& item : layer.items) {
-        const CExPolyline_Path* line = item.bPlane ? nullptr : ThinLine(item);
+        const board::Shape* line = item.bPlane ? nullptr : ThinLine(item);
         if (!line)
             continue;
         cairo_matrix_t m = m_view;
         if (item.nPlace >= 0)
             cairo_matrix_multiply(&m, &m_places[static_cast<std::size_t>(item.nPlace)], &m_view);
-        const int thick = line->dWidth * m_dPixels < 1.5 ? 1 : 2;
+        const int thick = m_bSaturated || line->width * m_dPixels < 1.5 ? 1 : 2;
+        const std::span<const board::Vertex> pts = line->Points();
         double px = 0, py = 0;
         bool first = true;
-        for (const CExPt& p : line->aXY) {
-            double x = p.dX, y = p.dY;
+        board::MergeClose(pts, kTolerance / m_dPixels, [&](const board::Vertex& p) {
+            double x = p.x, y = p.y;
             cairo_matrix_transform_point(&m, &x, &y);
             if (!first)
                 lines.Line(px, py, x, y, thick);
-            else if (line->aXY.GetSize() == 1)
+            else if (pts.size() == 1)
                 lines.Line(x, y, x, y, thick);
             px = x, py = y;
             first = false;
-        }
+        });
     }
     lines.End();
     return true;
@@ -1086,12 +847,12 @@ bool Painter::PaintThinLines(const Layer& layer)
 
 void Painter::PaintLabel(const Label& label)
 {
-    const CExText& t = *label.pText;
-    const std::string& s = t.sText.empty() ? t.sTextValue : t.sText;
-    if (s.empty())
+    const board::Text& t = *label.pText;
+    if (t.sText.empty())
         return;
+    const std::string s(t.sText);
     Place(label.nPlace);
-    double x = t.ptsPosition[0].dX, y = t.ptsPosition[0].dY;
+    double x = t.at.x, y = t.at.y;
     const double rad = t.dRotation * kPi / 180.0;
     double dx = std::cos(rad), dy = std::sin(rad), h = t.dHeight, hy = 0.0;
     cairo_user_to_device(m_cr, &x, &y);
@@ -1111,9 +872,7 @@ void Painter::PaintLabel(const Label& label)
     cairo_set_font_size(m_cr, size);
     cairo_text_extents_t ext;
     cairo_text_extents(m_cr, s.c_str(), &ext);
-    const std::string hj = ex::ToUpper(t.sHorzJust), vj = ex::ToUpper(t.sVertJust);
-    const double ox = hj == "CENTER" ? -ext.width / 2 : hj == "RIGHT" ? -ext.width : 0.0;
-    const double oy = vj == "CENTER" ? size / 2 : vj == "TOP" ? size : 0.0;
+    const double ox = RunStart(t.horizontal, ext.width), oy = -BaselineUp(t.vertical, size);
     cairo_move_to(m_cr, ox, oy);
     cairo_show_text(m_cr, s.c_str());
 }
@@ -1148,6 +907,7 @@ void Painter::PaintContent(const Layer& layer)
     PaintItems(layer, [](const Item& item) { return item.bPlane; });
     SetColour(layer.colour, 1.0);
     PaintItems(layer, [](const Item& item) { return !item.bPlane && InkOf(*item.pShape).kind != Ink::Stroke; });
+    m_bSaturated = m_bPixelLines && !layer.bOutline && Saturated(layer);
     const bool pixels = PaintThinLines(layer);
     PaintItems(layer, [this, pixels](const Item& item) {
         return !item.bPlane && InkOf(*item.pShape).kind == Ink::Stroke && !(pixels && ThinLine(item));
@@ -1263,20 +1023,37 @@ ImageFormat FormatOfPath(const std::string& path)
 
 bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::string& error)
 {
-    Scene scene(root, options);
+    const board::Board board(root);
+    const std::string leftOut = board.leftOut.Describe();
+    if (!leftOut.empty())
+        std::fprintf(stderr, "exload: %s\n", leftOut.c_str());
+    Scene scene(board, options);
     double x0 = 0, y0 = 0, x1 = 100, y1 = 100;
     if (!scene.GetExtents(x0, y0, x1, y1) || x1 <= x0 || y1 <= y0) {
         x0 = std::min(x0, x1), y0 = std::min(y0, y1);
         x1 = std::max(x1, x0 + 1), y1 = std::max(y1, y0 + 1);
     }
     const std::vector<Layer*> order = scene.PaintOrder();
-    const double width = options.nWidth;
-    const double legend = std::min(kLegendWidth, width / 4);
-    const double boardWidth = std::max(width - legend - 2 * kMargin, 8.0);
-    double scale = boardWidth / (x1 - x0);
-    if ((y1 - y0) * scale + 2 * kMargin > kMaxHeight)
-        scale = (kMaxHeight - 2 * kMargin) / (y1 - y0);
-    const double height = std::max((y1 - y0) * scale + 2 * kMargin, 2 * kMargin + 22.0 * LegendRows(order));
+    double width = options.nWidth, legend = 0, scale = 0, height = 0;
+    auto frame = [&] {
+        legend = std::min(kLegendWidth, width / 4);
+        const double boardWidth = std::max(width - legend - 2 * kMargin, 8.0);
+        scale = boardWidth / (x1 - x0);
+        if ((y1 - y0) * scale + 2 * kMargin > kMaxHeight)
+            scale = (kMaxHeight - 2 * kMargin) / (y1 - y0);
+        height = std::max((y1 - y0) * scale + 2 * kMargin, 2 * kMargin + 22.0 * LegendRows(order));
+    };
+    frame();
+    // A picture in memory is kept to a bounded size.
+    if (options.format == ImageFormat::Png && std::ceil(width) * std::ceil(height) > kMaxPixels) {
+        const int asked = static_cast<int>(std::ceil(width)), askedHeight = static_cast<int>(std::ceil(height));
+        while (std::ceil(width) * std::ceil(height) > kMaxPixels && width > 16) {
+            width = std::floor(width * std::min(std::sqrt(kMaxPixels / (std::ceil(width) * std::ceil(height))), 0.99));
+            frame();
+        }
+        std::fprintf(stderr, "exload: a picture of %d x %d pixels is too large; drawing it %d x %d\n", asked,
+                     askedHeight, static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)));
+    }
 
     // Board coordinates have y up; the bottom view is mirrored left to right.
     cairo_matrix_t view;
@@ -1334,14 +1111,20 @@ bool RenderDesign(const CExExpedition& root, const RenderOptions& options, std::
     cairo_reset_clip(cr);
     painter.Legend(order, width - legend + kMargin / 2, kMargin);
 
-    cairo_status_t status = cairo_status(cr);
+    // A failure to draw is told apart from one to write the file.
+    const cairo_status_t drawn = cairo_status(cr);
     cairo_destroy(cr);
-    if (status == CAIRO_STATUS_SUCCESS && options.format == ImageFormat::Png)
+    cairo_status_t status = CAIRO_STATUS_SUCCESS;
+    if (drawn == CAIRO_STATUS_SUCCESS && options.format == ImageFormat::Png)
         status = cairo_surface_write_to_png(surface, options.sOutput.c_str());
     cairo_surface_finish(surface);
     if (status == CAIRO_STATUS_SUCCESS)
         status = cairo_surface_status(surface);
     cairo_surface_destroy(surface);
+    if (drawn != CAIRO_STATUS_SUCCESS) {
+        error = std::string("cannot draw the board: ") + cairo_status_to_string(drawn);
+        return false;
+    }
     if (status != CAIRO_STATUS_SUCCESS) {
         error = "cannot write " + options.sOutput + ": " + cairo_status_to_string(status);
         return false;
