@@ -36,6 +36,10 @@ CExPlacement_Outline::~CExPlacement_Outline()
     delete pTextArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlacement_Outline);
+
+CExPlacement_OutlineArray::~CExPlacement_OutlineArray() { DeleteAll(); }
+
 void CExPlacement_Outline::SetPlaceOutData(std::vector<std::string>& group, const std::string& context, int flag,
                                            CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
                                            double dScale)

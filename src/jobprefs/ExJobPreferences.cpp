@@ -2,8 +2,11 @@
 
 #include <string_view>
 
+#include "core/ExTemporary.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "jobprefs/ExJobPreferenceVia.h"
+#include "jobprefs/ExLayer_Stackup.h"
 
 namespace {
 

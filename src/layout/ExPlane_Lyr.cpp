@@ -2,9 +2,11 @@
 
 #include <memory>
 
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
-#include "core/GroupTable.h"
+#include "layout/ExPlane_ActualShape.h"
+#include "layout/ExPlane_Net.h"
 
 namespace {
 
@@ -34,6 +36,10 @@ constexpr ex::KeywordRow<PlaneGroup> kPlaneRecordRows[] = {
 CExPlane_Lyr::CExPlane_Lyr() : pPlaneNetArray(new CExPlane_NetArray) {}
 
 CExPlane_Lyr::~CExPlane_Lyr() { delete pPlaneNetArray; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlane_Lyr);
+
+CExPlane_LyrArray::~CExPlane_LyrArray() { DeleteAll(); }
 
 void CExPlane_Lyr::SetPlaneLyrGroup(CExPlane_Lyr* pPlaneLyr, std::vector<std::string>& group,
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,

@@ -2,8 +2,10 @@
 
 #include <string_view>
 
+#include "core/ExTemporary.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "netclass/ExRefPin.h"
 
 namespace {
 
@@ -66,6 +68,10 @@ CExNetConnection& CExNetConnection::operator=(const CExNetConnection& other)
 }
 
 CExNetConnection::~CExNetConnection() { delete pRefPinArray; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExNetConnection);
+
+CExNetConnectionArray::~CExNetConnectionArray() = default;
 
 void CExNetConnectionArray::SetData(std::vector<std::string>& saRecord)
 {

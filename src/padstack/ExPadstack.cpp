@@ -5,6 +5,7 @@
 
 #include "core/KeywordTable.h"
 #include "padstack/ElementRecord.h"
+#include "padstack/ExInternalPadLayerPAD.h"
 
 namespace {
 
@@ -51,6 +52,10 @@ constexpr ex::KeywordRow<BlockAction> kBlockLines[] = {
 CExPadstack::CExPadstack() : pInternalPadLayerArray(new CExInternalPadLayerPADArray) {}
 
 CExPadstack::~CExPadstack() { delete pInternalPadLayerArray; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPadstack);
+
+CExPadstackArray::~CExPadstackArray() { DeleteAll(); }
 
 void CExPadstack::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                    CExTemporaryArray* /*pIgnoreLog*/, CExTemporaryArray* pNotUsedLog,

@@ -2,8 +2,10 @@
 
 #include <string_view>
 
+#include "core/ExTemporary.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "parts/ExPartData.h"
 
 namespace {
 

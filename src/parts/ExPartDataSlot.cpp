@@ -24,6 +24,12 @@ constexpr ex::KeywordRow<SlotLine> kSlotLines[] = {
 
 } // namespace
 
+CExPartDataSlot::~CExPartDataSlot() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPartDataSlot);
+
+CExPartDataSlotArray::~CExPartDataSlotArray() { DeleteAll(); }
+
 void CExPartDataSlot::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                        CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {

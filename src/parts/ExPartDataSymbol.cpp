@@ -17,6 +17,12 @@ constexpr ex::KeywordRow<SymbolGroup> kSymbolGroups[] = {
 
 } // namespace
 
+CExPartDataSymbol::~CExPartDataSymbol() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPartDataSymbol);
+
+CExPartDataSymbolArray::~CExPartDataSymbolArray() { DeleteAll(); }
+
 void CExPartDataSymbol::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                          CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {

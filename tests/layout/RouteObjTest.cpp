@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "jobprefs/ExLayerPair.h"
 #include "layout/ExConductive_Area.h"
 #include "layout/ExRouteObj.h"
 #include "layout/ExTearDrop_Data.h"
