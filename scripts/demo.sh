@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds, then loads the example design and summarises it.
+# Builds the library and the tool (not the tests), then loads the example
+# design and summarises it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh --target exload
 ./build/tools/exload/exload summary examples/demo

@@ -6,10 +6,27 @@
 #include "cell/ExDrawing_Cell.h"
 #include "cell/ExMechanical_Cell.h"
 #include "cell/ExPackage_Cell.h"
+#include "cell/ExPackage_Pin.h"
 #include "cell/ExPanel_Cell.h"
+#include "cell/ExPlacement_Outline.h"
 #include "cell/ExReUseCircuit_Cell.h"
+#include "cell/ExTooling_Hole.h"
 #include "core/GroupTable.h"
 #include "core/StringOps.h"
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExDimension.h"
+#include "graphics/ExDimension_Setting.h"
+#include "graphics/ExFiducial.h"
+#include "graphics/ExGraphic.h"
+#include "graphics/ExMC_SolderMask.h"
+#include "graphics/ExMounting_Hole.h"
+#include "graphics/ExObstruct.h"
+#include "graphics/ExPlacement_Keepout.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "graphics/ExSolder_Paste.h"
+#include "layout/ExRouteObj.h"
+#include "layout/ExText.h"
+#include "shapes/ExDrawObjArray.h"
 
 namespace {
 
@@ -247,6 +264,12 @@ constexpr ex::GroupRow<Cell> kCellRows[] = {
 } // namespace
 
 namespace ex {
+
+template <class Cell>
+CellArray<Cell>::~CellArray()
+{
+    this->DeleteAll();
+}
 
 template <class Cell>
 void CellArray<Cell>::SetData(std::vector<std::string>& record, std::string /*cellUnits*/,

@@ -1,31 +1,13 @@
 #pragma once
 
-// What the five cell kinds share: the types of their members and the array
-// operations that parse a cell record and look a cell up by name.
+// What the arrays of the five cell kinds share: the operations that parse a
+// cell record and look a cell up by name.
 
 #include <string>
 #include <vector>
 
-#include "cell/ExPackage_Pin.h"
-#include "cell/ExPlacement_Outline.h"
-#include "cell/ExTooling_Hole.h"
-#include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "graphics/ExAssembly_Outline.h"
-#include "graphics/ExDimension.h"
-#include "graphics/ExDimension_Setting.h"
-#include "graphics/ExFiducial.h"
-#include "graphics/ExGraphic.h"
-#include "graphics/ExMC_SolderMask.h"
-#include "graphics/ExMounting_Hole.h"
-#include "graphics/ExObstruct.h"
-#include "graphics/ExPlacement_Keepout.h"
-#include "graphics/ExSilkScreen_Outline.h"
-#include "graphics/ExSolder_Paste.h"
-#include "layout/ExRouteObj.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 namespace ex {
 
@@ -34,7 +16,7 @@ namespace ex {
 template <class Cell>
 class CellArray : public CExPtrArray<Cell*, Cell*> {
 public:
-    ~CellArray() override { this->DeleteAll(); }
+    ~CellArray() override;
 
     // One new cell from a whole cell record, its keyword line first;
     // appended, and the record emptied. cellUnits is not read.
@@ -46,5 +28,12 @@ public:
 protected:
     Cell* FindCell(const std::string& name) const;
 };
+
+// Compiled once, in CellArray.cpp.
+extern template class CellArray<CExPackage_Cell>;
+extern template class CellArray<CExReUseCircuit_Cell>;
+extern template class CellArray<CExPanel_Cell>;
+extern template class CellArray<CExMechanical_Cell>;
+extern template class CellArray<CExDrawing_Cell>;
 
 } // namespace ex

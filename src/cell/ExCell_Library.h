@@ -3,12 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cell/ExDrawing_Cell.h"
-#include "cell/ExMechanical_Cell.h"
-#include "cell/ExPackage_Cell.h"
-#include "cell/ExPanel_Cell.h"
-#include "cell/ExReUseCircuit_Cell.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // Everything read from one or more cell library files: the cells of each
 // kind, the header values of the last file, and the two logs.

@@ -1,5 +1,15 @@
 #include "cell/ExDrawing_Cell.h"
 
+#include "cell/ExPlacement_Outline.h"
+#include "graphics/ExGraphic.h"
+#include "graphics/ExMC_SolderMask.h"
+#include "graphics/ExObstruct.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "graphics/ExSolder_Paste.h"
+#include "layout/ExRouteObj.h"
+#include "layout/ExText.h"
+#include "shapes/ExDrawObjArray.h"
+
 CExDrawing_Cell::CExDrawing_Cell()
     : pGraphicArray(new CExGraphicArray), pDrillGraphicArray(new CExDrawObjArray), pTextArray(new CExTextArray),
       pSilkScreenOutlineArray(new CExSilkScreen_OutlineArray), pPlacementOutline(new CExPlacement_Outline),
@@ -20,3 +30,7 @@ CExDrawing_Cell::~CExDrawing_Cell()
     delete pObstructArray;
     delete pRouteObjArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExDrawing_Cell);
+
+CExDrawing_CellArray::~CExDrawing_CellArray() = default;

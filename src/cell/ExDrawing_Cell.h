@@ -1,6 +1,11 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "cell/CellArray.h"
+#include "core/ExPt.h"
+#include "expedition_fwd.h"
 
 // A drawing: graphics, drill graphics, texts and one placement outline that
 // gathers every outline group.
@@ -28,4 +33,9 @@ public:
     int nNumberLayers = 0;
 };
 
-class CExDrawing_CellArray : public ex::CellArray<CExDrawing_Cell> {};
+EXLOAD_EXTERN_PTR_ARRAY(CExDrawing_Cell);
+
+class CExDrawing_CellArray : public ex::CellArray<CExDrawing_Cell> {
+public:
+    ~CExDrawing_CellArray() override;
+};

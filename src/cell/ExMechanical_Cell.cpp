@@ -1,5 +1,18 @@
 #include "cell/ExMechanical_Cell.h"
 
+#include "cell/ExPlacement_Outline.h"
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExFiducial.h"
+#include "graphics/ExGraphic.h"
+#include "graphics/ExMC_SolderMask.h"
+#include "graphics/ExMounting_Hole.h"
+#include "graphics/ExObstruct.h"
+#include "graphics/ExPlacement_Keepout.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "graphics/ExSolder_Paste.h"
+#include "layout/ExRouteObj.h"
+#include "layout/ExText.h"
+
 CExMechanical_Cell::CExMechanical_Cell()
     : pSilkScreenOutlineArray(new CExSilkScreen_OutlineArray), pSolderMaskArray(new CExMC_SolderMaskArray),
       pSolderPasteArray(new CExSolder_PasteArray), pMountingHoleArray(new CExMounting_HoleArray),
@@ -24,3 +37,7 @@ CExMechanical_Cell::~CExMechanical_Cell()
     delete pAssemblyOutlineArray;
     delete pRouteObjArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExMechanical_Cell);
+
+CExMechanical_CellArray::~CExMechanical_CellArray() = default;

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "cell/CellArray.h"
+#include "core/ExPt.h"
+#include "expedition_fwd.h"
 
 // A mechanical part without pins: a mounting hole, a bracket.
 class CExMechanical_Cell {
@@ -34,8 +39,12 @@ public:
     CExRouteObjArray* pRouteObjArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExMechanical_Cell);
+
 class CExMechanical_CellArray : public ex::CellArray<CExMechanical_Cell> {
 public:
+    ~CExMechanical_CellArray() override;
+
     // The first cell of this name, or null.
     CExMechanical_Cell* GetMC_Cell(std::string name) const { return FindCell(name); }
 };

@@ -9,10 +9,12 @@ public:
     CExNested_Cell() = default;
     CExNested_Cell(const CExNested_Cell&) = delete;
     CExNested_Cell& operator=(const CExNested_Cell&) = delete;
-    virtual ~CExNested_Cell() = default;
+    virtual ~CExNested_Cell();
 };
+
+EXLOAD_EXTERN_PTR_ARRAY(CExNested_Cell);
 
 class CExNested_CellArray : public CExPtrArray<CExNested_Cell*, CExNested_Cell*> {
 public:
-    ~CExNested_CellArray() override { DeleteAll(); }
+    ~CExNested_CellArray() override;
 };

@@ -2,6 +2,7 @@
 
 #include "cell/CellArray.h"
 #include "cell/PackageCellMembers.h"
+#include "expedition_fwd.h"
 
 // The footprint of a part: pins, outlines, masks, texts and copper, and its
 // dimensions.
@@ -14,4 +15,9 @@ public:
     CExDimensionArray* pDimensionArray;
 };
 
-class CExPackage_CellArray : public ex::CellArray<CExPackage_Cell> {};
+EXLOAD_EXTERN_PTR_ARRAY(CExPackage_Cell);
+
+class CExPackage_CellArray : public ex::CellArray<CExPackage_Cell> {
+public:
+    ~CExPackage_CellArray() override;
+};

@@ -8,6 +8,8 @@
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "layout/ExTearDrop_Data.h"
+#include "layout/ExText.h"
 
 namespace {
 
@@ -78,6 +80,10 @@ CExPackage_Pin::~CExPackage_Pin()
     delete pTextArray;
     delete pTearDropDataArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPackage_Pin);
+
+CExPackage_PinArray::~CExPackage_PinArray() { DeleteAll(); }
 
 void CExPackage_Pin::SetPinPropertyData(std::vector<std::string>& group, const std::string& context, int flag,
                                         CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)

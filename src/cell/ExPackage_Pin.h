@@ -5,9 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExTearDrop_Data.h"
-#include "layout/ExText.h"
+#include "expedition_fwd.h"
 
 // A pin of a cell: number, position, rotation, padstack and what goes with it.
 class CExPackage_Pin {
@@ -37,9 +35,11 @@ public:
                             CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPackage_Pin);
+
 class CExPackage_PinArray : public CExPtrArray<CExPackage_Pin*, CExPackage_Pin*> {
 public:
-    ~CExPackage_PinArray() override { DeleteAll(); }
+    ~CExPackage_PinArray() override;
 
     // One pin from a "..PIN" group of a cell, appended; empties the group.
     void SetPinData_InCell(std::vector<std::string>& group, std::string context, int flag,

@@ -1,5 +1,20 @@
 #include "cell/ExPanel_Cell.h"
 
+#include "cell/ExPackage_Pin.h"
+#include "cell/ExPlacement_Outline.h"
+#include "cell/ExTooling_Hole.h"
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExFiducial.h"
+#include "graphics/ExGraphic.h"
+#include "graphics/ExMC_SolderMask.h"
+#include "graphics/ExMounting_Hole.h"
+#include "graphics/ExObstruct.h"
+#include "graphics/ExPlacement_Keepout.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "graphics/ExSolder_Paste.h"
+#include "layout/ExRouteObj.h"
+#include "layout/ExText.h"
+
 CExPanel_Cell::CExPanel_Cell()
     : pGraphicArray(new CExGraphicArray), pObstructArray(new CExObstructArray),
       pAssemblyOutlineArray(new CExAssembly_OutlineArray), pTextArray(new CExTextArray),
@@ -28,3 +43,7 @@ CExPanel_Cell::~CExPanel_Cell()
     delete pFiducialArray;
     delete pMountingHoleArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPanel_Cell);
+
+CExPanel_CellArray::~CExPanel_CellArray() = default;

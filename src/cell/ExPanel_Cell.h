@@ -1,6 +1,11 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "cell/CellArray.h"
+#include "core/ExPt.h"
+#include "expedition_fwd.h"
 
 // A panel: its type, one keepout, one placement outline and tooling holes
 // besides the usual graphics.
@@ -38,4 +43,9 @@ public:
     CExMounting_HoleArray* pMountingHoleArray;
 };
 
-class CExPanel_CellArray : public ex::CellArray<CExPanel_Cell> {};
+EXLOAD_EXTERN_PTR_ARRAY(CExPanel_Cell);
+
+class CExPanel_CellArray : public ex::CellArray<CExPanel_Cell> {
+public:
+    ~CExPanel_CellArray() override;
+};

@@ -36,6 +36,10 @@ CExPlacement_Outline::~CExPlacement_Outline()
     delete pTextArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlacement_Outline);
+
+CExPlacement_OutlineArray::~CExPlacement_OutlineArray() { DeleteAll(); }
+
 void CExPlacement_Outline::SetPlaceOutData(std::vector<std::string>& group, const ex::ParseContext& ctx)
 {
     ex::GroupLines(group, 1, ex::GroupRule{kPropertyLevel}, [&](ex::Group& sub) {

@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 namespace ex {
 struct ParseContext;
@@ -33,9 +31,11 @@ public:
     void SetPlaceOutData(std::vector<std::string>& group, const ex::ParseContext& ctx);
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPlacement_Outline);
+
 class CExPlacement_OutlineArray : public CExPtrArray<CExPlacement_Outline*, CExPlacement_Outline*> {
 public:
-    ~CExPlacement_OutlineArray() override { DeleteAll(); }
+    ~CExPlacement_OutlineArray() override;
 
     // One outline from a "..PLACEMENT_OUTLINE" group, appended; empties the group.
     void SetPlaceOutData_InCell(std::vector<std::string>& group, std::string context, int flag,

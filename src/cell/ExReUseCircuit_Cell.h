@@ -4,6 +4,14 @@
 #include "cell/PackageCellMembers.h"
 
 // A reusable circuit: a package cell's content without dimensions.
-class CExReUseCircuit_Cell : public ex::PackageCellMembers {};
+class CExReUseCircuit_Cell : public ex::PackageCellMembers {
+public:
+    ~CExReUseCircuit_Cell() override;
+};
 
-class CExReUseCircuit_CellArray : public ex::CellArray<CExReUseCircuit_Cell> {};
+EXLOAD_EXTERN_PTR_ARRAY(CExReUseCircuit_Cell);
+
+class CExReUseCircuit_CellArray : public ex::CellArray<CExReUseCircuit_Cell> {
+public:
+    ~CExReUseCircuit_CellArray() override;
+};

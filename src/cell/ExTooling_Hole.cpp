@@ -20,6 +20,12 @@ constexpr ex::GroupRow<H> kHoleRows[] = {
 
 } // namespace
 
+CExTooling_Hole::~CExTooling_Hole() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExTooling_Hole);
+
+CExTooling_HoleArray::~CExTooling_HoleArray() { DeleteAll(); }
+
 void CExTooling_HoleArray::SetTooling_HoleData(int nLevel, std::vector<std::string>& record,
                                                const std::string& context, int flag, CExTemporaryArray* notUsedLog,
                                                double dScale)

@@ -5,7 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A hole of a panel or board: padstack, position and rotation.
 class CExTooling_Hole {
@@ -13,7 +13,7 @@ public:
     CExTooling_Hole() = default;
     CExTooling_Hole(const CExTooling_Hole&) = delete;
     CExTooling_Hole& operator=(const CExTooling_Hole&) = delete;
-    virtual ~CExTooling_Hole() = default;
+    virtual ~CExTooling_Hole();
 
     std::string sPadstackName;
     double dRotation = 0.0;  // as written
@@ -21,9 +21,11 @@ public:
     std::string sToolingHoleOptions;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExTooling_Hole);
+
 class CExTooling_HoleArray : public CExPtrArray<CExTooling_Hole*, CExTooling_Hole*> {
 public:
-    ~CExTooling_HoleArray() override { DeleteAll(); }
+    ~CExTooling_HoleArray() override;
 
     // A "..TOOLING_HOLE" group of a panel cell (level-3 properties).
     void SetTooling_HoleData_InCell(std::vector<std::string>& group, std::string context, int flag,

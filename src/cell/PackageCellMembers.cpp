@@ -1,5 +1,19 @@
 #include "cell/PackageCellMembers.h"
 
+#include "cell/ExPackage_Pin.h"
+#include "cell/ExPlacement_Outline.h"
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExFiducial.h"
+#include "graphics/ExGraphic.h"
+#include "graphics/ExMC_SolderMask.h"
+#include "graphics/ExMounting_Hole.h"
+#include "graphics/ExObstruct.h"
+#include "graphics/ExPlacement_Keepout.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "graphics/ExSolder_Paste.h"
+#include "layout/ExRouteObj.h"
+#include "layout/ExText.h"
+
 namespace ex {
 
 PackageCellMembers::PackageCellMembers()

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "cell/CellArray.h"
+#include <string>
+#include <vector>
+
+#include "core/ExPt.h"
+#include "expedition_fwd.h"
 
 namespace ex {
 

@@ -1,13 +1,6 @@
 #pragma once
 
-class CExNetConnectionArray;
-class CExNetClassArray;
-class CExNetPropArray;
-class CExPadstack_Library;
-class CExCell_Library;
-class CExLayout;
-class CExJobPreferences;
-class CExLibPart;
+#include "expedition_fwd.h"
 
 // Root of a loaded design: one object per file kind, filled by the file
 // workers, owned here. Not copyable: a copy would share what it deletes.

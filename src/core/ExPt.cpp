@@ -135,6 +135,10 @@ void AppendPoints(CExPtArray& array, std::string s, double dScale, ParseOne pars
 
 } // namespace
 
+template class CArray<CExPt, CExPt&>;
+
+CExPtArray::~CExPtArray() = default;
+
 void CExPt::SetPtData(std::string s, double dScale)
 {
     StripPoint(s);

@@ -10,6 +10,8 @@ public:
     CExPt() = default;
     CExPt(const CExPt&) = default;
     CExPt& operator=(const CExPt&) = default;
+    // Inline: points die by the million, and an inline body lets the
+    // compiler drop the call for each.
     virtual ~CExPt() = default;
 
     void SetPtData(std::string sText, double dScale);
@@ -20,9 +22,19 @@ public:
     double dY = 0.0;
 };
 
+// Compiled once, in ExPt.cpp.
+extern template class CArray<CExPt, CExPt&>;
+
 // Points held by value.
 class CExPtArray : public CArray<CExPt, CExPt&> {
 public:
+    CExPtArray() = default;
+    CExPtArray(const CExPtArray&) = default;
+    CExPtArray(CExPtArray&&) noexcept = default;
+    CExPtArray& operator=(const CExPtArray&) = default;
+    CExPtArray& operator=(CExPtArray&&) noexcept = default;
+    ~CExPtArray() override;
+
     // Both append to what the array holds.
     void SetPtDatas(std::string sText, double dScale);
     void SetXYRPtDatas(std::string sText, double dScale);

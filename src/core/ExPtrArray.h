@@ -1,9 +1,18 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_set>
+#include <vector>
 
 #include "core/Array.h"
+
+namespace ex {
+
+// 1 where a pointer is the first of its value, 0 where it repeats an earlier
+// one. Linear; out of line so that its hash set is compiled once, not once per
+// element type.
+std::vector<char> FirstOccurrences(const std::vector<const void*>& keys);
+
+} // namespace ex
 
 // Array of pointers to heap objects of a polymorphic class. Null entries are
 // allowed. It deletes nothing by itself: companion classes call DeleteAll in
@@ -118,11 +127,11 @@ public:
     // arrays are common.
     virtual void RemoveDuplicatedElements()
     {
-        std::unordered_set<TYPE> seen;
-        seen.reserve(this->m_data.size());
+        const std::vector<const void*> keys(this->m_data.begin(), this->m_data.end());
+        const std::vector<char> first = ex::FirstOccurrences(keys);
         std::size_t out = 0;
         for (std::size_t i = 0; i < this->m_data.size(); ++i)
-            if (seen.insert(this->m_data[i]).second)
+            if (first[i] != 0)
                 this->m_data[out++] = this->m_data[i];
         this->m_data.resize(out);
     }
@@ -162,3 +171,13 @@ public:
             Remove(other.GetAt(i));
     }
 };
+
+// Each pointer array is compiled once, in the .cpp of its array class
+// (EXLOAD_INSTANTIATE_PTR_ARRAY); the header beside the array class declares
+// it (EXLOAD_EXTERN_PTR_ARRAY) so that no other object compiles it again.
+#define EXLOAD_EXTERN_PTR_ARRAY(T) \
+    extern template class CArray<T*, T*>; \
+    extern template class CExPtrArray<T*, T*>
+#define EXLOAD_INSTANTIATE_PTR_ARRAY(T) \
+    template class CArray<T*, T*>; \
+    template class CExPtrArray<T*, T*>

@@ -7,6 +7,10 @@
 
 CExTemporary::~CExTemporary() { saLines.clear(); }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExTemporary);
+
+CExTemporaryArray::~CExTemporaryArray() { DeleteAll(); }
+
 void CExTemporaryArray::Log(std::vector<std::string>& saRecord, std::string&& sContext, int nFlag)
 {
     if (saRecord.empty())

@@ -21,10 +21,12 @@ public:
     std::vector<std::string> saLines;    // the other lines, as they were
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExTemporary);
+
 // A log. Entries keep the order in which they were logged.
 class CExTemporaryArray : public CExPtrArray<CExTemporary*, CExTemporary*> {
 public:
-    ~CExTemporaryArray() override { DeleteAll(); }
+    ~CExTemporaryArray() override;
 
     // Both take the record away: it is empty on return. An empty record logs
     // nothing.

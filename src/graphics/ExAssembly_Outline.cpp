@@ -1,5 +1,6 @@
 #include "graphics/ExAssembly_Outline.h"
 
+#include "graphics/ExGFX_Common.h"
 #include "graphics/GraphicRecord.h"
 
 namespace {
@@ -30,6 +31,10 @@ CExAssembly_Outline::~CExAssembly_Outline()
     delete pTextArray;
     delete pGfxCommonArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExAssembly_Outline);
+
+CExAssembly_OutlineArray::~CExAssembly_OutlineArray() { DeleteAll(); }
 
 void CExAssembly_Outline::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                            CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,

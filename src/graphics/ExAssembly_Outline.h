@@ -4,10 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "graphics/ExGFX_Common.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // An assembly outline: shapes and texts drawn on the assembly layer.
 class CExAssembly_Outline {
@@ -28,9 +25,11 @@ public:
     CExGFX_CommonArray* pGfxCommonArray;  // stays empty
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExAssembly_Outline);
+
 class CExAssembly_OutlineArray : public CExPtrArray<CExAssembly_Outline*, CExAssembly_Outline*> {
 public:
-    ~CExAssembly_OutlineArray() override { DeleteAll(); }
+    ~CExAssembly_OutlineArray() override;
 
     // One outline from a record whose keyword line has nLevel dots; the
     // record is empty on return.

@@ -1,5 +1,7 @@
 #include "graphics/ExDimension.h"
 
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExGraphic.h"
 #include "graphics/GraphicRecord.h"
 
 namespace {
@@ -32,6 +34,10 @@ CExDimension::~CExDimension()
     delete pTextArray;
     delete pAssemblyOutlineArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExDimension);
+
+CExDimensionArray::~CExDimensionArray() { DeleteAll(); }
 
 void CExDimension::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                     CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)

@@ -4,10 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "graphics/ExAssembly_Outline.h"
-#include "graphics/ExGraphic.h"
-#include "layout/ExText.h"
+#include "expedition_fwd.h"
 
 // A measurement annotation: what draws it and the settings entry it uses.
 class CExDimension {
@@ -28,9 +25,11 @@ public:
     int nDimensionSettingsId = 0;  // nSettingsId of a CExDimension_Setting; not resolved
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExDimension);
+
 class CExDimensionArray : public CExPtrArray<CExDimension*, CExDimension*> {
 public:
-    ~CExDimensionArray() override { DeleteAll(); }
+    ~CExDimensionArray() override;
 
     // One dimension from a record whose keyword line has nLevel dots (1 in
     // the layout, 2 in a cell); the record is empty on return.

@@ -66,6 +66,12 @@ constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
 
+CExDimension_Setting::~CExDimension_Setting() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExDimension_Setting);
+
+CExDimension_SettingArray::~CExDimension_SettingArray() { DeleteAll(); }
+
 void CExDimension_Setting::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                             CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
                                             double dScale)

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A dimension style: units, precision, tolerances, terminators, line and
 // text settings. Dimensions refer to it by nSettingsId.
@@ -13,7 +13,7 @@ public:
     CExDimension_Setting() = default;
     CExDimension_Setting(const CExDimension_Setting&) = delete;
     CExDimension_Setting& operator=(const CExDimension_Setting&) = delete;
-    virtual ~CExDimension_Setting() = default;
+    virtual ~CExDimension_Setting();
 
     // One property sub-record, read at level 1; empty on return.
     void SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
@@ -40,9 +40,11 @@ public:
     std::string sOrientation;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExDimension_Setting);
+
 class CExDimension_SettingArray : public CExPtrArray<CExDimension_Setting*, CExDimension_Setting*> {
 public:
-    ~CExDimension_SettingArray() override { DeleteAll(); }
+    ~CExDimension_SettingArray() override;
 
     // One settings entry from a record whose keyword line has nLevel dots
     // and carries the id; the record is empty on return.

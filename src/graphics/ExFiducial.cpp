@@ -21,6 +21,12 @@ constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
 
+CExFiducial::~CExFiducial() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExFiducial);
+
+CExFiducialArray::~CExFiducialArray() { DeleteAll(); }
+
 void CExFiducial::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                    CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {

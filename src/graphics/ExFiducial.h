@@ -5,7 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A fiducial mark: a padstack placed at a point for optical alignment.
 class CExFiducial {
@@ -13,7 +13,7 @@ public:
     CExFiducial() = default;
     CExFiducial(const CExFiducial&) = delete;
     CExFiducial& operator=(const CExFiducial&) = delete;
-    virtual ~CExFiducial() = default;
+    virtual ~CExFiducial();
 
     // One child sub-record, read at level 1; empty on return.
     void SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
@@ -27,9 +27,11 @@ public:
     std::string sSide;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExFiducial);
+
 class CExFiducialArray : public CExPtrArray<CExFiducial*, CExFiducial*> {
 public:
-    ~CExFiducialArray() override { DeleteAll(); }
+    ~CExFiducialArray() override;
 
     // One fiducial from a record whose keyword line has nLevel dots; the
     // record is empty on return.

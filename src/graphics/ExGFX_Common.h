@@ -9,10 +9,12 @@ public:
     CExGFX_Common() = default;
     CExGFX_Common(const CExGFX_Common&) = delete;
     CExGFX_Common& operator=(const CExGFX_Common&) = delete;
-    virtual ~CExGFX_Common() = default;
+    virtual ~CExGFX_Common();
 };
+
+EXLOAD_EXTERN_PTR_ARRAY(CExGFX_Common);
 
 class CExGFX_CommonArray : public CExPtrArray<CExGFX_Common*, CExGFX_Common*> {
 public:
-    ~CExGFX_CommonArray() override { DeleteAll(); }
+    ~CExGFX_CommonArray() override;
 };

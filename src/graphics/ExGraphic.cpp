@@ -1,5 +1,6 @@
 #include "graphics/ExGraphic.h"
 
+#include "graphics/ExGFX_Common.h"
 #include "graphics/GraphicRecord.h"
 
 namespace {
@@ -29,6 +30,10 @@ CExGraphic::~CExGraphic()
     delete pTextArray;
     delete pGfxCommonArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExGraphic);
+
+CExGraphicArray::~CExGraphicArray() { DeleteAll(); }
 
 void CExGraphic::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                   CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)

@@ -4,10 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "graphics/ExGFX_Common.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObj.h"
+#include "expedition_fwd.h"
 
 // A graphic: one shape on a user layer, with its texts.
 class CExGraphic {
@@ -28,9 +25,11 @@ public:
     CExGFX_CommonArray* pGfxCommonArray;  // stays empty
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExGraphic);
+
 class CExGraphicArray : public CExPtrArray<CExGraphic*, CExGraphic*> {
 public:
-    ~CExGraphicArray() override { DeleteAll(); }
+    ~CExGraphicArray() override;
 
     // One graphic from a record whose keyword line has nLevel dots; the
     // record is empty on return.

@@ -10,6 +10,10 @@ CExMC_SolderMask::~CExMC_SolderMask()
     delete pTextArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExMC_SolderMask);
+
+CExMC_SolderMaskArray::~CExMC_SolderMaskArray() { DeleteAll(); }
+
 void CExMC_SolderMask::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                         CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {

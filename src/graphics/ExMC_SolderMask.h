@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A solder mask opening drawn by hand, with its texts.
 class CExMC_SolderMask {
@@ -26,9 +24,11 @@ public:
     CExTextArray* pTextArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExMC_SolderMask);
+
 class CExMC_SolderMaskArray : public CExPtrArray<CExMC_SolderMask*, CExMC_SolderMask*> {
 public:
-    ~CExMC_SolderMaskArray() override { DeleteAll(); }
+    ~CExMC_SolderMaskArray() override;
 
     // One solder mask from a record whose keyword line has nLevel dots; the
     // record is empty on return.

@@ -1,6 +1,7 @@
 #include "graphics/ExMounting_Hole.h"
 
 #include "graphics/GraphicRecord.h"
+#include "jobprefs/ExLayerPair.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ CExMounting_Hole::~CExMounting_Hole()
     delete pLayerPair;
     delete pTextArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExMounting_Hole);
+
+CExMounting_HoleArray::~CExMounting_HoleArray() { DeleteAll(); }
 
 void CExMounting_Hole::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                         CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)

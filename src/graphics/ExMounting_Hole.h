@@ -5,9 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "jobprefs/ExLayerPair.h"
-#include "layout/ExText.h"
+#include "expedition_fwd.h"
 
 // A mounting hole: a padstack placed at a point, spanning a layer pair.
 class CExMounting_Hole {
@@ -29,9 +27,11 @@ public:
     CExTextArray* pTextArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExMounting_Hole);
+
 class CExMounting_HoleArray : public CExPtrArray<CExMounting_Hole*, CExMounting_Hole*> {
 public:
-    ~CExMounting_HoleArray() override { DeleteAll(); }
+    ~CExMounting_HoleArray() override;
 
     // One hole from a record whose keyword line has nLevel dots; the record
     // is empty on return.

@@ -28,6 +28,10 @@ CExObstruct::~CExObstruct()
     delete pTextArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExObstruct);
+
+CExObstructArray::~CExObstructArray() { DeleteAll(); }
+
 void CExObstruct::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                    CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {

@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObj.h"
+#include "expedition_fwd.h"
 
 // An obstruct: one shape that routing or placement must avoid.
 class CExObstruct {
@@ -29,9 +27,11 @@ public:
     std::string sActivation;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExObstruct);
+
 class CExObstructArray : public CExPtrArray<CExObstruct*, CExObstruct*> {
 public:
-    ~CExObstructArray() override { DeleteAll(); }
+    ~CExObstructArray() override;
 
     // One obstruct from a record whose keyword line has nLevel dots; the
     // record is empty on return.

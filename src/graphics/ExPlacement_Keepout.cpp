@@ -22,6 +22,10 @@ CExPlacement_Keepout::CExPlacement_Keepout() : pDrawObjArray(new CExDrawObjArray
 
 CExPlacement_Keepout::~CExPlacement_Keepout() { delete pDrawObjArray; }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlacement_Keepout);
+
+CExPlacement_KeepoutArray::~CExPlacement_KeepoutArray() { DeleteAll(); }
+
 void CExPlacement_Keepout::SetKeepoutData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                           CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {

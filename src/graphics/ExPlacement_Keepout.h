@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // An area where no part may be placed, up to a height.
 class CExPlacement_Keepout {
@@ -30,9 +29,11 @@ public:
     std::string sDisplayCondition;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPlacement_Keepout);
+
 class CExPlacement_KeepoutArray : public CExPtrArray<CExPlacement_Keepout*, CExPlacement_Keepout*> {
 public:
-    ~CExPlacement_KeepoutArray() override { DeleteAll(); }
+    ~CExPlacement_KeepoutArray() override;
 
     // One keepout from a record whose keyword line has nLevel dots; the
     // record is empty on return.

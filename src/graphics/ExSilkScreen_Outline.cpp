@@ -10,6 +10,10 @@ CExSilkScreen_Outline::~CExSilkScreen_Outline()
     delete pTextArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExSilkScreen_Outline);
+
+CExSilkScreen_OutlineArray::~CExSilkScreen_OutlineArray() { DeleteAll(); }
+
 void CExSilkScreen_Outline::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                              CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
                                              double dScale)

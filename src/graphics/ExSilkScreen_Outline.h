@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A silkscreen outline: shapes and texts printed on the board.
 class CExSilkScreen_Outline {
@@ -26,9 +24,11 @@ public:
     CExTextArray* pTextArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExSilkScreen_Outline);
+
 class CExSilkScreen_OutlineArray : public CExPtrArray<CExSilkScreen_Outline*, CExSilkScreen_Outline*> {
 public:
-    ~CExSilkScreen_OutlineArray() override { DeleteAll(); }
+    ~CExSilkScreen_OutlineArray() override;
 
     // One outline from a record whose keyword line has nLevel dots; the
     // record is empty on return.

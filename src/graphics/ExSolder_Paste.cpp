@@ -22,6 +22,10 @@ CExSolder_Paste::CExSolder_Paste() : pDrawObjArray(new CExDrawObjArray) {}
 
 CExSolder_Paste::~CExSolder_Paste() { delete pDrawObjArray; }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExSolder_Paste);
+
+CExSolder_PasteArray::~CExSolder_PasteArray() { DeleteAll(); }
+
 void CExSolder_Paste::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
                                        CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // Solder paste drawn by hand.
 class CExSolder_Paste {
@@ -24,9 +23,11 @@ public:
     std::string sDisplayCondition;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExSolder_Paste);
+
 class CExSolder_PasteArray : public CExPtrArray<CExSolder_Paste*, CExSolder_Paste*> {
 public:
-    ~CExSolder_PasteArray() override { DeleteAll(); }
+    ~CExSolder_PasteArray() override;
 
     // One solder paste from a record whose keyword line has nLevel dots; the
     // record is empty on return.

@@ -6,6 +6,7 @@
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "jobprefs/ExLayerPair.h"
 
 namespace {
 
@@ -49,6 +50,10 @@ constexpr ex::GroupRow<CExJobPreferenceViaArray> kViaGroups[] = {
 CExJobPreferenceVia::CExJobPreferenceVia() : pLayerPair(new CExLayerPair) {}
 
 CExJobPreferenceVia::~CExJobPreferenceVia() { delete pLayerPair; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExJobPreferenceVia);
+
+CExJobPreferenceViaArray::~CExJobPreferenceViaArray() { DeleteAll(); }
 
 void CExJobPreferenceViaArray::SetData(std::vector<std::string>& saRecord, CExTemporaryArray* pIgnoreLog,
                                        CExTemporaryArray* pNotUsedLog)

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "jobprefs/ExLayerPair.h"
+#include "expedition_fwd.h"
 
 // One via span the design may use: a padstack and the layers it connects.
 class CExJobPreferenceVia {
@@ -20,10 +19,12 @@ public:
     std::string sPadstackName;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExJobPreferenceVia);
+
 // The spans of the via spans sections, in file order, duplicates included.
 class CExJobPreferenceViaArray : public CExPtrArray<CExJobPreferenceVia*, CExJobPreferenceVia*> {
 public:
-    ~CExJobPreferenceViaArray() override { DeleteAll(); }
+    ~CExJobPreferenceViaArray() override;
 
     // A whole ".VIA_SPANS_SECTION" record, its keyword line included.
     void SetData(std::vector<std::string>& saRecord, CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog);

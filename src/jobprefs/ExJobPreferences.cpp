@@ -2,6 +2,11 @@
 
 
 #include "core/GroupTable.h"
+#include "core/ExTemporary.h"
+#include "core/KeywordTable.h"
+#include "core/StringOps.h"
+#include "jobprefs/ExJobPreferenceVia.h"
+#include "jobprefs/ExLayer_Stackup.h"
 
 namespace {
 

@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ExTemporary.h"
-#include "jobprefs/ExJobPreferenceVia.h"
-#include "jobprefs/ExLayer_Stackup.h"
+#include "expedition_fwd.h"
 
 // The design-wide settings of the job preferences file: units, layer count,
 // layer stackup and via spans. Values are kept as written, never scaled.

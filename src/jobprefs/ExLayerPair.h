@@ -9,7 +9,7 @@ public:
     CExLayerPair() = default;
     CExLayerPair(const CExLayerPair&) = default;
     CExLayerPair& operator=(const CExLayerPair&) = default;
-    virtual ~CExLayerPair() = default;
+    virtual ~CExLayerPair();
 
     std::string sFromLayer;
     std::string sToLayer;

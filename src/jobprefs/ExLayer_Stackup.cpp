@@ -6,6 +6,7 @@
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "jobprefs/ExLayerPair.h"
 
 namespace {
 
@@ -81,6 +82,10 @@ constexpr ex::GroupRow<CExLayer_StackupArray> kLayerKinds[] = {
 CExLayer_Stackup::CExLayer_Stackup() : pLayerPair(new CExLayerPair) {}
 
 CExLayer_Stackup::~CExLayer_Stackup() { delete pLayerPair; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExLayer_Stackup);
+
+CExLayer_StackupArray::~CExLayer_StackupArray() { DeleteAll(); }
 
 void CExLayer_StackupArray::SetData(std::vector<std::string>& saRecord, CExTemporaryArray* pIgnoreLog,
                                     CExTemporaryArray* pNotUsedLog)

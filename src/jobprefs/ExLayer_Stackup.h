@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "jobprefs/ExLayerPair.h"
+#include "expedition_fwd.h"
 
 // One layer of the board's stackup. Plane layers are typed "SIGNAL_LAYER"
 // too: only the plane type and nets tell them apart.
@@ -29,10 +28,12 @@ public:
     std::string sLayerType;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExLayer_Stackup);
+
 // The layers of the stackup sections, in file order.
 class CExLayer_StackupArray : public CExPtrArray<CExLayer_Stackup*, CExLayer_Stackup*> {
 public:
-    ~CExLayer_StackupArray() override { DeleteAll(); }
+    ~CExLayer_StackupArray() override;
 
     // A whole ".LAYER_STACKUP_SECTION" record, its keyword line included.
     void SetData(std::vector<std::string>& saRecord, CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog);

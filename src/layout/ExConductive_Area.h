@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "expedition_fwd.h"
 #include "layout/ExRouteObj.h"
-
-class CExDrawObj;
 
 // An area of copper that belongs to a net, possibly hatched.
 class CExConductive_Area : public CExRouteObj {

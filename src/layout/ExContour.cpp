@@ -25,6 +25,10 @@ CExContour::~CExContour()
     delete pShapeArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExContour);
+
+CExContourArray::~CExContourArray() { DeleteAll(); }
+
 void CExContour::SetContourGroup(CExContour* pContour, std::vector<std::string>& group, std::string context,
                                  int flag, CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {

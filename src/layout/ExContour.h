@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A named set of shapes and texts with a component, a direction and a hole.
 class CExContour {
@@ -29,9 +27,11 @@ public:
     std::string sContourName;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExContour);
+
 class CExContourArray : public CExPtrArray<CExContour*, CExContour*> {
 public:
-    ~CExContourArray() override { DeleteAll(); }
+    ~CExContourArray() override;
 
     // Appends one contour for a non-empty record (first line included) and
     // leaves the record empty.

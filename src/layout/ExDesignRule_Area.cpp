@@ -26,6 +26,10 @@ CExDesignRule_Area::~CExDesignRule_Area()
     delete pShapeArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExDesignRule_Area);
+
+CExDesignRule_AreaArray::~CExDesignRule_AreaArray() { DeleteAll(); }
+
 void CExDesignRule_Area::SetAreaGroup(CExDesignRule_Area* pArea, std::vector<std::string>& group,
                                       std::string context, int flag, CExTemporaryArray* ignoreLog,
                                       CExTemporaryArray* notUsedLog, double dScale)

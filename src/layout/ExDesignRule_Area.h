@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A named area on a routing layer, with its shapes and texts.
 class CExDesignRule_Area {
@@ -26,9 +24,11 @@ public:
     std::string sAreaName;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExDesignRule_Area);
+
 class CExDesignRule_AreaArray : public CExPtrArray<CExDesignRule_Area*, CExDesignRule_Area*> {
 public:
-    ~CExDesignRule_AreaArray() override { DeleteAll(); }
+    ~CExDesignRule_AreaArray() override;
 
     // Appends one area for a non-empty record (first line included) and
     // leaves the record empty.

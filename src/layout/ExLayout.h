@@ -3,32 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cell/ExDrawing_Cell.h"
-#include "cell/ExMechanical_Cell.h"
-#include "cell/ExPackage_Cell.h"
-#include "cell/ExPanel_Cell.h"
-#include "cell/ExReUseCircuit_Cell.h"
-#include "cell/ExTooling_Hole.h"
 #include "core/ExPt.h"
-#include "core/ExTemporary.h"
-#include "graphics/ExDimension.h"
-#include "graphics/ExDimension_Setting.h"
-#include "graphics/ExFiducial.h"
-#include "graphics/ExGraphic.h"
-#include "graphics/ExMC_SolderMask.h"
-#include "graphics/ExMounting_Hole.h"
-#include "graphics/ExObstruct.h"
-#include "graphics/ExPlacement_Keepout.h"
-#include "graphics/ExSilkScreen_Outline.h"
-#include "graphics/ExSolder_Paste.h"
-#include "layout/ExContour.h"
-#include "layout/ExDesignRule_Area.h"
-#include "layout/ExNet.h"
-#include "layout/ExPanel_Board_Instance.h"
-#include "layout/ExPlane_Lyr.h"
-#include "layout/ExTearDrop_Template.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // The board: its outlines and origins, placed cells, nets, planes, texts,
 // graphics, keepouts, dimensions and panel. The layout file worker hands it

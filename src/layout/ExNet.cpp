@@ -104,6 +104,10 @@ CExNet::~CExNet()
     delete pRouteObjArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExNet);
+
+CExNetArray::~CExNetArray() { DeleteAll(); }
+
 void CExNet::SetNetData(std::vector<std::string>& group, std::string context, int flag, CExTemporaryArray* ignoreLog,
                         CExTemporaryArray* notUsedLog, double dScale)
 {

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExRouteObj.h"
+#include "expedition_fwd.h"
 
 // A net of the layout with the copper routed on it.
 class CExNet {
@@ -26,9 +25,11 @@ public:
     std::vector<std::string> saMarkerPids;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExNet);
+
 class CExNetArray : public CExPtrArray<CExNet*, CExNet*> {
 public:
-    ~CExNetArray() override { DeleteAll(); }
+    ~CExNetArray() override;
 
     // A whole ".NET" record, its first line included: appends one net and
     // empties the record. context (the layout's units) is not used.

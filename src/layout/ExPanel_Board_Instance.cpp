@@ -38,6 +38,10 @@ CExPanel_Board_Instance::CExPanel_Board_Instance() : pShapeArray(new CExDrawObjA
 
 CExPanel_Board_Instance::~CExPanel_Board_Instance() { delete pShapeArray; }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPanel_Board_Instance);
+
+CExPanel_Board_InstanceArray::~CExPanel_Board_InstanceArray() { DeleteAll(); }
+
 void CExPanel_Board_Instance::SetInstanceData(CExPanel_Board_Instance* pInstance, std::vector<std::string>& group,
                                               std::string context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)

@@ -5,8 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // One copy of a board placed on a panel.
 class CExPanel_Board_Instance {
@@ -33,9 +32,11 @@ public:
     CExDrawObjArray* pShapeArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPanel_Board_Instance);
+
 class CExPanel_Board_InstanceArray : public CExPtrArray<CExPanel_Board_Instance*, CExPanel_Board_Instance*> {
 public:
-    ~CExPanel_Board_InstanceArray() override { DeleteAll(); }
+    ~CExPanel_Board_InstanceArray() override;
 
     // Appends one instance for a non-empty record (first line included) and
     // leaves the record empty.

@@ -42,6 +42,10 @@ CExPlane_ActualShape::~CExPlane_ActualShape()
     delete pHatchArray;
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlane_ActualShape);
+
+CExPlane_ActualShapeArray::~CExPlane_ActualShapeArray() { DeleteAll(); }
+
 void CExPlane_ActualShape::SetActualShapeData(CExPlane_ActualShape* pActualShape, std::vector<std::string>& group,
                                               const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)

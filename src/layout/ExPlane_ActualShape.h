@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A plane shape as computed for a plane net, with its tie legs and hatch.
 class CExPlane_ActualShape {
@@ -26,9 +25,11 @@ public:
     int nPlaneId = -1;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPlane_ActualShape);
+
 class CExPlane_ActualShapeArray : public CExPtrArray<CExPlane_ActualShape*, CExPlane_ActualShape*> {
 public:
-    ~CExPlane_ActualShapeArray() override { DeleteAll(); }
+    ~CExPlane_ActualShapeArray() override;
 
     // An actual plane shape group whose keyword line has nLevel dots (2 at
     // plane layer level, 4 under a plane net): appends one actual shape and

@@ -2,8 +2,12 @@
 
 #include <memory>
 
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
 #include "core/GroupTable.h"
+#include "core/KeywordTable.h"
+#include "layout/ExPlane_ActualShape.h"
+#include "layout/ExPlane_Net.h"
 
 namespace {
 
@@ -55,6 +59,10 @@ constexpr ex::GroupMatch kPlaneRecordGroups{.isOther = [](std::string_view) { re
 CExPlane_Lyr::CExPlane_Lyr() : pPlaneNetArray(new CExPlane_NetArray) {}
 
 CExPlane_Lyr::~CExPlane_Lyr() { delete pPlaneNetArray; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlane_Lyr);
+
+CExPlane_LyrArray::~CExPlane_LyrArray() { DeleteAll(); }
 
 void CExPlane_Lyr::SetPlaneLyrGroup(CExPlane_Lyr* pPlaneLyr, std::vector<std::string>& group,
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,

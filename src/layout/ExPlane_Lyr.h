@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExPlane_Net.h"
+#include "expedition_fwd.h"
 
 // A plane layer with the plane nets on it.
 class CExPlane_Lyr {
@@ -30,9 +29,11 @@ public:
     CExPlane_NetArray* pPlaneNetArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPlane_Lyr);
+
 class CExPlane_LyrArray : public CExPtrArray<CExPlane_Lyr*, CExPlane_Lyr*> {
 public:
-    ~CExPlane_LyrArray() override { DeleteAll(); }
+    ~CExPlane_LyrArray() override;
 
     // A ".GENERATED_DATA" or ".UPG_APS_DATA" record without its first line:
     // appends its plane layers and empties the record.

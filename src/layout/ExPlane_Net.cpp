@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/Grouping.h"
+#include "layout/ExPlane_ActualShape.h"
 #include "shapes/ShapeGroupActions.h"
 
 namespace {
@@ -27,6 +28,10 @@ CExPlane_Net::~CExPlane_Net()
     delete pPlaneShapes;
     delete pActualShapeArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPlane_Net);
+
+CExPlane_NetArray::~CExPlane_NetArray() { DeleteAll(); }
 
 void CExPlane_Net::SetPlaneNetGroup(CExPlane_Net* pPlaneNet, std::vector<std::string>& group,
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,

@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "layout/ExPlane_ActualShape.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A net of a plane layer: its plane shapes as drawn and as computed.
 class CExPlane_Net {
@@ -25,9 +23,11 @@ public:
     CExPlane_ActualShapeArray* pActualShapeArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPlane_Net);
+
 class CExPlane_NetArray : public CExPtrArray<CExPlane_Net*, CExPlane_Net*> {
 public:
-    ~CExPlane_NetArray() override { DeleteAll(); }
+    ~CExPlane_NetArray() override;
 
     // A "...PLANE_NET" group: appends one plane net and empties the group.
     void SetPlaneNetData(std::vector<std::string>& group, std::string context, int flag, CExTemporaryArray* ignoreLog,

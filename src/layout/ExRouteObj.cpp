@@ -50,6 +50,12 @@ const RouteKind* FindKind(std::string_view type)
 
 } // namespace
 
+CExRouteObj::~CExRouteObj() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExRouteObj);
+
+CExRouteObjArray::~CExRouteObjArray() { DeleteAll(); }
+
 void CExRouteObj::DeleteRouteObj(CExRouteObj* pRouteObj)
 {
     if (pRouteObj != nullptr && FindKind(pRouteObj->sType) != nullptr)

@@ -23,7 +23,7 @@ public:
     CExRouteObj() = default;
     CExRouteObj(const CExRouteObj&) = delete;
     CExRouteObj& operator=(const CExRouteObj&) = delete;
-    virtual ~CExRouteObj() = default;
+    virtual ~CExRouteObj();
 
     // Deletes the object only when sType names one of the four types; an
     // object of any other type is left alone. Null is allowed.
@@ -35,9 +35,11 @@ protected:
     explicit CExRouteObj(const char* type) : sType(type) {}
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExRouteObj);
+
 class CExRouteObjArray : public CExPtrArray<CExRouteObj*, CExRouteObj*> {
 public:
-    ~CExRouteObjArray() override { DeleteAll(); }
+    ~CExRouteObjArray() override;
 
     // A "..TRACE", "..VIA", "..CONDUCTIVE_AREA" or "..TESTPOINT" group, its
     // keyword line first: appends one object of the type (none for an

@@ -5,6 +5,12 @@
 
 #include "core/StringOps.h"
 
+CExTearDrop_Data::~CExTearDrop_Data() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExTearDrop_Data);
+
+CExTearDrop_DataArray::~CExTearDrop_DataArray() { DeleteAll(); }
+
 void CExTearDrop_DataArray::AddFromGroup(std::vector<std::string>& group)
 {
     if (group.empty())

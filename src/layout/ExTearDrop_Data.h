@@ -12,7 +12,7 @@ public:
     CExTearDrop_Data() = default;
     CExTearDrop_Data(const CExTearDrop_Data&) = delete;
     CExTearDrop_Data& operator=(const CExTearDrop_Data&) = delete;
-    virtual ~CExTearDrop_Data() = default;
+    virtual ~CExTearDrop_Data();
 
     int nTemplateId = 0;
     // Mirror the template's settings; no file fills them.
@@ -28,9 +28,11 @@ public:
     std::string sRouteLayer;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExTearDrop_Data);
+
 class CExTearDrop_DataArray : public CExPtrArray<CExTearDrop_Data*, CExTearDrop_Data*> {
 public:
-    ~CExTearDrop_DataArray() override { DeleteAll(); }
+    ~CExTearDrop_DataArray() override;
 
     // A teardrop data group of a via (".TEARDROP_DATA") or a pin
     // ("...TEARDROP_DATA"), its keyword line first: appends one element and

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string_view>
 
+#include "core/ExTemporary.h"
 #include "core/Grouping.h"
 #include "core/KeywordTable.h"
 #include "core/StringOps.h"
@@ -33,6 +34,12 @@ constexpr TemplateRow kTemplateRows[] = {
 };
 
 } // namespace
+
+CExTearDrop_Template::~CExTearDrop_Template() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExTearDrop_Template);
+
+CExTearDrop_TemplateArray::~CExTearDrop_TemplateArray() { DeleteAll(); }
 
 void CExTearDrop_Template::SetTemplateData(CExTearDrop_Template* pTemplate, std::vector<std::string>& group,
                                            std::string context, int flag, CExTemporaryArray* /*ignoreLog*/,

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A numbered teardrop template; vias and pins refer to it by number.
 class CExTearDrop_Template {
@@ -12,7 +12,7 @@ public:
     CExTearDrop_Template() = default;
     CExTearDrop_Template(const CExTearDrop_Template&) = delete;
     CExTearDrop_Template& operator=(const CExTearDrop_Template&) = delete;
-    virtual ~CExTearDrop_Template() = default;
+    virtual ~CExTearDrop_Template();
 
     // Takes one parameter group (its first line decides) and empties it.
     static void SetTemplateData(CExTearDrop_Template* pTemplate, std::vector<std::string>& group, std::string context,
@@ -31,9 +31,11 @@ public:
     std::string sExcludeSmdPads;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExTearDrop_Template);
+
 class CExTearDrop_TemplateArray : public CExPtrArray<CExTearDrop_Template*, CExTearDrop_Template*> {
 public:
-    ~CExTearDrop_TemplateArray() override { DeleteAll(); }
+    ~CExTearDrop_TemplateArray() override;
 
     // Appends one template for a non-empty ".TEARDROP_TEMPLATE" record and
     // leaves the record empty.

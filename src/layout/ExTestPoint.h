@@ -4,10 +4,8 @@
 #include <vector>
 
 #include "core/ExPt.h"
+#include "expedition_fwd.h"
 #include "layout/ExRouteObj.h"
-
-class CExDrawObj;
-class CExTextArray;
 
 // A test point of a net: a padstack at a point, named by the net record.
 class CExTestPoint : public CExRouteObj {

@@ -102,6 +102,10 @@ CExText::CExText() : pTextArray(new CExTextArray) {}
 
 CExText::~CExText() { delete pTextArray; }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExText);
+
+CExTextArray::~CExTextArray() { DeleteAll(); }
+
 void CExTextArray::SetTextData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                CExTemporaryArray* /*ignoreLog*/, CExTemporaryArray* notUsedLog, double dScale)
 {

@@ -39,9 +39,11 @@ public:
     std::vector<std::string> saStringPairValues;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExText);
+
 class CExTextArray : public CExPtrArray<CExText*, CExText*> {
 public:
-    ~CExTextArray() override { DeleteAll(); }
+    ~CExTextArray() override;
 
     // Appends one text for a non-empty record and leaves the record empty.
     // nLevel characters are cut off every property line so that its keyword

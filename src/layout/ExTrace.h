@@ -3,10 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "expedition_fwd.h"
 #include "layout/ExRouteObj.h"
-
-class CExDrawObj;
-class CExTextArray;
 
 // A routed path of a net on one layer.
 class CExTrace : public CExRouteObj {

@@ -1,7 +1,8 @@
 #include "layout/ExVia.h"
 
-#include "layout/ExTearDrop_Data.h"
 #include "core/GroupTable.h"
+#include "jobprefs/ExLayerPair.h"
+#include "layout/ExTearDrop_Data.h"
 
 namespace {
 

@@ -4,10 +4,8 @@
 #include <vector>
 
 #include "core/ExPt.h"
-#include "jobprefs/ExLayerPair.h"
+#include "expedition_fwd.h"
 #include "layout/ExRouteObj.h"
-
-class CExTearDrop_DataArray;
 
 // A via: a padstack placed at a point, spanning a pair of layers.
 class CExVia : public CExRouteObj {

@@ -5,10 +5,12 @@
 
 #include "cell/CellLibraryRecords.h"
 #include "cell/ExCell_Library.h"
+#include "cell/ExPackage_Cell.h"
 #include "core/ExExpedition.h"
 #include "jobprefs/ExJobPreferences.h"
 #include "layout/ExLayout.h"
 #include "layout/LayoutRecords.h"
+#include "layout/ExNet.h"
 #include "loader/PC_Corvane_Get.h"
 #include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"

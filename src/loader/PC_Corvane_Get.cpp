@@ -71,6 +71,8 @@ CPC_Corvane_Get::CPC_Corvane_Get()
     g_sPadstackTechnology.clear();
 }
 
+CPC_Corvane_Get::~CPC_Corvane_Get() = default;
+
 void CPC_Corvane_Get::vSetMExpeditionFilePath(std::string sJobPref, std::string sCellLib, std::string sLayout,
                                               std::string sPadstackLib, std::string sNetClass, std::string sPartsDb)
 {

@@ -21,7 +21,7 @@ public:
     CPC_Corvane_Get();
     CPC_Corvane_Get(const CPC_Corvane_Get&) = delete;
     CPC_Corvane_Get& operator=(const CPC_Corvane_Get&) = delete;
-    virtual ~CPC_Corvane_Get() = default;
+    virtual ~CPC_Corvane_Get();
 
     void vSetMExpeditionFilePath(std::string sJobPref, std::string sCellLib, std::string sLayout,
                                  std::string sPadstackLib, std::string sNetClass, std::string sPartsDb);

@@ -14,6 +14,12 @@ constexpr std::string_view kDefaultClass = "\"(Default)\"";
 
 } // namespace
 
+CExNetClass::~CExNetClass() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExNetClass);
+
+CExNetClassArray::~CExNetClassArray() = default;
+
 void CExNetClassArray::SetData(std::vector<std::string>& saRecord)
 {
     std::size_t first = 0;

@@ -1,6 +1,12 @@
 #include "netclass/ExNetConnection.h"
 
 #include "core/GroupTable.h"
+#include <string_view>
+
+#include "core/ExTemporary.h"
+#include "core/KeywordTable.h"
+#include "core/StringOps.h"
+#include "netclass/ExRefPin.h"
 
 namespace {
 
@@ -67,6 +73,10 @@ CExNetConnection& CExNetConnection::operator=(const CExNetConnection& other)
 }
 
 CExNetConnection::~CExNetConnection() { delete pRefPinArray; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExNetConnection);
+
+CExNetConnectionArray::~CExNetConnectionArray() = default;
 
 void CExNetConnectionArray::SetData(std::vector<std::string>& saRecord)
 {

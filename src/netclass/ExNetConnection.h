@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "netclass/ExRefPin.h"
+#include "expedition_fwd.h"
 #include "netclass/NetArray.h"
 
 // A net connection. No record of the files fills one.
@@ -20,9 +20,13 @@ public:
     std::string sName;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExNetConnection);
+
 // Does not delete its elements: the design root does.
 class CExNetConnectionArray : public ex::NetArray<CExNetConnection> {
 public:
+    ~CExNetConnectionArray() override;
+
     // Only logs: header and section records to the ignore log, the rest to
     // the not-used log. Empties the record.
     void SetData(std::vector<std::string>& saRecord);

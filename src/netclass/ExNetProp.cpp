@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/ExTemporary.h"
 #include "core/StringOps.h"
 
 namespace {
@@ -17,6 +18,12 @@ std::string PropertyText(std::string_view line)
 }
 
 } // namespace
+
+CExNetProp::~CExNetProp() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExNetProp);
+
+CExNetPropArray::~CExNetPropArray() = default;
 
 void CExNetPropArray::SetData(std::vector<std::string>& saRecord)
 {

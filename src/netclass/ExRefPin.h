@@ -5,10 +5,12 @@
 // A pin of a net connection. The files give it no content.
 class CExRefPin {
 public:
-    virtual ~CExRefPin() = default;
+    virtual ~CExRefPin();
 };
+
+EXLOAD_EXTERN_PTR_ARRAY(CExRefPin);
 
 class CExRefPinArray : public CExPtrArray<CExRefPin*, CExRefPin*> {
 public:
-    ~CExRefPinArray() override { DeleteAll(); }
+    ~CExRefPinArray() override;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 namespace ex {
 
@@ -10,15 +10,16 @@ namespace ex {
 template <class T>
 class NetArray : public CExPtrArray<T*, T*> {
 public:
-    NetArray() : pIgnoreLog(new CExTemporaryArray), pNotUsedLog(new CExTemporaryArray) {}
-    ~NetArray() override
-    {
-        delete pIgnoreLog;
-        delete pNotUsedLog;
-    }
+    NetArray();
+    ~NetArray() override;
 
     CExTemporaryArray* pIgnoreLog;
     CExTemporaryArray* pNotUsedLog;
 };
+
+// Compiled once, in NetArray.cpp.
+extern template class NetArray<CExNetConnection>;
+extern template class NetArray<CExNetClass>;
+extern template class NetArray<CExNetProp>;
 
 } // namespace ex

@@ -20,6 +20,10 @@ CExCustom_Drill_Symbol::CExCustom_Drill_Symbol() : pDrawObjArray(new CExDrawObjA
 
 CExCustom_Drill_Symbol::~CExCustom_Drill_Symbol() { delete pDrawObjArray; }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExCustom_Drill_Symbol);
+
+CExCustom_Drill_SymbolArray::~CExCustom_Drill_SymbolArray() { DeleteAll(); }
+
 void CExCustom_Drill_Symbol::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog,
                                               double dScale)

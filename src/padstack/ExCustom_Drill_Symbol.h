@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A named drawing that marks a drill size on drill drawings; holes name it.
 class CExCustom_Drill_Symbol {
@@ -24,9 +23,11 @@ public:
     std::string sName;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExCustom_Drill_Symbol);
+
 class CExCustom_Drill_SymbolArray : public CExPtrArray<CExCustom_Drill_Symbol*, CExCustom_Drill_Symbol*> {
 public:
-    ~CExCustom_Drill_SymbolArray() override { DeleteAll(); }
+    ~CExCustom_Drill_SymbolArray() override;
 
     // A ".CUSTOM_DRILL_SYMBOL" record: appends one symbol, empties the record.
     void SetData(std::vector<std::string>& saRecord, std::string sContext, int nFlag, CExTemporaryArray* pIgnoreLog,

@@ -24,6 +24,10 @@ CExHole::CExHole() : pDrawObj(new CExDrawObj) {}
 
 CExHole::~CExHole() { DeleteDrawObj(pDrawObj); }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExHole);
+
+CExHoleArray::~CExHoleArray() { DeleteAll(); }
+
 void CExHole::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {

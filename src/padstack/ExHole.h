@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObj.h"
+#include "expedition_fwd.h"
 
 // A named drill: its shape, tolerances and custom drill symbol.
 class CExHole {
@@ -26,9 +25,11 @@ public:
     double dNegativeTolerance = 0.0;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExHole);
+
 class CExHoleArray : public CExPtrArray<CExHole*, CExHole*> {
 public:
-    ~CExHoleArray() override { DeleteAll(); }
+    ~CExHoleArray() override;
 
     // A ".HOLE" record: appends one hole, empties the record.
     void SetData(std::vector<std::string>& saRecord, std::string sContext, int nFlag, CExTemporaryArray* pIgnoreLog,

@@ -11,13 +11,15 @@ public:
     CExInternalPadLayerPAD() = default;
     CExInternalPadLayerPAD(const CExInternalPadLayerPAD&) = delete;
     CExInternalPadLayerPAD& operator=(const CExInternalPadLayerPAD&) = delete;
-    virtual ~CExInternalPadLayerPAD() = default;
+    virtual ~CExInternalPadLayerPAD();
 
     std::string sOverridePad;
     int nLayer = 0;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExInternalPadLayerPAD);
+
 class CExInternalPadLayerPADArray : public CExPtrArray<CExInternalPadLayerPAD*, CExInternalPadLayerPAD*> {
 public:
-    ~CExInternalPadLayerPADArray() override { DeleteAll(); }
+    ~CExInternalPadLayerPADArray() override;
 };

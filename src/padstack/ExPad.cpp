@@ -52,6 +52,10 @@ CExPad::~CExPad()
     aOffsets.RemoveAll();
 }
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPad);
+
+CExPadArray::~CExPadArray() { DeleteAll(); }
+
 void CExPad::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {

@@ -5,8 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "shapes/ExDrawObjArray.h"
+#include "expedition_fwd.h"
 
 // A named copper shape (or several) that padstacks refer to by name.
 class CExPad {
@@ -26,9 +25,11 @@ public:
     CExDrawObjArray* pDrawObjArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPad);
+
 class CExPadArray : public CExPtrArray<CExPad*, CExPad*> {
 public:
-    ~CExPadArray() override { DeleteAll(); }
+    ~CExPadArray() override;
 
     // A ".PAD" record: appends one pad, empties the record.
     void SetData(std::vector<std::string>& saRecord, std::string sContext, int nFlag, CExTemporaryArray* pIgnoreLog,

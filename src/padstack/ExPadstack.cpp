@@ -4,6 +4,7 @@
 
 #include "core/GroupTable.h"
 #include "padstack/ElementRecord.h"
+#include "padstack/ExInternalPadLayerPAD.h"
 
 namespace {
 
@@ -111,6 +112,10 @@ constexpr ex::GroupRow<SubRecord> kPadstackLines[] = {
 CExPadstack::CExPadstack() : pInternalPadLayerArray(new CExInternalPadLayerPADArray) {}
 
 CExPadstack::~CExPadstack() { delete pInternalPadLayerArray; }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPadstack);
+
+CExPadstackArray::~CExPadstackArray() { DeleteAll(); }
 
 void CExPadstack::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                    CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog,

@@ -5,8 +5,7 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "padstack/ExInternalPadLayerPAD.h"
+#include "expedition_fwd.h"
 
 // The pads of a pin or via layer by layer, and its hole, all by name as
 // written; nothing is looked up.
@@ -43,9 +42,11 @@ public:
     CExInternalPadLayerPADArray* pInternalPadLayerArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPadstack);
+
 class CExPadstackArray : public CExPtrArray<CExPadstack*, CExPadstack*> {
 public:
-    ~CExPadstackArray() override { DeleteAll(); }
+    ~CExPadstackArray() override;
 
     // A ".PADSTACK" record: appends one padstack, empties the record.
     void SetData(std::vector<std::string>& saRecord, std::string sContext, int nFlag, CExTemporaryArray* pIgnoreLog,

@@ -3,7 +3,13 @@
 #include <string_view>
 
 #include "core/GroupTable.h"
+#include "core/ExTemporary.h"
+#include "core/KeywordTable.h"
 #include "core/StringOps.h"
+#include "padstack/ExCustom_Drill_Symbol.h"
+#include "padstack/ExHole.h"
+#include "padstack/ExPad.h"
+#include "padstack/ExPadstack.h"
 
 namespace {
 

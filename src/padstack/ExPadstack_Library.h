@@ -3,11 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ExTemporary.h"
-#include "padstack/ExCustom_Drill_Symbol.h"
-#include "padstack/ExHole.h"
-#include "padstack/ExPad.h"
-#include "padstack/ExPadstack.h"
+#include "expedition_fwd.h"
 
 // The pads, holes, padstacks and custom drill symbols of one or more
 // padstack library files, read into one object in turn.

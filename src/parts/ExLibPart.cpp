@@ -2,6 +2,10 @@
 
 
 #include "core/GroupTable.h"
+#include "core/ExTemporary.h"
+#include "core/KeywordTable.h"
+#include "core/StringOps.h"
+#include "parts/ExPartData.h"
 
 namespace {
 

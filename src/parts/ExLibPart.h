@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ExTemporary.h"
-#include "parts/ExPartData.h"
+#include "expedition_fwd.h"
 
 // The parts database file: its parts, units and logs.
 class CExLibPart {

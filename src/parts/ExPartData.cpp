@@ -2,6 +2,11 @@
 
 #include <string_view>
 
+#include "core/GroupTable.h"
+#include "core/KeywordTable.h"
+#include "parts/ExPartDataSlot.h"
+#include "parts/ExPartDataSwapGrp.h"
+#include "parts/ExPartDataSymbol.h"
 #include "parts/PartGrouping.h"
 
 namespace {
@@ -66,6 +71,10 @@ CExPartData::~CExPartData()
     delete pSymbolArray;
     delete pSlotArray;
 }
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPartData);
+
+CExPartDataArray::~CExPartDataArray() { DeleteAll(); }
 
 void CExPartData::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,
                                    CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)

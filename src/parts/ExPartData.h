@@ -4,10 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
-#include "parts/ExPartDataSlot.h"
-#include "parts/ExPartDataSwapGrp.h"
-#include "parts/ExPartDataSymbol.h"
+#include "expedition_fwd.h"
 
 // One part number of the parts database.
 class CExPartData {
@@ -37,9 +34,11 @@ public:
     CExPartDataSlotArray* pSlotArray;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPartData);
+
 class CExPartDataArray : public CExPtrArray<CExPartData*, CExPartData*> {
 public:
-    ~CExPartDataArray() override { DeleteAll(); }
+    ~CExPartDataArray() override;
 
     // A ".NUMBER" record: appends one part, empties the record.
     void SetPartData(std::vector<std::string>& saRecord, std::string sContext, int nFlag,

@@ -28,6 +28,12 @@ constexpr ex::GroupRow<S> kSlotGroups[] = {
 
 } // namespace
 
+CExPartDataSlot::~CExPartDataSlot() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPartDataSlot);
+
+CExPartDataSlotArray::~CExPartDataSlotArray() { DeleteAll(); }
+
 void CExPartDataSlot::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                        CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A slot (gate) of a part: its swap group and the part pins it uses.
 class CExPartDataSlot {
@@ -12,7 +12,7 @@ public:
     CExPartDataSlot() = default;
     CExPartDataSlot(const CExPartDataSlot&) = delete;
     CExPartDataSlot& operator=(const CExPartDataSlot&) = delete;
-    virtual ~CExPartDataSlot() = default;
+    virtual ~CExPartDataSlot();
 
     // One "...SLOT_SWAPGROUP" group; any other group is logged as not used.
     void SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
@@ -24,9 +24,11 @@ public:
     std::vector<std::string> saPinNumbers;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPartDataSlot);
+
 class CExPartDataSlotArray : public CExPtrArray<CExPartDataSlot*, CExPartDataSlot*> {
 public:
-    ~CExPartDataSlotArray() override { DeleteAll(); }
+    ~CExPartDataSlotArray() override;
 
     // A "..SLOTS" sub-record: appends one slot, empties the sub-record.
     void SetSlotData_InPart(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,

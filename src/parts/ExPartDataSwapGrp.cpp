@@ -16,6 +16,12 @@ constexpr ex::GroupRow<G> kSwapGrpGroups[] = {
 
 } // namespace
 
+CExPartDataSwapGrp::~CExPartDataSwapGrp() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPartDataSwapGrp);
+
+CExPartDataSwapGrpArray::~CExPartDataSwapGrpArray() { DeleteAll(); }
+
 void CExPartDataSwapGrp::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A swap group of a part: the slots that may be exchanged with each other.
 class CExPartDataSwapGrp {
@@ -12,7 +12,7 @@ public:
     CExPartDataSwapGrp() = default;
     CExPartDataSwapGrp(const CExPartDataSwapGrp&) = delete;
     CExPartDataSwapGrp& operator=(const CExPartDataSwapGrp&) = delete;
-    virtual ~CExPartDataSwapGrp() = default;
+    virtual ~CExPartDataSwapGrp();
 
     void SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog);
@@ -21,9 +21,11 @@ public:
     std::vector<std::string> saSwapIds;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPartDataSwapGrp);
+
 class CExPartDataSwapGrpArray : public CExPtrArray<CExPartDataSwapGrp*, CExPartDataSwapGrp*> {
 public:
-    ~CExPartDataSwapGrpArray() override { DeleteAll(); }
+    ~CExPartDataSwapGrpArray() override;
 
     // A "..SWAPGROUP" sub-record: appends one swap group, empties the sub-record.
     void SetSwapGrpData_InPart(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,

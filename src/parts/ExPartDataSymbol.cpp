@@ -28,6 +28,12 @@ constexpr ex::GroupRow<Y> kSymbolGroups[] = {
 
 } // namespace
 
+CExPartDataSymbol::~CExPartDataSymbol() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExPartDataSymbol);
+
+CExPartDataSymbolArray::~CExPartDataSymbolArray() { DeleteAll(); }
+
 void CExPartDataSymbol::SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                                          CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {

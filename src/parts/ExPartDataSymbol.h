@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
-#include "core/ExTemporary.h"
+#include "expedition_fwd.h"
 
 // A schematic symbol of a part and the swap group whose pins it draws.
 class CExPartDataSymbol {
@@ -12,7 +12,7 @@ public:
     CExPartDataSymbol() = default;
     CExPartDataSymbol(const CExPartDataSymbol&) = delete;
     CExPartDataSymbol& operator=(const CExPartDataSymbol&) = delete;
-    virtual ~CExPartDataSymbol() = default;
+    virtual ~CExPartDataSymbol();
 
     void SetSubRecordData(std::vector<std::string>& saGroup, std::string sContext, int nFlag,
                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog);
@@ -23,9 +23,11 @@ public:
     std::vector<std::string> saPinNames;
 };
 
+EXLOAD_EXTERN_PTR_ARRAY(CExPartDataSymbol);
+
 class CExPartDataSymbolArray : public CExPtrArray<CExPartDataSymbol*, CExPartDataSymbol*> {
 public:
-    ~CExPartDataSymbolArray() override { DeleteAll(); }
+    ~CExPartDataSymbolArray() override;
 
     // A "..SYMBOL" sub-record: appends one symbol, empties the sub-record.
     void SetSymbolData_InPart(std::vector<std::string>& saSubRecord, std::string sContext, int nFlag,

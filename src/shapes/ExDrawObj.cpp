@@ -1,3 +1,5 @@
 #include "shapes/ExDrawObj.h"
 
 void DeleteDrawObj(CExDrawObj* pDrawObj) { delete pDrawObj; }
+
+CExDrawObj::~CExDrawObj() = default;

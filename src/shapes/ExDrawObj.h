@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-class CExTemporaryArray;
+#include "expedition_fwd.h"
 
 // Base of the 22 shape classes (one header each in this folder). Their
 // SetData all run the one parameter parser of ShapeParams.cpp over a
@@ -13,7 +13,7 @@ public:
     CExDrawObj() = default;
     CExDrawObj(const CExDrawObj&) = delete;
     CExDrawObj& operator=(const CExDrawObj&) = delete;
-    virtual ~CExDrawObj() = default;
+    virtual ~CExDrawObj();
 
     std::string sSide;       // only SetDObjData_Assembly writes it
     std::string sShapeType;

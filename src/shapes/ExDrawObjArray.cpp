@@ -25,6 +25,10 @@ void AddShapes(CExDrawObjArray& array, int nLevel, const std::string* pSide, std
 
 } // namespace
 
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExDrawObj);
+
+CExDrawObjArray::~CExDrawObjArray() { DeleteAll(); }
+
 CExDrawObj* CExDrawObjArray::SetMakeDObj(int /*nLevel*/, std::vector<std::string>& record, std::string /*unitsString*/,
                                          int /*flag*/, CExTemporaryArray* /*ignoreLog*/,
                                          CExTemporaryArray* /*notUsedLog*/, double dScale)

@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "core/ExPtrArray.h"
+#include "expedition_fwd.h"
 #include "shapes/ExDrawObj.h"
+
+EXLOAD_EXTERN_PTR_ARRAY(CExDrawObj);
 
 // Owns its shapes. Every parse operation empties the record it is given and
 // writes to no log.
 class CExDrawObjArray : public CExPtrArray<CExDrawObj*, CExDrawObj*> {
 public:
-    ~CExDrawObjArray() override { DeleteAll(); }
+    ~CExDrawObjArray() override;
 
     // One shape from a sub-record: its shape keyword line without dots
     // ("ROUND"), then parameter lines with one dot (".DIAMETER 0.5").

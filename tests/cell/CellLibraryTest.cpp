@@ -3,7 +3,18 @@
 #include <string>
 
 #include "cell/ExCell_Library.h"
+#include "cell/ExDrawing_Cell.h"
+#include "cell/ExMechanical_Cell.h"
+#include "cell/ExPackage_Cell.h"
+#include "cell/ExPackage_Pin.h"
+#include "cell/ExPanel_Cell.h"
+#include "cell/ExPlacement_Outline.h"
+#include "cell/ExReUseCircuit_Cell.h"
 #include "core/ExExpedition.h"
+#include "core/ExTemporary.h"
+#include "graphics/ExAssembly_Outline.h"
+#include "graphics/ExSilkScreen_Outline.h"
+#include "layout/ExText.h"
 #include "loader/PC_Corvane_Get.h"
 #include "padstack/ExPadstack_Library.h"
 #include "support/TestSupport.h"

@@ -3,6 +3,9 @@
 #include <string>
 
 #include "cell/ExPackage_Pin.h"
+#include "core/ExTemporary.h"
+#include "layout/ExTearDrop_Data.h"
+#include "layout/ExText.h"
 #include "support/TestSupport.h"
 
 namespace {

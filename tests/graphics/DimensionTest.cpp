@@ -4,8 +4,12 @@
 #include <string_view>
 
 #include "GraphicTestSupport.h"
+#include "graphics/ExAssembly_Outline.h"
 #include "graphics/ExDimension.h"
 #include "graphics/ExDimension_Setting.h"
+#include "graphics/ExGraphic.h"
+#include "layout/ExText.h"
+#include "shapes/ExDrawObjArray.h"
 #include "shapes/ExPolyline_Path.h"
 
 using gfxtest::ExpectLogged;

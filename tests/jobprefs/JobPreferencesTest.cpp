@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/ExExpedition.h"
+#include "core/ExTemporary.h"
+#include "jobprefs/ExJobPreferenceVia.h"
 #include "jobprefs/ExJobPreferences.h"
+#include "jobprefs/ExLayerPair.h"
+#include "jobprefs/ExLayer_Stackup.h"
 #include "loader/PC_Corvane_Get.h"
 #include "support/TestSupport.h"
 

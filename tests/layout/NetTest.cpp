@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "jobprefs/ExLayerPair.h"
 #include "layout/ExConductive_Area.h"
 #include "layout/ExNet.h"
 #include "layout/ExTestPoint.h"

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "core/ExTemporary.h"
 #include "layout/ExPlane_ActualShape.h"
 #include "layout/ExPlane_Lyr.h"
 #include "layout/ExPlane_Net.h"
+#include "shapes/ExDrawObjArray.h"
 #include "shapes/ExPolyline_Path.h"
 #include "shapes/ExPolyline_Shape.h"
 #include "shapes/ExRound.h"

@@ -3,10 +3,13 @@
 #include <string>
 #include <type_traits>
 
+#include "core/ExTemporary.h"
 #include "layout/ExBreak_TemplaBreakray.h"
 #include "layout/ExContour.h"
 #include "layout/ExDesignRule_Area.h"
 #include "layout/ExPanel_Board_Instance.h"
+#include "layout/ExText.h"
+#include "shapes/ExDrawObjArray.h"
 #include "shapes/ExPolyline_Shape.h"
 #include "shapes/ExRound.h"
 #include "support/TestSupport.h"

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Grouping.h"
+#include "jobprefs/ExLayerPair.h"
 #include "layout/ExConductive_Area.h"
 #include "layout/ExRouteObj.h"
 #include "layout/ExTearDrop_Data.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/ExTemporary.h"
 #include "layout/ExTearDrop_Data.h"
 #include "layout/ExTearDrop_Template.h"
 #include "support/TestSupport.h"

@@ -16,6 +16,7 @@
 #include "LoaderSupport.h"
 #include "cell/ExCell_Library.h"
 #include "core/ExExpedition.h"
+#include "core/ExTemporary.h"
 #include "jobprefs/ExJobPreferences.h"
 #include "layout/ExLayout.h"
 #include "loader/PC_Corvane_Get.h"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/ExExpedition.h"
+#include "core/ExTemporary.h"
 #include "loader/PC_Corvane_Get.h"
 #include "netclass/ExNetClass.h"
 #include "netclass/ExNetConnection.h"

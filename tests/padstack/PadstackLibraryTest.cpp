@@ -4,10 +4,16 @@
 #include <string>
 
 #include "core/ExExpedition.h"
+#include "core/ExTemporary.h"
 #include "loader/PC_Corvane_Get.h"
+#include "padstack/ExCustom_Drill_Symbol.h"
+#include "padstack/ExHole.h"
+#include "padstack/ExPad.h"
+#include "padstack/ExPadstack.h"
 #include "padstack/ExPadstack_Library.h"
 #include "shapes/ExCircle_Path.h"
 #include "shapes/ExCircle_Shape.h"
+#include "shapes/ExDrawObjArray.h"
 #include "shapes/ExF4_web_round_thermal_45.h"
 #include "shapes/ExOblong.h"
 #include "shapes/ExPolyline_Shape.h"

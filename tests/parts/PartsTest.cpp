@@ -5,8 +5,13 @@
 #include <vector>
 
 #include "core/ExExpedition.h"
+#include "core/ExTemporary.h"
 #include "loader/PC_Corvane_Get.h"
 #include "parts/ExLibPart.h"
+#include "parts/ExPartData.h"
+#include "parts/ExPartDataSlot.h"
+#include "parts/ExPartDataSwapGrp.h"
+#include "parts/ExPartDataSymbol.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -1,0 +1,3 @@
+#include "jobprefs/ExLayerPair.h"
+
+CExLayerPair::~CExLayerPair() = default;

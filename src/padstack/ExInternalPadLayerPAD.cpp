@@ -1,0 +1,7 @@
+#include "padstack/ExInternalPadLayerPAD.h"
+
+CExInternalPadLayerPAD::~CExInternalPadLayerPAD() = default;
+
+EXLOAD_INSTANTIATE_PTR_ARRAY(CExInternalPadLayerPAD);
+
+CExInternalPadLayerPADArray::~CExInternalPadLayerPADArray() { DeleteAll(); }
