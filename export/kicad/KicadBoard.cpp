@@ -1,6 +1,9 @@
 #include "KicadBoard.h"
 
 #include <algorithm>
+#include <atomic>
+#include <future>
+#include <thread>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -31,6 +34,7 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kMarginMm = 10.0;  // around the board on its page
 constexpr double kOutlineWidthMm = 0.1;
 constexpr double kAnchorMm = 0.01;  // the anchor of a custom pad, within its copper
+constexpr std::uint32_t kHeavyZone = 64;  // shapes of a zone worth working out on another core
 
 struct LossName {
     const char* one;
@@ -205,7 +209,12 @@ private:
                    bool hidden, const std::string& fallback, std::uint64_t stamp);
     void WriteTrack(const board::Item& t, std::size_t index);
     void WriteVia(const board::Pad& v, std::size_t index);
-    void WriteZone(const board::Zone& z, std::size_t index);
+    // A zone's outlines and copper, as the file's polygons need them.
+    struct ZoneRings {
+        std::vector<Ring> outlines, fill;
+    };
+    ZoneRings RingsOf(const board::Zone& z) const;
+    void WriteZone(const board::Zone& z, std::size_t index, ZoneRings rings);
     void WriteKeepout(const board::Keepout& k, std::size_t index);
     void ZoneHead(std::int32_t net, const std::string& layers, std::uint64_t stamp);
 
@@ -218,6 +227,7 @@ private:
     double m_ox = 0, m_oy = 0;           // board to page
     double m_pageW = 297, m_pageH = 210;
     std::vector<std::string> m_names;    // by board layer: the file's layer name
+    std::vector<std::string> m_quoted;   // and in quotes
     std::vector<std::string> m_copper;   // copper layers in order: "F.Cu", "In1.Cu", ..., "B.Cu"
     std::vector<std::pair<int, std::string>> m_userLayers;  // User.N in use and their names
     std::uint64_t m_stamps[16] = {};
@@ -273,6 +283,8 @@ void Writer::MapLayers()
 
 void Writer::WriteLayers()
 {
+    for (const std::string& name : m_names)
+        m_quoted.push_back('"' + name + '"');
     m_out << "  (layers\n";
     const std::size_t n = std::max<std::size_t>(m_b.copper.size(), 2);
     for (std::size_t k = 0; k < n && k < 32; ++k) {
@@ -328,6 +340,24 @@ void Writer::Write()
     At({0, 0}) << ")\n    (grid_origin ";
     At({0, 0}) << ")\n  )\n\n";
     WriteNets();
+    // The copper of large zones (planes with their voids) is worked out on
+    // every core while the rest is written; what is left when that is
+    // written, this thread works out too.
+    std::vector<bool> heavy(m_b.zones.size(), false);
+    std::vector<std::size_t> work;
+    for (std::size_t i = 0; i < m_b.zones.size(); ++i)
+        if (m_b.zones[i].fill.nCount + m_b.zones[i].outline.nCount >= kHeavyZone)
+            heavy[i] = true, work.push_back(i);
+    std::vector<ZoneRings> rings(m_b.zones.size());
+    std::atomic<std::size_t> next{0};
+    auto compute = [&] {
+        for (std::size_t k; (k = next++) < work.size();)
+            rings[work[k]] = RingsOf(m_b.zones[work[k]]);
+    };
+    std::vector<std::future<void>> helpers;
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    for (std::size_t t = 0; t < std::min(work.size(), cores); ++t)
+        helpers.push_back(std::async(std::launch::async, compute));
     for (std::size_t i = 0; i < m_b.footprints.size(); ++i)
         WriteFootprint(i);
     for (const board::Item& g : m_b.graphics)
@@ -342,8 +372,11 @@ void Writer::Write()
     for (std::size_t i = 0; i < m_b.vias.size(); ++i)
         WriteVia(m_b.vias[i], i);
     m_out << '\n';
+    compute();
+    for (std::future<void>& h : helpers)
+        h.get();
     for (std::size_t i = 0; i < m_b.zones.size(); ++i)
-        WriteZone(m_b.zones[i], i);
+        WriteZone(m_b.zones[i], i, heavy[i] ? std::move(rings[i]) : RingsOf(m_b.zones[i]));
     for (std::size_t i = 0; i < m_b.keepouts.size(); ++i)
         WriteKeepout(m_b.keepouts[i], i);
     m_out << ")\n";
@@ -678,7 +711,7 @@ void Writer::WriteTrack(const board::Item& t, std::size_t index)
         return;
     }
     (void)index;
-    const std::string& layer = LayerName(t.nLayer);
+    const std::string& layer = m_quoted[static_cast<std::size_t>(t.nLayer)];
     for (std::size_t i = 1; i < pts.size(); ++i) {
         const Point a{pts[i - 1].x, pts[i - 1].y}, b{pts[i].x, pts[i].y};
         const board::Arc arc = s.bArcs ? board::ArcBetween(a, b, pts[i].r) : board::Arc{};
@@ -695,8 +728,7 @@ void Writer::WriteTrack(const board::Item& t, std::size_t index)
                 At({arc.centre.x + arc.dRadius * std::cos(m), arc.centre.y + arc.dRadius * std::sin(m)}) << ") (end ",
                 At(b) << ')';
         }
-        m_out << " (width ", m_out.Mm(s.width) << ") (layer ";
-        m_out.Quoted(layer) << ") (net ", m_out.Int(t.nNet) << "))\n";
+        m_out << " (width ", m_out.Mm(s.width) << ") (layer " << layer << ") (net ", m_out.Int(t.nNet) << "))\n";
     }
 }
 
@@ -743,7 +775,7 @@ bool Inside(const Ring& r, NmPoint p)
     return in;
 }
 
-void Writer::WriteZone(const board::Zone& z, std::size_t index)
+Writer::ZoneRings Writer::RingsOf(const board::Zone& z) const
 {
     auto split = [&](board::Range range, std::vector<Ring>& areas, std::vector<Ring>& voids) {
         for (const board::Shape& s : m_b.Shapes(range))
@@ -772,6 +804,13 @@ void Writer::WriteZone(const board::Zone& z, std::size_t index)
                 Transform{}, rect);
         outlines = rect;
     }
+    return {std::move(outlines), std::move(fill)};
+}
+
+void Writer::WriteZone(const board::Zone& z, std::size_t index, ZoneRings rings)
+{
+    const std::vector<Ring>& outlines = rings.outlines;
+    const std::vector<Ring>& fill = rings.fill;
     if (outlines.empty()) {
         Lose(Loss::ZoneWithoutArea, "zone of net " + std::string(m_b.nets[static_cast<std::size_t>(z.nNet)]));
         return;
@@ -884,6 +923,9 @@ void WriteProject(const board::Board& board, const std::string& boardFile, std::
                 best = key, count = n;
         return best;
     };
+    std::vector<nlohmann::ordered_json> members(nClasses, nlohmann::ordered_json::array());
+    for (std::size_t n = 1; n < board.nets.size(); ++n)
+        members[classOf(n)].push_back(ValidUtf8(board.nets[n]));
     nlohmann::ordered_json classes = nlohmann::ordered_json::array();
     std::vector<double> classWidth(nClasses, 0.25);
     for (std::size_t c = 0; c < nClasses; ++c) {
@@ -898,13 +940,8 @@ void WriteProject(const board::Board& board, const std::string& boardFile, std::
         j["microvia_diameter"] = 0.3;
         j["microvia_drill"] = 0.1;
         j["name"] = isDefault ? std::string("Default") : ValidUtf8(board.netClasses[c]);
-        if (!isDefault) {
-            nlohmann::ordered_json nets = nlohmann::ordered_json::array();
-            for (std::size_t n = 1; n < board.nets.size(); ++n)
-                if (classOf(n) == c)
-                    nets.push_back(ValidUtf8(board.nets[n]));
-            j["nets"] = std::move(nets);
-        }
+        if (!isDefault)
+            j["nets"] = std::move(members[c]);
         j["pcb_color"] = "rgba(0, 0, 0, 0.000)";
         j["schematic_color"] = "rgba(0, 0, 0, 0.000)";
         const double width = most(widths[c], 0.0);

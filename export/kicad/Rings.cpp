@@ -107,6 +107,20 @@ void Stroke(const std::vector<board::Point>& pts, bool closed, double width, std
 {
     if (!(width > 0) || pts.empty())
         return;
+    if (pts.size() == 2 && !closed) {
+        // One straight piece, the most common by far: its two ends round.
+        const double dx = pts[1].x - pts[0].x, dy = pts[1].y - pts[0].y, length = std::hypot(dx, dy);
+        const double r = width / 2, base = length > 0 ? std::atan2(dy, dx) : 0.0;
+        const int half = std::max(SegmentsPerTurn(r) / 2, 4);
+        Ring ring;
+        for (int end = 0; end < 2; ++end)
+            for (int k = 0; k <= half; ++k) {
+                const double a = base - kPi / 2 + end * kPi + kPi * k / half;
+                ring.push_back(Nm({pts[1 - end].x + r * std::cos(a), pts[1 - end].y + r * std::sin(a)}));
+            }
+        out.push_back(std::move(ring));
+        return;
+    }
     cl::Path path;
     for (const board::Point& p : pts) {
         const NmPoint q = Nm(p);
@@ -174,8 +188,17 @@ public:
             for (std::uint32_t ri = 0; ri < rings.size(); ++ri)
                 for (std::uint32_t e = 0; e < rings[ri].size(); ++e) {
                     const NmPoint a = rings[ri][e], b = rings[ri][(e + 1) % rings[ri].size()];
+                    const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
+                    if (rowA == rowB && Col(a.x) == Col(b.x)) {
+                        const std::size_t cell = static_cast<std::size_t>(rowA * m_cols + Col(a.x));
+                        if (pass == 0)
+                            ++m_start[cell + 1];
+                        else
+                            m_cells[fill[cell]++] = {ri, e};
+                        continue;
+                    }
                     // Only the cells of each row that the edge passes through.
-                    for (std::int64_t row = Row(std::min(a.y, b.y)); row <= Row(std::max(a.y, b.y)); ++row) {
+                    for (std::int64_t row = rowA; row <= rowB; ++row) {
                         std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
                         if (a.y != b.y) {
                             const long double ya = std::max<long double>(std::min(a.y, b.y), m_y0 + row * m_ch);
@@ -269,6 +292,8 @@ private:
 std::vector<Ring> Fracture(std::vector<Ring> rings)
 {
     std::erase_if(rings, [](const Ring& r) { return r.size() < 3 || Area2(r) == 0; });
+    if (std::none_of(rings.begin(), rings.end(), [](const Ring& r) { return Area2(r) < 0; }))
+        return rings;
     const EdgeGrid grid(rings);
     struct Cut {
         std::uint32_t ring, edge;  // where it ends
@@ -598,7 +623,7 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
         for (const std::uint32_t m : members)
             (m < nVoids ? v : tl).push_back(ToPath(ring(m)));
         // The voids' outer rings are holes in the copper, their holes islands of it.
-        for (const cl::Path& p : Clip(Clip(v, {}, cl::ctUnion), tl, cl::ctDifference)) {
+        for (const cl::Path& p : tl.empty() ? Clip(v, {}, cl::ctUnion) : Clip(Clip(v, {}, cl::ctUnion), tl, cl::ctDifference)) {
             holes.push_back(FromPath(p));
             std::reverse(holes.back().begin(), holes.back().end());
         }
