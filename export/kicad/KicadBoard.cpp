@@ -764,17 +764,6 @@ void Writer::ZoneHead(std::int32_t net, const std::string& layers, std::uint64_t
         m_out.Stamp(kZone, stamp) << ") (hatch edge 0.508)\n";
 }
 
-// Whether p lies inside the ring (even-odd).
-bool Inside(const Ring& r, NmPoint p)
-{
-    bool in = false;
-    for (std::size_t i = 0, j = r.size() - 1; i < r.size(); j = i++)
-        if ((r[i].y > p.y) != (r[j].y > p.y) &&
-            p.x < static_cast<long double>(r[j].x - r[i].x) * (p.y - r[i].y) / (r[j].y - r[i].y) + r[i].x)
-            in = !in;
-    return in;
-}
-
 Writer::ZoneRings Writer::RingsOf(const board::Zone& z) const
 {
     auto split = [&](board::Range range, std::vector<Ring>& areas, std::vector<Ring>& voids) {
@@ -792,6 +781,13 @@ Writer::ZoneRings Writer::RingsOf(const board::Zone& z) const
         fill = Fill(copper, cut, ties);
     } else if (!z.bPlane) {
         fill = outlines;  // a conductive area is copper as drawn
+    }
+    if (outlines.size() > 1) {
+        // One zone, as the design has one: its largest piece is the outline.
+        auto largest = std::max_element(outlines.begin(), outlines.end(),
+                                        [](const Ring& a, const Ring& b) { return Area2(a) < Area2(b); });
+        std::swap(outlines.front(), *largest);
+        outlines.resize(1);
     }
     if (outlines.empty() && !fill.empty()) {
         board::Bounds box;
@@ -815,28 +811,18 @@ void Writer::WriteZone(const board::Zone& z, std::size_t index, ZoneRings rings)
         Lose(Loss::ZoneWithoutArea, "zone of net " + std::string(m_b.nets[static_cast<std::size_t>(z.nNet)]));
         return;
     }
-    const std::string& layer = LayerName(z.nLayer);
-    for (std::size_t k = 0; k < outlines.size(); ++k) {
-        std::string layers = "(layer ";
-        layers += '"' + layer + '"' + ")";
-        ZoneHead(z.nNet, layers, index * 64 + k);
-        m_out << "    (connect_pads (clearance 0.2))\n    (min_thickness 0.2) (filled_areas_thickness no)\n"
-                 "    (fill yes (thermal_gap 0.5) (thermal_bridge_width 0.5))\n    (polygon ";
-        Pts(outlines[k], nullptr);
+    const std::string& layer = m_quoted[static_cast<std::size_t>(z.nLayer)];
+    ZoneHead(z.nNet, "(layer " + layer + ")", index);
+    m_out << "    (connect_pads (clearance 0.2))\n    (min_thickness 0.2) (filled_areas_thickness no)\n"
+             "    (fill yes (thermal_gap 0.5) (thermal_bridge_width 0.5))\n    (polygon ";
+    Pts(outlines.front(), nullptr);
+    m_out << ")\n";
+    for (const Ring& r : fill) {
+        m_out << "    (filled_polygon (layer " << layer << ") ";
+        Pts(r, nullptr);
         m_out << ")\n";
-        for (const Ring& r : fill) {
-            // With more than one outline, each filled polygon goes with the one it starts in.
-            if (outlines.size() > 1 && !Inside(outlines[k], r.front()) &&
-                !(k == 0 && std::none_of(outlines.begin(), outlines.end(),
-                                         [&](const Ring& o) { return Inside(o, r.front()); })))
-                continue;
-            m_out << "    (filled_polygon (layer ";
-            m_out.Quoted(layer) << ") ";
-            Pts(r, nullptr);
-            m_out << ")\n";
-        }
-        m_out << "  )\n";
     }
+    m_out << "  )\n";
 }
 
 void Writer::WriteKeepout(const board::Keepout& k, std::size_t index)
