@@ -126,6 +126,24 @@ double Normalised(double degrees)
 
 double AngleOf(Point v) { return Normalised(std::atan2(v.y, v.x) * 180.0 / kPi); }
 
+// Calls piece(a, b, mid) for each piece of a path: mid is null for a
+// straight one, else the middle of its arc.
+template <class Piece>
+void EachPiece(const board::Shape& s, Piece&& piece)
+{
+    const auto pts = s.Points();
+    for (std::size_t i = 1; i < pts.size(); ++i) {
+        const Point a{pts[i - 1].x, pts[i - 1].y}, b{pts[i].x, pts[i].y};
+        const board::Arc arc = s.bArcs ? board::ArcBetween(a, b, pts[i].r) : board::Arc{};
+        if (arc.bStraight) {
+            piece(a, b, nullptr, i);
+        } else {
+            const Point mid = arc.At(arc.dFrom + arc.Sweep() / 2);
+            piece(a, b, &mid, i);
+        }
+    }
+}
+
 bool SameShapes(const Board& b, std::int32_t d1, std::int32_t d2)
 {
     if (d1 < 0 || d2 < 0 || d1 == d2)
@@ -608,29 +626,17 @@ void Writer::WriteGraphic(const board::Item& g, const board::Footprint* fp, std:
         tail(!line);
     };
     switch (s.kind) {
-    case Kind::Path: {
-        const auto pts = s.Points();
-        for (std::size_t i = 1; i < pts.size(); ++i) {
-            const Point a{pts[i - 1].x, pts[i - 1].y}, b{pts[i].x, pts[i].y};
-            const board::Arc arc = s.bArcs ? board::ArcBetween(a, b, pts[i].r) : board::Arc{};
-            if (arc.bStraight) {
+    case Kind::Path:
+        EachPiece(s, [&](Point a, Point b, const Point* mid, std::size_t i) {
+            if (!mid)
                 m_out << prefix << "line (start ", Xy(a, fp) << ") (end ", Xy(b, fp) << ')';
-            } else {
-                double sweep = arc.dTo - arc.dFrom;
-                if (arc.bCounterClockwise && sweep <= 0)
-                    sweep += 2 * kPi;
-                else if (!arc.bCounterClockwise && sweep >= 0)
-                    sweep -= 2 * kPi;
-                const double m = arc.dFrom + sweep / 2;
-                const Point mid{arc.centre.x + arc.dRadius * std::cos(m), arc.centre.y + arc.dRadius * std::sin(m)};
-                m_out << prefix << "arc (start ", Xy(a, fp) << ") (mid ", Xy(mid, fp) << ") (end ", Xy(b, fp) << ')';
-            }
+            else
+                m_out << prefix << "arc (start ", Xy(a, fp) << ") (mid ", Xy(*mid, fp) << ") (end ", Xy(b, fp) << ')';
             m_out << " (layer ";
             m_out.Quoted(name) << ") (width ", m_out.Mm(width) << ") (tstamp ",
                 m_out.Stamp(fp ? kFootprintGraphic : kGraphic, stamp * 4096 + i) << "))\n";
-        }
+        });
         return;
-    }
     case Kind::Polygon: polygon(s.Points(), s.bArcs); return;
     case Kind::Circle:
         m_out << prefix << "circle (center ", Xy(s.at, fp) << ") (end ", Xy({s.at.x + s.w / 2, s.at.y}, fp) << ')';
@@ -712,24 +718,13 @@ void Writer::WriteTrack(const board::Item& t, std::size_t index)
     }
     (void)index;
     const std::string& layer = m_quoted[static_cast<std::size_t>(t.nLayer)];
-    for (std::size_t i = 1; i < pts.size(); ++i) {
-        const Point a{pts[i - 1].x, pts[i - 1].y}, b{pts[i].x, pts[i].y};
-        const board::Arc arc = s.bArcs ? board::ArcBetween(a, b, pts[i].r) : board::Arc{};
-        if (arc.bStraight) {
+    EachPiece(s, [&](Point a, Point b, const Point* mid, std::size_t) {
+        if (!mid)
             m_out << "  (segment (start ", At(a) << ") (end ", At(b) << ')';
-        } else {
-            double sweep = arc.dTo - arc.dFrom;
-            if (arc.bCounterClockwise && sweep <= 0)
-                sweep += 2 * kPi;
-            else if (!arc.bCounterClockwise && sweep >= 0)
-                sweep -= 2 * kPi;
-            const double m = arc.dFrom + sweep / 2;
-            m_out << "  (arc (start ", At(a) << ") (mid ",
-                At({arc.centre.x + arc.dRadius * std::cos(m), arc.centre.y + arc.dRadius * std::sin(m)}) << ") (end ",
-                At(b) << ')';
-        }
+        else
+            m_out << "  (arc (start ", At(a) << ") (mid ", At(*mid) << ") (end ", At(b) << ')';
         m_out << " (width ", m_out.Mm(s.width) << ") (layer " << layer << ") (net ", m_out.Int(t.nNet) << "))\n";
-    }
+    });
 }
 
 void Writer::WriteVia(const board::Pad& v, std::size_t index)

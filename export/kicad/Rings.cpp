@@ -468,18 +468,11 @@ void Straighten(std::span<const board::Vertex> points, bool arcs, const board::T
             const board::Vertex& u = points[i - 1];
             const board::Arc arc = board::ArcBetween({u.x, u.y}, {v.x, v.y}, v.r);
             if (!arc.bStraight) {
-                double sweep = arc.dTo - arc.dFrom;
-                if (arc.bCounterClockwise && sweep <= 0)
-                    sweep += 2 * kPi;
-                else if (!arc.bCounterClockwise && sweep >= 0)
-                    sweep -= 2 * kPi;
+                const double sweep = arc.Sweep();
                 const int n = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (2 * kPi) *
                                                                      SegmentsPerTurn(arc.dRadius))));
-                for (int k = 1; k < n; ++k) {
-                    const double a = arc.dFrom + sweep * k / n;
-                    out.push_back(t.Apply({arc.centre.x + arc.dRadius * std::cos(a),
-                                           arc.centre.y + arc.dRadius * std::sin(a)}));
-                }
+                for (int k = 1; k < n; ++k)
+                    out.push_back(t.Apply(arc.At(arc.dFrom + sweep * k / n)));
             }
         }
         out.push_back(t.Apply({v.x, v.y}));

@@ -221,3 +221,29 @@ def test_generated_design_holds_what_it_holds(tmp_path):
     expected["pads"] -= told(stderr, "pins? without a padstack skipped")
     board = pcbnew.LoadBoard(str(out))
     assert board_counts(board) == expected
+
+
+def test_trace_arcs_stay_arcs(tmp_path):
+    design = tmp_path / "arcs"
+    shutil.copytree(DEMO, design)
+    layout = (design / "layout.txt").read_text()
+    old = "...POLYLINE_PATH\n....WIDTH 0.25\n....XY (6, 21.27) (24, 21.27) (25.3, 20.635) (27.3, 20.635)\n"
+    assert old in layout
+    # The last piece bends to the left round a circle of radius 5.
+    new = "...POLYARC_PATH\n....WIDTH 0.25\n....XYR (6, 21.27, 0) (24, 21.27, 0) (27.3, 20.635, 5)\n"
+    (design / "layout.txt").write_text(layout.replace(old, new))
+    out = tmp_path / "arcs.kicad_pcb"
+    assert export(design, out)[0] == 0
+    board = pcbnew.LoadBoard(str(out))
+    arcs = [t for t in board.GetTracks() if t.GetClass() == "PCB_ARC"]
+    assert len(arcs) == 1
+    arc = arcs[0]
+    origin = board.GetDesignSettings().GetAuxOrigin()
+    ends = sorted((round(pcbnew.ToMM(p.x - origin.x), 6), round(pcbnew.ToMM(origin.y - p.y), 6))
+                  for p in (arc.GetStart(), arc.GetEnd()))
+    assert ends == [(24, 21.27), (27.3, 20.635)]
+    assert pcbnew.ToMM(arc.GetRadius()) == pytest.approx(5, abs=1e-4)
+    # Counter-clockwise on the design's axes: the centre lies left of the chord,
+    # above it on the design, below it in KiCad's y-down frame.
+    centre = arc.GetCenter()
+    assert pcbnew.ToMM(origin.y - centre.y) > 21
