@@ -175,6 +175,7 @@ public:
         m_cols = static_cast<std::int64_t>(std::clamp<long double>(std::ceil(w / side), 1, 4096));
         m_rows = static_cast<std::int64_t>(std::clamp<long double>(std::ceil(h / side), 1, 4096));
         m_cw = static_cast<std::int64_t>(std::ceil(w / m_cols)), m_ch = static_cast<std::int64_t>(std::ceil(h / m_rows));
+        m_perCol = 1.0 / static_cast<double>(m_cw), m_perRow = 1.0 / static_cast<double>(m_ch);
         m_start.assign(static_cast<std::size_t>(m_cols * m_rows + 1), 0);
         // Two passes: count the edges of each cell, then place them.
         for (int pass = 0; pass < 2; ++pass) {
@@ -273,8 +274,16 @@ public:
     }
 
 private:
-    std::int64_t Col(std::int64_t x) const { return std::clamp<std::int64_t>((x - m_x0) / m_cw, 0, m_cols - 1); }
-    std::int64_t Row(std::int64_t y) const { return std::clamp<std::int64_t>((y - m_y0) / m_ch, 0, m_rows - 1); }
+    // Multiplied rather than divided: a plane has a million edges. A point on
+    // a cell's border may fall either side; both cells' edges are looked at.
+    std::int64_t Col(std::int64_t x) const
+    {
+        return std::clamp<std::int64_t>(static_cast<std::int64_t>(static_cast<double>(x - m_x0) * m_perCol), 0, m_cols - 1);
+    }
+    std::int64_t Row(std::int64_t y) const
+    {
+        return std::clamp<std::int64_t>(static_cast<std::int64_t>(static_cast<double>(y - m_y0) * m_perRow), 0, m_rows - 1);
+    }
 
     struct Entry {
         std::uint32_t ring, edge;
@@ -282,6 +291,7 @@ private:
     const std::vector<Ring>& m_rings;
     std::int64_t m_x0 = INT64_MAX, m_y0 = INT64_MAX, m_x1 = INT64_MIN, m_y1 = INT64_MIN;
     std::int64_t m_cols = 0, m_rows = 0, m_cw = 1, m_ch = 1;
+    double m_perCol = 1.0, m_perRow = 1.0;
     std::vector<std::uint64_t> m_start;
     std::vector<Entry> m_cells;
 };

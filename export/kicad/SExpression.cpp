@@ -1,18 +1,36 @@
 #include "SExpression.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kicad {
 
 namespace {
 
-// Writes the digits of n (not 0) backwards from end; returns the first.
+// "00" to "99": digits go two at a time.
+constexpr auto kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i)
+        pairs[2 * i] = static_cast<char>('0' + i / 10), pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    return pairs;
+}();
+
+// Writes the digits of n backwards from end; returns the first.
 char* Digits(std::uint64_t n, char* end)
 {
-    do {
-        *--end = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
+    while (n >= 100) {
+        const std::size_t pair = 2 * (n % 100);
+        n /= 100;
+        *--end = kPairs[pair + 1];
+        *--end = kPairs[pair];
+    }
+    if (n >= 10) {
+        *--end = kPairs[2 * n + 1];
+        *--end = kPairs[2 * n];
+    } else {
+        *--end = static_cast<char>('0' + n);
+    }
     return end;
 }
 
@@ -29,8 +47,10 @@ void AppendMicro(std::string& out, std::int64_t value)
         int places = 6;
         while (fraction % 10 == 0)
             fraction /= 10, --places;
-        for (int i = 0; i < places; ++i, fraction /= 10)
-            *--p = static_cast<char>('0' + fraction % 10);
+        char* const digits = Digits(fraction, p);
+        // Leading zeros of the fraction: 0.000001.
+        p = digits - (places - (p - digits));
+        std::fill(p, digits, '0');
         *--p = '.';
     }
     p = Digits(whole, p);
