@@ -225,7 +225,7 @@ private:
     // layer when the text names none.
     void WriteText(const board::Text& t, const board::Footprint* fp, const char* kind, std::string_view text,
                    bool hidden, const std::string& fallback, std::uint64_t stamp);
-    void WriteTrack(const board::Item& t, std::size_t index);
+    void WriteTrack(const board::Item& t);
     void WriteVia(const board::Pad& v, std::size_t index);
     // A zone's outlines and copper, as the file's polygons need them.
     struct ZoneRings {
@@ -385,8 +385,8 @@ void Writer::Write()
         if (t.nFootprint < 0)
             WriteText(t, nullptr, nullptr, t.sText, false, "Dwgs.User", Next(kText));
     m_out << '\n';
-    for (std::size_t i = 0; i < m_b.tracks.size(); ++i)
-        WriteTrack(m_b.tracks[i], i);
+    for (const board::Item& t : m_b.tracks)
+        WriteTrack(t);
     for (std::size_t i = 0; i < m_b.vias.size(); ++i)
         WriteVia(m_b.vias[i], i);
     m_out << '\n';
@@ -597,7 +597,8 @@ void Writer::WriteGraphic(const board::Item& g, const board::Footprint* fp, std:
     const std::string& name = LayerName(g.nLayer);
     const Transform& place = m_b.Place(g.nFootprint);
     if (layer.role == Role::Dimension)
-        Lose(Loss::Dimension, "dimension line " + Where(place.Apply(s.Points().empty() ? s.at : Point{s.Points()[0].x, s.Points()[0].y})));
+        Lose(Loss::Dimension,
+             "dimension line " + Where(place.Apply(s.nPoints ? Point{s.pPoints[0].x, s.pPoints[0].y} : s.at)));
     else if (layer.role == Role::User && name == "Dwgs.User")
         Lose(Loss::UserLayerShared, "graphic on " + layer.sName);
     const char* prefix = fp ? "    (fp_" : "  (gr_";
@@ -697,26 +698,28 @@ void Writer::WriteText(const board::Text& t, const board::Footprint* fp, const c
     m_out.Quoted(layer) << ')' << (hidden ? " hide" : "");
     m_out << "\n      (effects (font (size ", m_out.Mm(height) << ' ', m_out.Mm(height) << ") (thickness ",
         m_out.Mm(thickness) << "))";
-    const char* h = t.horizontal == board::HAlign::Left ? " left" : t.horizontal == board::HAlign::Right ? " right" : "";
+    const char* h = t.horizontal == board::HAlign::Left    ? " left"
+                    : t.horizontal == board::HAlign::Right ? " right"
+                                                           : "";
     const char* v = t.vertical == board::VAlign::Bottom ? " bottom" : t.vertical == board::VAlign::Top ? " top" : "";
     if (*h || *v || mirrored)
         m_out << " (justify" << h << v << (mirrored ? " mirror" : "") << ')';
     m_out << ")\n      (tstamp ", m_out.Stamp(fp ? kFootprintText : kText, stamp) << ")\n    )\n";
 }
 
-void Writer::WriteTrack(const board::Item& t, std::size_t index)
+void Writer::WriteTrack(const board::Item& t)
 {
     const board::Shape& s = t.shape;
     const auto pts = s.Points();
     if (s.kind != Kind::Path) {
-        Lose(Loss::TraceArea, "trace " + Where(board::ShapeBounds(s).Empty() ? s.at : Point{board::ShapeBounds(s).x0, board::ShapeBounds(s).y0}));
+        const board::Bounds box = board::ShapeBounds(s);
+        Lose(Loss::TraceArea, "trace " + Where(box.Empty() ? s.at : Point{box.x0, box.y0}));
         return;
     }
     if (pts.size() < 2) {
         Lose(Loss::TraceOfOnePoint, "trace " + Where(pts.empty() ? Point{} : Point{pts[0].x, pts[0].y}));
         return;
     }
-    (void)index;
     const std::string& layer = m_quoted[static_cast<std::size_t>(t.nLayer)];
     EachPiece(s, [&](Point a, Point b, const Point* mid, std::size_t) {
         if (!mid)
@@ -790,9 +793,11 @@ Writer::ZoneRings Writer::RingsOf(const board::Zone& z) const
             for (const NmPoint& q : r)
                 box.Add(Point{q.x / 1e6, q.y / 1e6});
         std::vector<Ring> rect;
-        AddArea(board::Shape{Kind::Rect, false, false, false, 0, nullptr, {(box.x0 + box.x1) / 2, (box.y0 + box.y1) / 2},
-                             box.x1 - box.x0, box.y1 - box.y0},
-                Transform{}, rect);
+        board::Shape around;
+        around.kind = Kind::Rect;
+        around.at = {(box.x0 + box.x1) / 2, (box.y0 + box.y1) / 2};
+        around.w = box.x1 - box.x0, around.h = box.y1 - box.y0;
+        AddArea(around, Transform{}, rect);
         outlines = rect;
     }
     return {std::move(outlines), std::move(fill)};
@@ -856,8 +861,8 @@ void Writer::WriteKeepout(const board::Keepout& k, std::size_t index)
     ZoneHead(0, layers, (std::uint64_t{1} << 40) + index);
     m_out << "    (connect_pads (clearance 0))\n    (min_thickness 0.254)\n    (keepout (tracks " << allowed(tracks)
           << ") (vias " << allowed(vias) << ") (pads " << allowed(pads) << ") (copperpour " << allowed(pour)
-          << ") (footprints " << allowed(footprints) << "))\n    (fill (thermal_gap 0.508) (thermal_bridge_width 0.508))\n"
-          << "    (polygon ";
+          << ") (footprints " << allowed(footprints) << "))\n"
+          << "    (fill (thermal_gap 0.508) (thermal_bridge_width 0.508))\n    (polygon ";
     Pts(largest, nullptr);
     m_out << ")\n  )\n";
 }
@@ -875,7 +880,8 @@ std::vector<std::string> Losses::Lines() const
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < std::size(m_counts); ++i)
         if (m_counts[i] > 0)
-            lines.push_back(std::to_string(m_counts[i]) + " " + (m_counts[i] == 1 ? kLossNames[i].one : kLossNames[i].many));
+            lines.push_back(std::to_string(m_counts[i]) + " " +
+                            (m_counts[i] == 1 ? kLossNames[i].one : kLossNames[i].many));
     return lines;
 }
 
@@ -934,8 +940,8 @@ void WriteProject(const board::Board& board, const std::string& boardFile, std::
         j["wire_width"] = 6.0;
         classes.push_back(std::move(j));
     }
-    for (std::size_t n = 1; n < board.nets.size(); ++n)
-        if (n < board.netRules.size() && board.netRules[n].dWidth > 0 && board.netRules[n].dWidth != classWidth[classOf(n)])
+    for (std::size_t n = 1; n < board.nets.size() && n < board.netRules.size(); ++n)
+        if (board.netRules[n].dWidth > 0 && board.netRules[n].dWidth != classWidth[classOf(n)])
             losses.Add(Loss::NetWidth, "net " + std::string(board.nets[n]) + " (" + Mm(board.netRules[n].dWidth) +
                                            " mm, its class " + Mm(classWidth[classOf(n)]) + " mm)");
     const bool blind = std::any_of(board.vias.begin(), board.vias.end(), [&](const board::Pad& v) {

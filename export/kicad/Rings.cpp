@@ -174,7 +174,8 @@ public:
         const long double side = std::max(std::sqrt(w * h / std::max<long double>(edges / 2.0L, 1)), 1.0L);
         m_cols = static_cast<std::int64_t>(std::clamp<long double>(std::ceil(w / side), 1, 4096));
         m_rows = static_cast<std::int64_t>(std::clamp<long double>(std::ceil(h / side), 1, 4096));
-        m_cw = static_cast<std::int64_t>(std::ceil(w / m_cols)), m_ch = static_cast<std::int64_t>(std::ceil(h / m_rows));
+        m_cw = static_cast<std::int64_t>(std::ceil(w / m_cols));
+        m_ch = static_cast<std::int64_t>(std::ceil(h / m_rows));
         m_perCol = 1.0 / static_cast<double>(m_cw), m_perRow = 1.0 / static_cast<double>(m_ch);
         m_start.assign(static_cast<std::size_t>(m_cols * m_rows + 1), 0);
         // Two passes: count the edges of each cell, then place them.
@@ -278,11 +279,13 @@ private:
     // a cell's border may fall either side; both cells' edges are looked at.
     std::int64_t Col(std::int64_t x) const
     {
-        return std::clamp<std::int64_t>(static_cast<std::int64_t>(static_cast<double>(x - m_x0) * m_perCol), 0, m_cols - 1);
+        const auto col = static_cast<std::int64_t>(static_cast<double>(x - m_x0) * m_perCol);
+        return std::clamp<std::int64_t>(col, 0, m_cols - 1);
     }
     std::int64_t Row(std::int64_t y) const
     {
-        return std::clamp<std::int64_t>(static_cast<std::int64_t>(static_cast<double>(y - m_y0) * m_perRow), 0, m_rows - 1);
+        const auto row = static_cast<std::int64_t>(static_cast<double>(y - m_y0) * m_perRow);
+        return std::clamp<std::int64_t>(row, 0, m_rows - 1);
     }
 
     struct Entry {
@@ -317,10 +320,8 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
             continue;
         holes.push_back(i);
         const Ring& r = rings[i];
-        tops[i] = static_cast<std::uint32_t>(
-            std::max_element(r.begin(), r.end(),
-                             [](const NmPoint& a, const NmPoint& b) { return a.y < b.y || (a.y == b.y && a.x > b.x); }) -
-            r.begin());
+        auto lower = [](const NmPoint& a, const NmPoint& b) { return a.y < b.y || (a.y == b.y && a.x > b.x); };
+        tops[i] = static_cast<std::uint32_t>(std::max_element(r.begin(), r.end(), lower) - r.begin());
     }
     // Highest first: a hole's cut ends on a ring that reaches higher, decided before it.
     std::sort(holes.begin(), holes.end(), [&](std::uint32_t a, std::uint32_t b) {
@@ -540,7 +541,9 @@ void AddArea(const board::Shape& s, const board::Transform& t, std::vector<Ring>
         for (int q = 0; q < 4; ++q) {
             const double mid = q * kPi / 2;
             std::vector<board::Vertex> piece;
-            auto at = [&](double r, double a) { piece.push_back({s.at.x + r * std::cos(a), s.at.y + r * std::sin(a), 0}); };
+            auto at = [&](double r, double a) {
+                piece.push_back({s.at.x + r * std::cos(a), s.at.y + r * std::sin(a), 0});
+            };
             at(ro, mid - kPi / 4 + go);
             at(ro, mid + kPi / 4 - go), piece.back().r = ro;
             if (gi < kPi / 4) {
@@ -626,7 +629,8 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
         for (const std::uint32_t m : members)
             (m < nVoids ? v : tl).push_back(ToPath(ring(m)));
         // The voids' outer rings are holes in the copper, their holes islands of it.
-        for (const cl::Path& p : tl.empty() ? Clip(v, {}, cl::ctUnion) : Clip(Clip(v, {}, cl::ctUnion), tl, cl::ctDifference)) {
+        const cl::Paths merged = Clip(v, {}, cl::ctUnion);
+        for (const cl::Path& p : tl.empty() ? merged : Clip(merged, tl, cl::ctDifference)) {
             holes.push_back(FromPath(p));
             std::reverse(holes.back().begin(), holes.back().end());
         }

@@ -40,7 +40,8 @@ void AppendMicro(std::string& out, std::int64_t value)
     char text[32];
     char* const end = text + sizeof text;
     const bool negative = value < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const auto bits = static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude = negative ? 0 - bits : bits;
     std::uint64_t whole = magnitude / 1000000, fraction = magnitude % 1000000;
     char* p = end;
     if (fraction != 0) {
@@ -150,7 +151,8 @@ std::string ValidUtf8(std::string_view s)
 {
     std::string out;
     out.reserve(s.size());
-    EachCharacter(s, [&](unsigned char c) { out.push_back(static_cast<char>(c)); }, [&](std::string_view t) { out += t; });
+    EachCharacter(
+        s, [&](unsigned char c) { out.push_back(static_cast<char>(c)); }, [&](std::string_view t) { out += t; });
     return out;
 }
 

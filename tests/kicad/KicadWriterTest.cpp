@@ -71,9 +71,11 @@ bool Inside(const std::vector<kicad::Ring>& rings, double x, double y)
     bool in = false;
     for (const kicad::Ring& r : rings)
         for (std::size_t i = 0, j = r.size() - 1; i < r.size(); j = i++)
-            if ((r[i].y > py) != (r[j].y > py) &&
-                px < static_cast<double>(r[j].x - r[i].x) * (py - r[i].y) / static_cast<double>(r[j].y - r[i].y) + r[i].x)
-                in = !in;
+            if ((r[i].y > py) != (r[j].y > py)) {
+                const double dx = static_cast<double>(r[j].x - r[i].x), dy = static_cast<double>(r[j].y - r[i].y);
+                if (px < dx * (py - r[i].y) / dy + r[i].x)
+                    in = !in;
+            }
     return in;
 }
 
