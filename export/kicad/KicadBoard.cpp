@@ -54,8 +54,7 @@ constexpr LossName kLossNames[] = {
     {"dimension line or text written as a drawing", "dimension lines and texts written as drawings"},
     {"graphic of a tenth or later user layer written on Dwgs.User",
      "graphics of a tenth or later user layer written on Dwgs.User"},
-    {"item of a copper layer past the 32nd written on the last inner layer",
-     "items of copper layers past the 32nd written on the last inner layer"},
+    {"copper layer past the 32nd merged into In30.Cu", "copper layers past the 32nd merged into In30.Cu"},
     {"text without characters skipped", "texts without characters skipped"},
     {"net with a track width of its own written with its class's",
      "nets with a track width of their own written with their class's"},
@@ -282,8 +281,12 @@ std::string Writer::CopperName(std::size_t ordinal) const
 void Writer::MapLayers()
 {
     m_names.assign(m_b.layers.size(), "Dwgs.User");
-    for (std::size_t k = 0; k < m_b.copper.size(); ++k)
-        m_names[static_cast<std::size_t>(m_b.copper[k])] = CopperName(k);
+    for (std::size_t k = 0; k < m_b.copper.size(); ++k) {
+        const std::size_t layer = static_cast<std::size_t>(m_b.copper[k]);
+        m_names[layer] = CopperName(k);
+        if (k > 30 && k + 1 < m_b.copper.size())
+            Lose(Loss::CopperLayerShared, "copper layer " + m_b.layers[layer].sName);
+    }
     for (std::size_t i = 0; i < m_b.layers.size(); ++i) {
         const board::Layer& l = m_b.layers[i];
         if (l.role == Role::Copper)
@@ -304,12 +307,16 @@ void Writer::WriteLayers()
     for (const std::string& name : m_names)
         m_quoted.push_back('"' + name + '"');
     m_out << "  (layers\n";
-    const std::size_t n = std::max<std::size_t>(m_b.copper.size(), 2);
-    for (std::size_t k = 0; k < n && k < 32; ++k) {
-        const bool real = k < m_b.copper.size();
-        const board::Layer* l = real ? &m_b.layers[static_cast<std::size_t>(m_b.copper[k])] : nullptr;
-        const std::string name = k + 1 == n ? "B.Cu" : k == 0 ? "F.Cu" : "In" + std::to_string(k) + ".Cu";
-        m_out << "    (" << (k + 1 == n ? "31" : std::to_string(k)) << ' ';
+    // At least the two outer layers; at most 32, the bottom one last.
+    const std::size_t n = std::clamp<std::size_t>(m_b.copper.size(), 2, 32);
+    for (std::size_t k = 0; k < n; ++k) {
+        const bool bottom = k + 1 == n;
+        const std::size_t ordinal = bottom ? m_b.copper.size() - 1 : k;
+        const board::Layer* l = ordinal < m_b.copper.size() && !(bottom && m_b.copper.size() < 2)
+                                    ? &m_b.layers[static_cast<std::size_t>(m_b.copper[ordinal])]
+                                    : nullptr;
+        const std::string name = bottom ? "B.Cu" : k == 0 ? "F.Cu" : "In" + std::to_string(k) + ".Cu";
+        m_out << "    (" << (bottom ? "31" : std::to_string(k)) << ' ';
         m_out.Quoted(name) << (l && l->bPlane ? " power" : " signal");
         if (l && !l->sName.empty() && l->sName != name)
             m_out << ' ', m_out.Quoted(l->sName);

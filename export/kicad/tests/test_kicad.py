@@ -247,3 +247,29 @@ def test_trace_arcs_stay_arcs(tmp_path):
     # above it on the design, below it in KiCad's y-down frame.
     centre = arc.GetCenter()
     assert pcbnew.ToMM(origin.y - centre.y) > 21
+
+
+@pytest.mark.parametrize("layers", [1, 40])
+def test_any_number_of_copper_layers_opens(tmp_path, layers):
+    design = tmp_path / "layers"
+    shutil.copytree(DEMO, design)
+    stackup = "".join(f'..SIGNAL_LAYER {n}\n...LAYER_NAME "L{n}"\n' for n in range(1, layers + 1))
+    (design / "job_preferences.txt").write_text(
+        f".FILETYPE JOB_PREFERENCES_FILE\n.UNITS MM\n.PHYSICAL_LAYERS {layers}\n.LAYER_STACKUP_SECTION\n{stackup}")
+    layout = (design / "layout.txt").read_text()
+    # N3's bottom trace on the 35th layer.
+    (design / "layout.txt").write_text(layout.replace("...ROUTE_LYR 4\n...POLYLINE_PATH\n....WIDTH 0.25\n....XY (36.5, 21.5)",
+                                                      "...ROUTE_LYR 35\n...POLYLINE_PATH\n....WIDTH 0.25\n....XY (36.5, 21.5)"))
+    out = tmp_path / "layers.kicad_pcb"
+    status, stderr = export(design, out)
+    assert status == 0, stderr
+    board = pcbnew.LoadBoard(str(out))
+    names = {board.GetLayerName(i) for i in range(pcbnew.PCB_LAYER_ID_COUNT) if board.IsLayerEnabled(i)}
+    if layers == 40:
+        # In31 to In38 have no layer of their own in KiCad.
+        assert "8 copper layers past the 32nd merged into In30.Cu" in stderr
+        assert board.GetCopperLayerCount() == 32 and "L40" in names and "L30" in names
+    else:
+        # Layers the layout names beyond the stackup are copper layers too.
+        assert board.GetCopperLayerCount() == 4 and "L1" in names
+    assert len(board.GetFootprints()) == 6
