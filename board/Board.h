@@ -119,7 +119,8 @@ struct Zone {
     std::int32_t nNet = 0;
     bool bPlane = false;  // a plane of the plane data; else a conductive area
     Range outline;        // Board::Shapes: the area as drawn
-    Range fill;           // its computed copper; empty when the design holds none
+    Range fill;           // its computed copper, less its void shapes; empty when the design holds none
+    Range ties;           // tie legs: copper across the voids of the fill
 };
 
 enum class KeepoutKind : std::uint8_t { Placement, Obstruct };
@@ -130,6 +131,13 @@ struct Keepout {
     std::int32_t nLayer = -1;      // a copper layer; -1: all of them
     std::int32_t nFootprint = -1;
     std::string_view sWhat;        // an obstruct's keyword value: what it keeps out
+};
+
+// The class a net belongs to and the track width the design gives it, in
+// millimetres (0: none given).
+struct NetRules {
+    std::int32_t nClass = -1;  // Board::netClasses; -1: none
+    double dWidth = 0.0;
 };
 
 enum class HAlign : std::uint8_t { Left, Centre, Right };
@@ -176,6 +184,8 @@ public:
     std::vector<Layer> layers;
     std::vector<std::int32_t> copper;    // the copper layers, top to bottom
     std::vector<std::string_view> nets;  // nets[0] is "", no net
+    std::vector<NetRules> netRules;      // by net, as nets
+    std::vector<std::string_view> netClasses;
     std::vector<PadDef> padDefs;
     std::vector<Hole> holes;
     std::vector<Padstack> padstacks;

@@ -267,6 +267,9 @@ private:
     void AddHoles(const A* holes, FootprintKind kind, const Transform& t, bool bottomMount);
     void AddLayout(const CExLayout& layout);
     void SetValue(Footprint& fp, const ex::PackageCellMembers& cell, std::string_view partText);
+    // Each net's class and own track width from the net class and net
+    // property records.
+    void AddNetRules();
 
     template <class T>
     static std::int32_t Size(const std::vector<T>& v)
@@ -305,6 +308,7 @@ Builder::Builder(Board& b, const CExExpedition& root)
     if (root.pLayout)
         AddLayout(*root.pLayout);
     FinishLayers();
+    AddNetRules();
 }
 
 // ---- layers ----------------------------------------------------------------
@@ -461,6 +465,9 @@ Made Builder::MakeShape(const CExDrawObj& o, const Transform& t, Shape& out)
     };
     const bool known = VisitShape(o, [&](const auto& d) {
         using T = std::decay_t<decltype(d)>;
+        if constexpr (requires { d.saShapeOptions; })
+            s.bVoid = std::any_of(d.saShapeOptions.begin(), d.saShapeOptions.end(),
+                                  [](const std::string& option) { return ex::ContainsNoCase(option, "VOID"); });
         if constexpr (std::is_same_v<T, CExRound>) {
             box(Kind::Circle, d.dDiameter, d.dDiameter);
         } else if constexpr (std::is_same_v<T, CExSquare>) {
@@ -847,14 +854,18 @@ void Builder::AddPlanes(const CExPlane_LyrArray* planes)
             z.bPlane = true;
             const Mark points = Here();
             bool sane = AddShapes(net->pPlaneShapes, z.outline);
-            z.fill.nFirst = z.outline.nFirst + z.outline.nCount;
-            if (net->pActualShapeArray)
-                for (const CExPlane_ActualShape* a : *net->pActualShapeArray) {
-                    Range more;
-                    if (a)
-                        sane = AddShapes(a->pShapeArray, more) && sane;
-                    z.fill.nCount += more.nCount;
-                }
+            // Each list in a row of its own: the fill's shapes, then the tie legs.
+            for (const auto& [range, member] : {std::pair{&z.fill, &CExPlane_ActualShape::pShapeArray},
+                                               std::pair{&z.ties, &CExPlane_ActualShape::pTieLegArray}}) {
+                range->nFirst = static_cast<std::uint32_t>(m_shapes.size());
+                if (net->pActualShapeArray)
+                    for (const CExPlane_ActualShape* a : *net->pActualShapeArray) {
+                        Range more;
+                        if (a)
+                            sane = AddShapes(a->*member, more) && sane;
+                        range->nCount += more.nCount;
+                    }
+            }
             if (!sane) {
                 m_shapes.resize(z.outline.nFirst);
                 Rollback(points);
@@ -955,6 +966,72 @@ void Builder::SetValue(Footprint& fp, const ex::PackageCellMembers& cell, std::s
         fp.pPart = it == m_partsByCell.end() ? nullptr : it->second;
     }
     fp.sValue = fp.pPart ? (fp.pPart->sLabel.empty() ? fp.pPart->sName : fp.pPart->sLabel) : partText;
+}
+
+namespace {
+
+// A length of a net property. Properties lose every dot when they are read
+// ("0.25" reads "025"): a leading zero before more digits is taken as "0.",
+// as lengths below one unit are written; others are read as they are.
+double PropertyLength(std::string_view value)
+{
+    value = ex::TrimView(value);
+    if (value.size() > 1 && value[0] == '0' && value[1] >= '0' && value[1] <= '9')
+        return ex::Atof("0." + std::string(value.substr(1)));
+    return ex::Atof(value);
+}
+
+} // namespace
+
+void Builder::AddNetRules()
+{
+    m_b.netRules.assign(m_b.nets.size(), NetRules{});
+    // Property names are kept in upper case.
+    std::unordered_map<std::string, std::int32_t> byUpperName;
+    for (std::size_t i = 1; i < m_b.nets.size(); ++i)
+        byUpperName.emplace(ex::ToUpper(m_b.nets[i]), static_cast<std::int32_t>(i));
+    std::unordered_map<std::string_view, std::int32_t> classes;
+    auto classOf = [&](std::string_view name) {
+        name = ex::TrimView(name);
+        const auto [it, added] = classes.try_emplace(name, Size(m_b.netClasses));
+        if (added)
+            m_b.netClasses.push_back(name);
+        return it->second;
+    };
+    auto netOf = [&](std::string_view name) -> NetRules* {
+        const auto it = byUpperName.find(ex::ToUpper(name));
+        return it == byUpperName.end() ? nullptr : &m_b.netRules[static_cast<std::size_t>(it->second)];
+    };
+    // A net's own property names its class before any class record lists it.
+    if (m_root.pNetPropArray)
+        for (const CExNetProp* p : *m_root.pNetPropArray) {
+            NetRules* rules = p ? netOf(p->sNetName) : nullptr;
+            if (!rules)
+                continue;
+            for (std::size_t k = 0; k < p->saPropNames.size() && k < p->saPropValues.size(); ++k) {
+                const std::string& name = p->saPropNames[k];
+                const std::string& value = p->saPropValues[k];
+                if (ex::ToUpper(name) == "WIDTH") {
+                    const double width = PropertyLength(value) * m_mm;
+                    rules->dWidth = Sane(width) && width > 0 ? width : 0.0;
+                } else if (ex::ToUpper(name) == "NET_CLASS" && rules->nClass < 0 && !ex::TrimView(value).empty()) {
+                    rules->nClass = classOf(value);
+                }
+            }
+        }
+    if (m_root.pNetClassArray)
+        for (const CExNetClass* c : *m_root.pNetClassArray) {
+            if (!c || ex::TrimView(c->sName).empty())
+                continue;
+            const std::int32_t index = classOf(c->sName);
+            std::string_view names = c->sNetNames;
+            while (!(names = ex::TrimLeftView(names)).empty()) {
+                const std::size_t end = std::min(names.find_first_of(" \t"), names.size());
+                if (NetRules* rules = netOf(names.substr(0, end)); rules && rules->nClass < 0)
+                    rules->nClass = index;
+                names.remove_prefix(end);
+            }
+        }
 }
 
 void Builder::AddCell(const ex::PackageCellMembers& cell)

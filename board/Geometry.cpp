@@ -71,6 +71,16 @@ Arc ArcBetween(Point a, Point b, double radius)
     return arc;
 }
 
+double Arc::Sweep() const
+{
+    double sweep = dTo - dFrom;
+    if (bCounterClockwise && sweep <= 0)
+        sweep += 2 * std::numbers::pi;
+    else if (!bCounterClockwise && sweep >= 0)
+        sweep -= 2 * std::numbers::pi;
+    return sweep;
+}
+
 Bounds Bounds::Placed(const Transform& t) const
 {
     if (Empty())

@@ -50,6 +50,11 @@ struct Arc {
     double dRadius = 0.0;
     double dFrom = 0.0, dTo = 0.0;  // angles in radians at a and at b
     bool bCounterClockwise = true;
+
+    // The angle from a to b along the arc: positive counter-clockwise.
+    double Sweep() const;
+    // The point of the circle at an angle.
+    Point At(double radians) const { return {centre.x + dRadius * std::cos(radians), centre.y + dRadius * std::sin(radians)}; }
 };
 Arc ArcBetween(Point a, Point b, double r);
 

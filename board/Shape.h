@@ -27,6 +27,7 @@ struct Shape {
     Kind kind = Kind::Path;
     bool bLine = false;  // a line `width` wide along the outline rather than an area; always so for a Path
     bool bArcs = false;  // Path, Polygon: some points bend their segment
+    bool bVoid = false;  // an area cut out of the copper it lies in (a plane's clearance)
     std::uint32_t nPoints = 0;
     const Vertex* pPoints = nullptr;  // Path, Polygon: held by the board
     Point at;

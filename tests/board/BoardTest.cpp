@@ -55,13 +55,14 @@ struct Design {
     test::TempDir dir;
     CExExpedition root;
 
-    explicit Design(const std::string& layout, const std::string& units = "MM")
+    explicit Design(const std::string& layout, const std::string& units = "MM", const std::string& netClasses = "")
     {
         CPC_Corvane_Get loader;
         loader.vSetExpedition(&root);
         loader.vSetMExpeditionFilePath(dir.Write("jp", JobPrefs(units)), dir.Write("cells", ".FILETYPE CELL_LIBRARY\n"),
                                        dir.Write("layout", ".FILETYPE LAYOUT\n" + layout),
-                                       dir.Write("pads", kPadstacks), "", "");
+                                       dir.Write("pads", kPadstacks),
+                                       netClasses.empty() ? "" : dir.Write("nc", netClasses), "");
         loader.ParseExpeditionOfMFC();
     }
 };
@@ -224,4 +225,48 @@ TEST(Board, MergeCloseKeepsEndsAndArcs)
     EXPECT_EQ(out[2].x, 1.01) << "an arc's start stays";
     EXPECT_EQ(out[3].r, 1) << "and its end";
     EXPECT_EQ(out[4].x, 1.03) << "the last point always";
+}
+
+TEST(Board, PlaneVoidsTieLegsAndNetRulesAreKept)
+{
+    const Design d(".NET \"gnd\"\n..TRACE\n...ROUTE_LYR 1\n...POLYLINE_PATH\n....WIDTH 0.2\n....XY (0, 0) (1, 0)\n"
+                   ".NET \"SIG\"\n..TRACE\n...ROUTE_LYR 1\n...POLYLINE_PATH\n....WIDTH 0.2\n....XY (0, 1) (1, 1)\n"
+                   ".GENERATED_DATA\n..PLANE_LYR 2\n...PLANE_NET \"gnd\"\n....POLYLINE_SHAPE\n"
+                   ".....XY (0, 0) (10, 0) (10, 10) (0, 10) (0, 0)\n....ACTUAL_PLANE_SHAPE\n"
+                   ".....POLYLINE_SHAPE\n......XY (0, 0) (10, 0) (10, 10) (0, 10) (0, 0)\n"
+                   ".....CIRCLE_SHAPE\n......SHAPE_OPTIONS VOID\n......RADIUS 1\n......XY (5, 5)\n"
+                   ".....APS_TIE_LEG\n......POLYLINE_PATH\n.......WIDTH 0.3\n.......XY (3, 5) (7, 5)\n",
+                   "IN",
+                   ".FILETYPE NET_CLASS_PROPERTIES\n.NETCLASS \"Power\"\n..NETNAMES \"gnd\"\n"
+                   ".NETCLASS \"Fast\"\n..NETNAMES \"SIG\" \"gnd\"\n"
+                   ".NETNAME \"SIG\"\n..WIDTH 0.05\n..NET_CLASS \"Slow\"\n.NETNAME \"GND\"\n..WIDTH 2\n");
+    const board::Board b(d.root);
+    ASSERT_EQ(b.zones.size(), 1u);
+    const auto fill = b.Shapes(b.zones[0].fill);
+    ASSERT_EQ(fill.size(), 2u);
+    EXPECT_FALSE(fill[0].bVoid);
+    EXPECT_TRUE(fill[1].bVoid);
+    EXPECT_NEAR(fill[1].w, 2 * 25.4, 1e-9);
+    ASSERT_EQ(b.zones[0].ties.nCount, 1u);
+    EXPECT_NEAR(b.Shapes(b.zones[0].ties)[0].width, 0.3 * 25.4, 1e-9);
+
+    ASSERT_EQ(b.netRules.size(), b.nets.size());
+    auto rules = [&](std::string_view net) {
+        for (std::size_t i = 0; i < b.nets.size(); ++i)
+            if (b.nets[i] == net)
+                return b.netRules[i];
+        ADD_FAILURE() << net;
+        return board::NetRules{};
+    };
+    auto className = [&](std::string_view net) {
+        const std::int32_t c = rules(net).nClass;
+        return c < 0 ? std::string_view() : b.netClasses[static_cast<std::size_t>(c)];
+    };
+    // Property names are upper case, net names as written; a net's own class
+    // comes before the records that list it, the first of those before the next.
+    EXPECT_EQ(className("SIG"), "Slow");
+    EXPECT_EQ(className("gnd"), "Power");
+    // Properties lose their dots as they are read: "0.05" reads "005", in inches.
+    EXPECT_NEAR(rules("SIG").dWidth, 0.05 * 25.4, 1e-9);
+    EXPECT_NEAR(rules("gnd").dWidth, 2 * 25.4, 1e-9);
 }

@@ -109,7 +109,10 @@ TEST(DemoDesign, LayoutIsReadWhole)
     EXPECT_EQ(planeNet->pPlaneShapes->GetSize(), 1);
     ASSERT_EQ(planeNet->pActualShapeArray->GetSize(), 1);
     EXPECT_EQ(planeNet->pActualShapeArray->GetAt(0)->nPlaneId, 1);
-    EXPECT_EQ(planeNet->pActualShapeArray->GetAt(0)->pTieLegArray->GetSize(), 1);
+    // Clearances round the other nets' pins and vias and a thermal round a ground via: its
+    // void and two tie legs across it.
+    EXPECT_EQ(planeNet->pActualShapeArray->GetAt(0)->pShapeArray->GetSize(), 9);
+    EXPECT_EQ(planeNet->pActualShapeArray->GetAt(0)->pTieLegArray->GetSize(), 2);
 
     // Texts, the silkscreen frame, the assembly outline and the dimension.
     EXPECT_EQ(l.pTextArray->GetSize(), 3);

@@ -348,9 +348,12 @@ Scene::Scene(const board::Board& b, const RenderOptions& options) : m_board(b), 
         if (layer)
             layer->items.push_back({&g.shape, g.nFootprint});
     }
-    // Planes show their computed copper when the design holds it.
-    for (const board::Zone& z : b.zones)
+    // Planes show their computed copper when the design holds it: its
+    // areas less its voids, with the tie legs across them.
+    for (const board::Zone& z : b.zones) {
         AddShapes(Copper(z.nLayer), b.Shapes(z.fill.nCount ? z.fill : z.outline), -1, z.bPlane);
+        AddShapes(Copper(z.nLayer), b.Shapes(z.ties), -1, z.bPlane);
+    }
     for (const board::Item& t : b.tracks)
         Copper(t.nLayer).items.push_back({&t.shape, -1});
     for (const board::Pad& via : b.vias)
@@ -904,9 +907,34 @@ void Painter::PaintContent(const Layer& layer)
     // Planes first and lighter; then areas and pads, then paths: one colour,
     // so the order inside the layer shows nowhere else.
     SetColour(layer.colour, kPlaneAlpha);
-    PaintItems(layer, [](const Item& item) { return item.bPlane; });
+    auto area = [](const Item& item) { return item.bPlane && !item.pShape->bVoid && !item.pShape->bLine; };
+    auto cut = [](const Item& item) { return item.bPlane && item.pShape->bVoid; };
+    if (cairo_surface_get_type(cairo_get_group_target(m_cr)) == CAIRO_SURFACE_TYPE_IMAGE) {
+        PaintItems(layer, area);
+        // The voids are cut out of the planes alone: nothing else is painted yet.
+        cairo_set_operator(m_cr, CAIRO_OPERATOR_CLEAR);
+        PaintItems(layer, cut);
+        // Tie legs: plane copper again where they cross the plane, not twice as dark.
+        cairo_set_operator(m_cr, CAIRO_OPERATOR_SOURCE);
+    } else {
+        // Vector pictures have no operator that cuts: the areas and their voids
+        // make one path filled even-odd (where two voids overlap, their common
+        // part shows as copper).
+        cairo_new_path(m_cr);
+        for (const Item& item : layer.items)
+            if (area(item) || cut(item)) {
+                Place(item.nPlace);
+                ShapePath{m_cr, m_dPixels, false}(*item.pShape);
+            }
+        cairo_set_fill_rule(m_cr, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_fill(m_cr);
+    }
+    PaintItems(layer, [](const Item& item) { return item.bPlane && !item.pShape->bVoid && item.pShape->bLine; });
+    cairo_set_operator(m_cr, CAIRO_OPERATOR_OVER);
     SetColour(layer.colour, 1.0);
-    PaintItems(layer, [](const Item& item) { return !item.bPlane && InkOf(*item.pShape).kind != Ink::Stroke; });
+    PaintItems(layer, [](const Item& item) {
+        return !item.bPlane && !item.pShape->bVoid && InkOf(*item.pShape).kind != Ink::Stroke;
+    });
     m_bSaturated = m_bPixelLines && !layer.bOutline && Saturated(layer);
     const bool pixels = PaintThinLines(layer);
     PaintItems(layer, [this, pixels](const Item& item) {

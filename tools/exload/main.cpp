@@ -1,5 +1,5 @@
 // exload: loads a board design and tells what it holds, exports it as JSON
-// or draws it.
+// or a KiCad board, or draws it.
 
 #include <cerrno>
 #include <csignal>
@@ -9,12 +9,15 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "Board.h"
 #include "DesignFiles.h"
 #include "JsonExport.h"
+#include "KicadBoard.h"
 #include "Logs.h"
 #include "OutputFile.h"
 #include "Printable.h"
@@ -57,8 +60,9 @@ struct Options {
     bool quiet = false;
     // logs
     std::string logFile, logKind;
-    // json and render
+    // json, render and kicad
     std::string output;
+    bool verbose = false;
     // render
     std::vector<std::string> layers;
     std::string side = "top";
@@ -192,6 +196,35 @@ int Render(const Options& o)
     return kDone;
 }
 
+int Kicad(const Options& o)
+{
+    constexpr std::string_view kExtension = ".kicad_pcb";
+    if (!std::string_view(o.output).ends_with(kExtension))
+        throw UsageError{"cannot tell where to write the board: name a .kicad_pcb file, not " + o.output};
+    const Design d = Find(o);
+    // Both files are checked before the load and appear together at the end.
+    exload::OutputFile pcb(o.output);
+    exload::OutputFile pro(o.output.substr(0, o.output.size() - kExtension.size()) + ".kicad_pro");
+    const auto design = Load(o, d);
+    const board::Board board(*design->root);
+    kicad::Losses losses;
+    std::FILE* out = pcb.Stream();
+    Write(out, pcb.Path(), [&] { kicad::WriteBoard(board, out, losses); });
+    std::FILE* project = pro.Stream();
+    const std::string name = o.output.substr(o.output.find_last_of('/') + 1);
+    Write(project, pro.Path(), [&] { kicad::WriteProject(board, name, project, losses); });
+    pcb.Commit();
+    pro.Commit();
+    if (const std::string leftOut = board.leftOut.Describe(); !leftOut.empty())
+        Say(leftOut);
+    if (o.verbose)
+        for (const std::string& item : losses.Items())
+            Say(item);
+    for (const std::string& line : losses.Lines())
+        Say(line);
+    return kDone;
+}
+
 void AddDesignOptions(CLI::App* cmd, Options& o)
 {
     cmd->add_option("design", o.design, "Directory holding the design files (kinds recognised by content)");
@@ -236,6 +269,13 @@ int main(int argc, char** argv)
         ->check(CLI::IsMember({"top", "bottom"}));
     render->add_option("--width", o.width, "Width of the picture in pixels")->check(CLI::Range(16, 20000));
 
+    CLI::App* kicadCmd = app.add_subcommand(
+        "kicad", "Write the board as a KiCad board file and, beside it, its project file with the net classes");
+    AddDesignOptions(kicadCmd, o);
+    kicadCmd->add_option("-o,--output", o.output, "Board file to write: FILE.kicad_pcb (FILE.kicad_pro beside it)")
+        ->required();
+    kicadCmd->add_flag("--verbose", o.verbose, "List every object that could not be carried over as it is");
+
     // A reader that goes away ends the program quietly, as it ends cat or grep.
     std::signal(SIGPIPE, SIG_DFL);
     try {
@@ -262,6 +302,8 @@ int main(int argc, char** argv)
             status = Json(o);
         else if (*render)
             status = Render(o);
+        else if (*kicadCmd)
+            status = Kicad(o);
         return status == kDone && g_bWarned ? kWithWarnings : status;
     } catch (const UsageError& e) {
         Say(e.message);

@@ -1,0 +1,179 @@
+// The KiCad writer's pieces: numbers and strings as the board reader takes
+// them back, and plane copper with its voids as polygons without holes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <set>
+#include <string>
+
+#include "Rings.h"
+#include "SExpression.h"
+
+namespace {
+
+// What the writer puts into a file.
+template <class Write>
+std::string Written(Write write)
+{
+    char* data = nullptr;
+    std::size_t size = 0;
+    std::FILE* f = open_memstream(&data, &size);
+    {
+        kicad::SExpression out(f);
+        write(out);
+    }
+    std::fclose(f);
+    std::string s(data, size);
+    std::free(data);
+    return s;
+}
+
+board::Shape Box(double cx, double cy, double w, double h, bool isVoid = false)
+{
+    board::Shape s;
+    s.kind = board::Kind::Rect;
+    s.at = {cx, cy};
+    s.w = w, s.h = h;
+    s.bVoid = isVoid;
+    return s;
+}
+
+board::Shape Disc(double cx, double cy, double d)
+{
+    board::Shape s = Box(cx, cy, d, d);
+    s.kind = board::Kind::Circle;
+    return s;
+}
+
+std::vector<kicad::Ring> Rings(std::initializer_list<board::Shape> shapes)
+{
+    std::vector<kicad::Ring> out;
+    for (const board::Shape& s : shapes)
+        kicad::AddArea(s, board::Transform{}, out);
+    return out;
+}
+
+double AreaMm2(const std::vector<kicad::Ring>& rings)
+{
+    double a = 0;
+    for (const kicad::Ring& r : rings)
+        a += kicad::Area2(r) / 2 / 1e12;
+    return a;
+}
+
+// Even-odd: a fractured ring's cuts have no width and change nothing.
+bool Inside(const std::vector<kicad::Ring>& rings, double x, double y)
+{
+    const double px = x * 1e6, py = y * 1e6;
+    bool in = false;
+    for (const kicad::Ring& r : rings)
+        for (std::size_t i = 0, j = r.size() - 1; i < r.size(); j = i++)
+            if ((r[i].y > py) != (r[j].y > py)) {
+                const double dx = static_cast<double>(r[j].x - r[i].x), dy = static_cast<double>(r[j].y - r[i].y);
+                if (px < dx * (py - r[i].y) / dy + r[i].x)
+                    in = !in;
+            }
+    return in;
+}
+
+} // namespace
+
+TEST(KicadWriter, NumbersAreExactWithoutExponentOrNegativeZero)
+{
+    EXPECT_EQ(Written([](kicad::SExpression& o) { o.Mm(1.5) << ' ', o.Mm(-0.0000001) << ' ', o.Mm(123.4567891); }),
+              "1.5 0 123.456789");
+    EXPECT_EQ(Written([](kicad::SExpression& o) { o.Nm(-1) << ' ', o.Nm(1000000) << ' ', o.Nm(-250000000); }),
+              "-0.000001 1 -250");
+    EXPECT_EQ(Written([](kicad::SExpression& o) { o.Mm(1e300) << ' ', o.Degrees(-90.0000004) << ' ', o.Int(-42); }),
+              "1000000000 -90 -42");
+}
+
+TEST(KicadWriter, StringsComeBackAsTheyWere)
+{
+    auto quoted = [](std::string_view s) { return Written([&](kicad::SExpression& o) { o.Quoted(s); }); };
+    EXPECT_EQ(quoted("a \"b\" \\c"), R"("a \"b\" \\c")");
+    EXPECT_EQ(quoted("line\nnext\tx\x01y\x7f"), R"("line\nnext\tx\x01y\x7f")");
+    // UTF-8 stays; a byte that is no UTF-8 (a lone é of Latin-1, an overlong
+    // form, a cut sequence) becomes the Latin-1 character, which the reader keeps.
+    EXPECT_EQ(quoted("\xc3\xa9"), "\"\xc3\xa9\"");
+    EXPECT_EQ(quoted("\xe9"), "\"\xc3\xa9\"");
+    EXPECT_EQ(quoted("\xc0\x80"), "\"\xc3\x80\xc2\x80\"");
+    EXPECT_EQ(quoted("\xe2\x82"), "\"\xc3\xa2\xc2\x82\"");
+    EXPECT_EQ(kicad::ValidUtf8("\xb5m"), "\xc2\xb5m");
+}
+
+TEST(KicadWriter, StampsAreFixedPerObjectAndDifferBetweenThem)
+{
+    const std::string a = Written([](kicad::SExpression& o) { o.Stamp(1, 7); });
+    EXPECT_EQ(a, Written([](kicad::SExpression& o) { o.Stamp(1, 7); }));
+    ASSERT_EQ(a.size(), 36u);
+    EXPECT_EQ(a[8], '-');
+    EXPECT_EQ(a[14], '4');
+    std::set<std::string> seen;
+    for (std::uint32_t kind = 1; kind < 4; ++kind)
+        for (std::uint64_t i = 0; i < 1000; ++i)
+            seen.insert(Written([&](kicad::SExpression& o) { o.Stamp(kind, i); }));
+    EXPECT_EQ(seen.size(), 3000u);
+}
+
+TEST(KicadWriter, VoidsAreCutIntoOneOutlineWhateverTheyOverlap)
+{
+    const auto copper = Rings({Box(5, 5, 10, 10)});
+    // Two voids that overlap (3 x 2 together), one across the edge (half of
+    // it inside), one outside, one alone inside.
+    const auto voids = Rings({Box(3, 3, 2, 2), Box(4, 3, 2, 2), Box(0, 8, 2, 2), Box(20, 20, 2, 2), Box(7, 6, 1, 1)});
+    const auto fill = kicad::Fill(copper, voids, {});
+    ASSERT_EQ(fill.size(), 1u) << "holes joined to the outline by cuts";
+    EXPECT_NEAR(AreaMm2(fill), 100 - 6 - 2 - 1, 1e-9);
+    EXPECT_FALSE(Inside(fill, 3.5, 3));
+    EXPECT_FALSE(Inside(fill, 7, 6));
+    EXPECT_FALSE(Inside(fill, 0.5, 8));
+    EXPECT_TRUE(Inside(fill, 8, 2));
+    EXPECT_TRUE(Inside(fill, 5, 9));
+    EXPECT_GT(kicad::Area2(fill[0]), 0) << "counter-clockwise on the board's axes";
+}
+
+TEST(KicadWriter, TieLegsHoldCopperAcrossAVoidAndIslandsStayApart)
+{
+    board::Shape leg;
+    leg.kind = board::Kind::Path;
+    leg.bLine = true;
+    leg.width = 0.3;
+    const board::Vertex pts[] = {{3, 5, 0}, {7, 5, 0}};
+    leg.pPoints = pts, leg.nPoints = 2;
+    const auto copper = Rings({Box(5, 5, 10, 10)});
+    const auto fill = kicad::Fill(copper, Rings({Disc(5, 5, 2)}), Rings({leg}));
+    ASSERT_EQ(fill.size(), 1u);
+    // The disc less the leg's 2 x 0.3 across it; the disc is a polygon of
+    // segments within 5 micrometres of the circle.
+    EXPECT_NEAR(AreaMm2(fill), 100 - std::numbers::pi + 0.6, 0.02);
+    EXPECT_TRUE(Inside(fill, 5, 5));
+    EXPECT_FALSE(Inside(fill, 5, 5.6));
+
+    // A ring-shaped void leaves the copper inside it an island of its own.
+    board::Shape ring = Disc(5, 5, 4);
+    ring.kind = board::Kind::Ring;
+    ring.r = 2;
+    const auto islands = kicad::Fill(copper, Rings({ring}), {});
+    ASSERT_EQ(islands.size(), 2u);
+    EXPECT_NEAR(AreaMm2(islands), 100 - std::numbers::pi * (4 - 1), 0.1);
+    EXPECT_TRUE(Inside(islands, 5, 5));
+    EXPECT_FALSE(Inside(islands, 5, 6.5));
+}
+
+TEST(KicadWriter, ManyHolesAreCutInLinearTime)
+{
+    // A plane with 40 000 clearances in a grid, as a dense board has them.
+    std::vector<kicad::Ring> voids;
+    for (int i = 0; i < 200; ++i)
+        for (int j = 0; j < 200; ++j)
+            kicad::AddArea(Box(1 + i, 1 + j, 0.5, 0.5), board::Transform{}, voids);
+    const auto fill = kicad::Fill(Rings({Box(100.5, 100.5, 201, 201)}), voids, {});
+    ASSERT_EQ(fill.size(), 1u);
+    EXPECT_NEAR(AreaMm2(fill), 201.0 * 201 - 40000 * 0.25, 1e-6);
+    EXPECT_FALSE(Inside(fill, 100, 100));
+    EXPECT_TRUE(Inside(fill, 100.5, 100.5));
+}
