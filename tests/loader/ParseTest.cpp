@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "LoaderSupport.h"
+#include "support/Host.h"
 #include "cell/ExCell_Library.h"
 #include "core/ExExpedition.h"
 #include "core/ExTemporary.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "LoaderSupport.h"
+#include "support/Host.h"
 #include "cell/ExCell_Library.h"
 #include "core/ExExpedition.h"
 #include "jobprefs/ExJobPreferences.h"
