@@ -40,6 +40,15 @@ auto Take(Array& array, Lines record, Parse&& parse)
     return array.GetSize() > before ? array.GetLastElement() : nullptr;
 }
 
+// A record operation that takes the keyword level first, run on the layout
+// form of a record moved to nLevel, with context "CTX" and flag 3.
+template <class Array, class Op>
+auto ReadAtLevel(Array& array, Op op, int nLevel, const Lines& layoutForm, Logs& logs, double dScale = 1.0)
+{
+    return Take(array, Deeper(layoutForm, nLevel - 1),
+                [&](Lines& r) { (array.*op)(nLevel, r, "CTX", 3, &logs.ignore, &logs.notUsed, dScale); });
+}
+
 // One row of a keyword table: lines that follow a record's first line, the
 // member they set and the value it must hold then.
 using Value = std::variant<std::string, int, double, Lines>;
