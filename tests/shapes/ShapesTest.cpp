@@ -25,17 +25,6 @@ std::string Make(Lines record, double dScale = 2.0)
     return shape ? test::Object(*shape) : "";
 }
 
-std::string Shapes(const CExDrawObjArray& array)
-{
-    std::string s;
-    for (const CExDrawObj* shape : array) {
-        if (!s.empty())
-            s += ' ';
-        s += test::Object(*shape);
-    }
-    return s;
-}
-
 // Every keyword makes its class, whose own parameters are read and scaled;
 // one row per case.
 TEST(Shape, KeywordsMakeTheirClassAndReadTheirParameters)
@@ -148,7 +137,7 @@ TEST(Shape, BlocksOfShapesAtTheirLevel)
     array.SetDObjData_InCell(1, one, "MM", 0, &logs.ignore, &logs.notUsed, 1.0);
     EXPECT_TRUE(one.empty());
     EXPECT_TRUE(logs.ignore.IsEmpty() && logs.notUsed.IsEmpty());
-    EXPECT_EQ(Shapes(array), "CExRound{sShapeType=ROUND dDiameter=1} CExSquare{sShapeType=SQUARE dWidth=2}");
+    EXPECT_EQ(test::Items(array), "CExRound{sShapeType=ROUND dDiameter=1} CExSquare{sShapeType=SQUARE dWidth=2}");
 
     CExDrawObjArray two;
     Lines block = {
@@ -164,7 +153,7 @@ TEST(Shape, BlocksOfShapesAtTheirLevel)
     two.SetDObjData_InCell(2, none, "", 0, nullptr, nullptr, 1.0);
     EXPECT_TRUE(block.empty());
     // "ab5)" lost two characters before the join.
-    EXPECT_EQ(Shapes(two), "CExRectangle{sShapeType=RECTANGLE dHeight=20} CExRound{sShapeType=ROUND dDiameter=10} "
+    EXPECT_EQ(test::Items(two), "CExRectangle{sShapeType=RECTANGLE dHeight=20} CExRound{sShapeType=ROUND dDiameter=10} "
                            "CExPolyline_Path{sShapeType=POLYLINE_PATH aXY=(0,0)(10,50)} CExSlot{sShapeType=SLOT} "
                            "CExOblong{sShapeType=OBLONG}");
 
@@ -176,7 +165,7 @@ TEST(Shape, BlocksOfShapesAtTheirLevel)
                       "....XY (0, 0) (2, 2)", "...UNKNOWN"};
     sided.SetDObjData_Assembly(3, "TOP", assembly, "MM", 0, nullptr, nullptr, 2.0);
     EXPECT_TRUE(assembly.empty());
-    EXPECT_EQ(Shapes(sided), "CExRound{sShapeType=ROUND} "
+    EXPECT_EQ(test::Items(sided), "CExRound{sShapeType=ROUND} "
                              "CExPolyline_Path{sSide=TOP sShapeType=POLYLINE_PATH aXY=(0,0)(2,2) dWidth=1} "
                              "CExRect_Shape{sSide=TOP sShapeType=RECT_SHAPE aXY=(0,0)(4,4)}");
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ModelMembers.h"
+#include "expedition.h"
 #include "core/ExPt.h"
 
 namespace test {
@@ -129,6 +130,19 @@ template <class T>
 std::string Object(const T& o)
 {
     return FieldWriter::Object(o);
+}
+
+// The elements of a pointer array, each as Object, blank-separated.
+template <class A>
+std::string Items(const A& array)
+{
+    std::string s;
+    for (const auto* p : array) {
+        if (!s.empty())
+            s += ' ';
+        s += p ? Object(*p) : "null";
+    }
+    return s;
 }
 
 } // namespace test
