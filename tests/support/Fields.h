@@ -5,6 +5,7 @@
 // name=value, in declaration order; an owned object as Class{...}; arrays in
 // brackets; points as (x,y) or (x,y,r). Numbers keep ten digits.
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -130,6 +131,52 @@ template <class T>
 std::string Object(const T& o)
 {
     return FieldWriter::Object(o);
+}
+
+// The sizes of o's arrays that are not empty, as name=size: which member
+// the records reached.
+class CountWriter {
+public:
+    void Kind(const char*) {}
+    template <class T>
+    void operator()(const char*, const T&)
+    {
+    }
+    void operator()(const char* name, const CExPtArray& a) { Put(name, a.GetSize()); }
+    template <class T>
+    void Obj(const char*, const T*)
+    {
+    }
+    template <class A>
+    void Arr(const char* name, const A* p)
+    {
+        if (p)
+            Put(name, p->GetSize());
+    }
+    template <class A>
+    void Items(const char* name, const A& a)
+    {
+        Put(name, a.GetSize());
+    }
+    std::string m_text;
+
+private:
+    void Put(const char* name, std::int64_t n)
+    {
+        if (n == 0)
+            return;
+        if (!m_text.empty())
+            m_text += ' ';
+        m_text.append(name).append("=").append(std::to_string(n));
+    }
+};
+
+template <class T>
+std::string Counts(const T& o)
+{
+    CountWriter w;
+    ex::Describe(w, o);
+    return w.m_text;
 }
 
 // The elements of a pointer array, each as Object, blank-separated.
