@@ -70,13 +70,13 @@ void ExpectMember(const T& object, const Member<T>& member, const Value& expecte
             const M& got = object.*pointer;
             if constexpr (std::is_same_v<M, double>) {
                 if (const int* n = std::get_if<int>(&expected))
-                    EXPECT_DOUBLE_EQ(got, *n) << row;
+                    EXPECT_DOUBLE_EQ(got, *n) << "row " << row;
                 else if (const double* d = std::get_if<double>(&expected))
-                    EXPECT_DOUBLE_EQ(got, *d) << row;
+                    EXPECT_DOUBLE_EQ(got, *d) << "row " << row;
                 else
                     ADD_FAILURE() << row << ": a number is expected";
             } else if (const M* want = std::get_if<M>(&expected)) {
-                EXPECT_EQ(got, *want) << row;
+                EXPECT_EQ(got, *want) << "row " << row;
             } else {
                 ADD_FAILURE() << row << ": the expected value has another type than the member";
             }
