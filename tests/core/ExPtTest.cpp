@@ -38,76 +38,56 @@ std::vector<XYR> Points(const CExPtArray& a)
     return out;
 }
 
-TEST(CExPt, OnePoint)
+TEST(CExPt, OnePointAndLists)
 {
-    EXPECT_EQ(Pt("(1.5, 2)", 2), (XYR{3, 4, 0}));
-    EXPECT_EQ(Pt("1.5,2", 2), (XYR{3, 4, 0}));
-    EXPECT_EQ(Pt("  ( -1 , -2.5 )  ", 1), (XYR{-1, -2.5, 0}));
-    EXPECT_EQ(Pt("7", 3), (XYR{0, 21, 0}));  // no comma: x is 0, y is read
-    EXPECT_EQ(Pt("", 3), (XYR{0, 0, 0}));
-    EXPECT_EQ(Pt("(,)", 3), (XYR{0, 0, 0}));
-    EXPECT_EQ(Pt("a, b", 3), (XYR{0, 0, 0}));
-    EXPECT_EQ(Pt("1, 2, 3", 1), (XYR{1, 2, 0}));
-    EXPECT_EQ(Pt("1,2)", 1), (XYR{1, 2, 0}));  // a lone ")" goes too
-
+    const struct {
+        const char* text;
+        XYR point;
+    } points[] = {
+        {"(1.5, 2)", {3, 4, 0}},  {"1.5,2", {3, 4, 0}},   {"  ( -1 , -2.5 )  ", {-2, -5, 0}},
+        {"7", {0, 14, 0}},  // no comma: x is 0, y is read
+        {"", {0, 0, 0}},    {"(,)", {0, 0, 0}},     {"a, b", {0, 0, 0}},
+        {"1, 2, 3", {2, 4, 0}}, {"1,2)", {2, 4, 0}},  // a lone ")" goes too
+    };
+    for (const auto& row : points)
+        EXPECT_EQ(Pt(row.text, 2), row.point) << row.text;
     const XYR huge = Pt("(1e999, -1e999)", 1);
-    EXPECT_TRUE(std::isinf(huge.x));
-    EXPECT_TRUE(std::isinf(huge.y));
-
+    EXPECT_TRUE(std::isinf(huge.x) && std::isinf(huge.y));
     EXPECT_EQ(PtR("(1, 2, 0.5)", 10), (XYR{10, 20, 5}));
     EXPECT_EQ(PtR("1, 2", 10), (XYR{10, 0, 20}));  // missing comma: y from "", r from the rest
     EXPECT_EQ(PtR("5", 1), (XYR{0, 0, 5}));
-    EXPECT_EQ(PtR("", 1), (XYR{0, 0, 0}));
     EXPECT_EQ(PtR("1,2,3,4", 1), (XYR{1, 2, 3}));
-
     // Reading a point sets every value it reads.
     CExPt p;
     p.SetXYRPtData("1,2,3", 1);
     p.SetPtData("4,5", 1);
-    EXPECT_EQ(p.dX, 4);
-    EXPECT_EQ(p.dY, 5);
-    CExPt q;
-    q = p;
-    q = q;
-    EXPECT_EQ(q.dY, 5);
-}
+    EXPECT_EQ((XYR{p.dX, p.dY, p.dR}), (XYR{4, 5, 3}));
 
-TEST(CExPtArray, Lists)
-{
+    const struct {
+        const char* text;
+        std::vector<XYR> points;
+    } lists[] = {
+        {"(0,0) (10,0) (10, 5)", {{0, 0, 0}, {20, 0, 0}, {20, 10, 0}}},
+        {"(0,0)()(1,1)", {{0, 0, 0}, {2, 2, 0}}},
+        {"3, 4", {{6, 8, 0}}},
+        // Newlines after ")" (joined continuation text) and pieces without a comma.
+        {"(1,1)\n(2,2) (junk) (3, 3", {{2, 2, 0}, {4, 4, 0}, {6, 6, 0}}},
+        {"((1,2))", {{2, 4, 0}}},
+        {"()", {}},
+        {"((((", {}},
+        {"", {{0, 0, 0}}},  // text without "(" is always one point, even when empty
+    };
+    for (const auto& row : lists) {
+        CExPtArray a;
+        a.SetPtDatas(row.text, 2);
+        EXPECT_EQ(Points(a), row.points) << row.text;
+    }
+    // Lists append to what is there.
     CExPtArray a;
-    a.SetPtDatas("(0,0) (10,0) (10, 5)", 1);
-    EXPECT_EQ(Points(a), (std::vector<XYR>{{0, 0, 0}, {10, 0, 0}, {10, 5, 0}}));
-
-    CExPtArray b;
-    b.SetPtDatas("(0,0)()(1,1)", 2);
-    EXPECT_EQ(Points(b), (std::vector<XYR>{{0, 0, 0}, {2, 2, 0}}));
-
-    CExPtArray c;
-    c.SetPtDatas("3, 4", 1);
-    EXPECT_EQ(Points(c), (std::vector<XYR>{{3, 4, 0}}));
-    // Appends to what is there.
-    c.SetPtDatas("(5,6)", 1);
-    EXPECT_EQ(Points(c), (std::vector<XYR>{{3, 4, 0}, {5, 6, 0}}));
-
-    // Newlines after ")" (joined continuation text) and pieces without a comma.
-    CExPtArray d;
-    d.SetPtDatas("(1,1)\n(2,2) (junk) (3, 3", 1);
-    EXPECT_EQ(Points(d), (std::vector<XYR>{{1, 1, 0}, {2, 2, 0}, {3, 3, 0}}));
-
-    CExPtArray e;
-    e.SetXYRPtDatas("(1,2,3) (4,5,6)", 2);
-    EXPECT_EQ(Points(e), (std::vector<XYR>{{2, 4, 6}, {8, 10, 12}}));
-    CExPtArray f;
-    f.SetXYRPtDatas("7, 8, 9", 1);
-    EXPECT_EQ(Points(f), (std::vector<XYR>{{7, 8, 9}}));
-
-    CExPtArray empty;
-    empty.SetPtDatas("()", 1);
-    empty.SetPtDatas("((((", 1);
-    EXPECT_EQ(empty.GetSize(), 0);
-    // Text without "(" is always one point, even when empty.
-    empty.SetPtDatas("", 1);
-    EXPECT_EQ(Points(empty), (std::vector<XYR>{{0, 0, 0}}));
+    a.SetPtDatas("3, 4", 1);
+    a.SetXYRPtDatas("(1,2,3) (4,5,6)", 2);
+    a.SetXYRPtDatas("7, 8, 9", 1);
+    EXPECT_EQ(Points(a), (std::vector<XYR>{{3, 4, 0}, {2, 4, 6}, {8, 10, 12}, {7, 8, 9}}));
 }
 
 TEST(CExPtArray, BlanksAndParenthesesInsideAPointAreDropped)

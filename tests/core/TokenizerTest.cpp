@@ -13,13 +13,31 @@ using test::Lines;
 
 Lines Tokens(const std::string& s, const std::string& delims)
 {
-    CTokenizer t;
     Lines out;
-    t.GetTokenArray(out, s, delims);
+    CTokenizer().GetTokenArray(out, s, delims);
     return out;
 }
 
-TEST(CTokenizer, NextAndTail)
+Lines ByFullString(const std::string& s, const std::string& delim, std::string* replaced = nullptr)
+{
+    CTokenizer t;
+    Lines out;
+    t.GetTokenArrayByFullString(out, s, delim);
+    if (replaced)
+        *replaced = t.sString;
+    return out;
+}
+
+Lines Quoted(std::string s)
+{
+    Lines out;
+    const std::string before = s;
+    CTokenizer().GetStringArrayFromStringToken(s, out);
+    EXPECT_EQ(s, before);  // the input is not changed
+    return out;
+}
+
+TEST(CTokenizer, NextTailAndDelimiterSets)
 {
     CTokenizer t("..PIN  1   2", " ");
     std::string tok = "stale";
@@ -27,144 +45,86 @@ TEST(CTokenizer, NextAndTail)
     EXPECT_EQ(tok, "..PIN");
     EXPECT_EQ(t.Tail(), "1   2");
     EXPECT_EQ(t.Tail(), "1   2");  // Tail does not move
-    ASSERT_TRUE(t.Next(tok));
-    EXPECT_EQ(tok, "1");
-    ASSERT_TRUE(t.Next(tok));
+    ASSERT_TRUE(t.Next(tok) && t.Next(tok));
     EXPECT_EQ(tok, "2");
-    EXPECT_EQ(t.Tail(), "");
     EXPECT_FALSE(t.Next(tok));
     EXPECT_EQ(tok, "");
-    EXPECT_FALSE(t.Next(tok));
-
-    CTokenizer none("", ",");
-    EXPECT_FALSE(none.Next(tok));
-    EXPECT_EQ(none.Tail(), "");
-    CTokenizer onlyDelims(",,,", ",");
-    EXPECT_FALSE(onlyDelims.Next(tok));
-
-    // No delimiters: the whole text is one token.
-    CTokenizer whole("a b,c", "");
+    EXPECT_FALSE(CTokenizer(",,,", ",").Next(tok));
+    CTokenizer whole("a b,c", "");  // no delimiters: the whole text is one token
     ASSERT_TRUE(whole.Next(tok));
     EXPECT_EQ(tok, "a b,c");
-
-    // The position is public; a negative one reads from the start.
-    CTokenizer neg("x y", " ");
+    CTokenizer neg("x y", " ");  // a negative position reads from the start
     neg.nCurPos = -1;
     ASSERT_TRUE(neg.Next(tok));
     EXPECT_EQ(tok, "x");
-}
 
-TEST(CTokenizer, DelimiterSet)
-{
     EXPECT_EQ(Tokens(",,a,,b,", ","), (Lines{"a", "b"}));
     EXPECT_EQ(Tokens("1, 2", " ,"), (Lines{"1", "2"}));
-    EXPECT_EQ(Tokens("a\tb\nc", "\t\n"), (Lines{"a", "b", "c"}));
     // Bytes above 127 are delimiters like any other.
     EXPECT_EQ(Tokens("a\xff" "b\x80" "c", "\xff\x80"), (Lines{"a", "b", "c"}));
     EXPECT_EQ(Tokens("a\xff" "b", "\x7f"), (Lines{"a\xff" "b"}));
 
-    CTokenizer t("a;b,c", ";");
-    t.SetDelimiters(",");  // adds to the set
+    // SetDelimiters adds to the set; the position goes back to 0 and the
+    // array is appended to; the three-argument form clears the old set.
+    CTokenizer s("a;b,c", ";");
+    s.SetDelimiters(",");
     Lines out;
-    t.GetTokenArray(out);
-    EXPECT_EQ(out, (Lines{"a", "b", "c"}));
-    // The position went back to 0, and the array is appended to.
-    t.GetTokenArray(out);
+    s.GetTokenArray(out);
+    s.GetTokenArray(out);
     EXPECT_EQ(out, (Lines{"a", "b", "c", "a", "b", "c"}));
-
-    // The three-argument form clears the old delimiters.
-    t.GetTokenArray(out, "a;b,c", ",");
-    EXPECT_EQ(out.back(), "c");
-    EXPECT_EQ(out[out.size() - 2], "a;b");
+    s.GetTokenArray(out, "a;b,c", ",");
+    EXPECT_EQ(Lines(out.end() - 2, out.end()), (Lines{"a;b", "c"}));
 
     // A copy carries the position.
     CTokenizer src("p q r", " ");
-    std::string tok;
     src.Next(tok);
     CTokenizer copy = src;
     ASSERT_TRUE(copy.Next(tok));
     EXPECT_EQ(tok, "q");
-    CTokenizer assigned;
-    assigned = src;
-    EXPECT_EQ(assigned.Tail(), "q r");
 }
 
 TEST(CTokenizer, FullStringDelimiter)
 {
-    CTokenizer t;
-    Lines out;
-    t.GetTokenArrayByFullString(out, "A::B::::D", "::");
-    EXPECT_EQ(out, (Lines{"A", "B", "D"}));
-
-    out.clear();
-    t.GetTokenArrayByFullString(out, "::x!y::", "::");
-    EXPECT_EQ(out, (Lines{"x!y"}));
-    EXPECT_EQ(t.sString, "@x!y@");  // "!" is taken: the placeholder is "@"
-
-    out.clear();
-    t.GetTokenArrayByFullString(out, "a!@#$%b::c", "::");
-    EXPECT_EQ(out, (Lines{"a!@#$%b", "c"}));
-    EXPECT_EQ(t.sString, "a!@#$%b^c");
-
+    std::string replaced;
+    EXPECT_EQ(ByFullString("A::B::::D", "::"), (Lines{"A", "B", "D"}));
+    EXPECT_EQ(ByFullString("::x!y::", "::", &replaced), (Lines{"x!y"}));
+    EXPECT_EQ(replaced, "@x!y@");  // "!" is taken: the placeholder is "@"
+    EXPECT_EQ(ByFullString("a!@#$%b::c", "::", &replaced), (Lines{"a!@#$%b", "c"}));
+    EXPECT_EQ(replaced, "a!@#$%b^c");
     // Every placeholder taken: the delimiters are removed, one token is left.
-    out.clear();
-    t.GetTokenArrayByFullString(out, "!@#$%^::x::", "::");
-    EXPECT_EQ(out, (Lines{"!@#$%^x"}));
-    out.clear();
-    t.GetTokenArrayByFullString(out, "!@#$%^", "!@#$%^");
-    EXPECT_TRUE(out.empty());
-
-    // A single-character delimiter, and one that does not occur.
-    out.clear();
-    t.GetTokenArrayByFullString(out, "a,b", ",");
-    EXPECT_EQ(out, (Lines{"a", "b"}));
-    out.clear();
-    t.GetTokenArrayByFullString(out, "a,b", ";;");
-    EXPECT_EQ(out, (Lines{"a,b"}));
-    // An empty delimiter must not loop.
-    out.clear();
-    t.GetTokenArrayByFullString(out, "ab", "");
-    EXPECT_EQ(out, (Lines{"ab"}));
-    out.clear();
-    t.GetTokenArrayByFullString(out, "", "::");
-    EXPECT_TRUE(out.empty());
-    // Appends to what the array holds.
-    out = {"keep"};
-    t.GetTokenArrayByFullString(out, "x::y", "::");
+    EXPECT_EQ(ByFullString("!@#$%^::x::", "::"), (Lines{"!@#$%^x"}));
+    EXPECT_EQ(ByFullString("!@#$%^", "!@#$%^"), (Lines{}));
+    EXPECT_EQ(ByFullString("a,b", ","), (Lines{"a", "b"}));
+    EXPECT_EQ(ByFullString("a,b", ";;"), (Lines{"a,b"}));
+    EXPECT_EQ(ByFullString("ab", ""), (Lines{"ab"}));  // an empty delimiter must not loop
+    EXPECT_EQ(ByFullString("", "::"), (Lines{}));
+    Lines out = {"keep"};  // appends
+    CTokenizer().GetTokenArrayByFullString(out, "x::y", "::");
     EXPECT_EQ(out, (Lines{"keep", "x", "y"}));
-}
-
-Lines Quoted(std::string s)
-{
-    CTokenizer t;
-    Lines out;
-    const std::string before = s;
-    t.GetStringArrayFromStringToken(s, out);
-    EXPECT_EQ(s, before);  // the input is not changed
-    return out;
 }
 
 TEST(CTokenizer, QuotedStrings)
 {
-    EXPECT_EQ(Quoted(".NAME \"My   Part\" 5"), (Lines{".NAME", "My Part", "5"}));
-    EXPECT_EQ(Quoted(".X \"\""), (Lines{".X", ""}));
-    EXPECT_EQ(Quoted(".X \"abc"), (Lines{".X"}));         // still open at the end
-    EXPECT_EQ(Quoted(".X \"a b c"), (Lines{".X"}));
-    EXPECT_EQ(Quoted("ab\"cd"), (Lines{"abcd"}));
-    EXPECT_EQ(Quoted("\"one\""), (Lines{"one"}));
-    EXPECT_EQ(Quoted("  a    b  "), (Lines{"a", "b"}));
-    EXPECT_EQ(Quoted(""), (Lines{}));
-    EXPECT_EQ(Quoted("   "), (Lines{}));
-    EXPECT_EQ(Quoted("\"a b\" \"c\" d"), (Lines{"a b", "c", "d"}));
-    EXPECT_EQ(Quoted("x\"y\"z"), (Lines{"xyz"}));
-    // A tab is not a separator here.
-    EXPECT_EQ(Quoted("a\tb c"), (Lines{"a\tb", "c"}));
-
-    // Appends.
-    CTokenizer t;
-    Lines out{"first"};
+    const struct {
+        std::string text;
+        Lines tokens;
+    } rows[] = {
+        {".NAME \"My   Part\" 5", {".NAME", "My Part", "5"}},
+        {".X \"\"", {".X", ""}},
+        {".X \"abc", {".X"}},  // still open at the end
+        {".X \"a b c", {".X"}},
+        {"ab\"cd", {"abcd"}},
+        {"  a    b  ", {"a", "b"}},
+        {"   ", {}},
+        {"\"a b\" \"c\" d", {"a b", "c", "d"}},
+        {"x\"y\"z", {"xyz"}},
+        {"a\tb c", {"a\tb", "c"}},  // a tab is not a separator here
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Quoted(row.text), row.tokens) << row.text;
+    Lines out{"first"};  // appends
     std::string s = "a b";
-    t.GetStringArrayFromStringToken(s, out);
+    CTokenizer().GetStringArrayFromStringToken(s, out);
     EXPECT_EQ(out, (Lines{"first", "a", "b"}));
 }
 
@@ -176,9 +136,8 @@ TEST(CTokenizer, LongLinesAreLinear)
     EXPECT_EQ(Tokens(s, " ").size(), 200000u);
     EXPECT_EQ(Quoted(s).size(), 200000u);
     // One quoted string of 200000 words: a quadratic scan takes half a minute.
-    std::string quoted = "\"" + s + "\"";
     const auto t0 = std::chrono::steady_clock::now();
-    const Lines one = Quoted(quoted);
+    const Lines one = Quoted("\"" + s + "\"");
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0], s);  // the closing quote stands alone after the last blank

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/ExExpedition.h"
-#include "core/ExTemporary.h"
-#include "jobprefs/ExJobPreferenceVia.h"
-#include "jobprefs/ExJobPreferences.h"
-#include "jobprefs/ExLayerPair.h"
-#include "jobprefs/ExLayer_Stackup.h"
-#include "loader/PC_Corvane_Get.h"
-#include "support/TestSupport.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/Fields.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -22,66 +20,49 @@ void Feed(CExJobPreferences& prefs, std::vector<Lines> records)
     }
 }
 
-// A log entry as the host reads it; every entry of this file carries flag 1.
-void ExpectEntry(const CExTemporary* entry, const std::string& keyword, const std::string& value, int level,
-                 const std::string& context, const Lines& lines)
-{
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->sKeyword, keyword);
-    EXPECT_EQ(entry->sValue, value);
-    EXPECT_EQ(entry->nLevel, level);
-    EXPECT_EQ(entry->sContext, context);
-    EXPECT_EQ(entry->nFlag, 1);
-    EXPECT_EQ(entry->saLines, lines);
-}
+} // namespace
 
 TEST(JobPreferences, HeaderValues)
 {
-    CExJobPreferences prefs;
-    EXPECT_EQ(prefs.nPhysicalLayers, 0);
-
-    Feed(prefs, {{".UNITS THOU"}, {"  .physical_layers 6  "}, {".UNITS mm", "..IGNORED 1"}, {".DESIGN_UNITS \"th\""}});
-    EXPECT_EQ(prefs.sUnits, "MM");              // the last one wins, upper-cased
-    EXPECT_EQ(prefs.nPhysicalLayers, 6);        // lower-case keyword matched
-    EXPECT_EQ(prefs.sDesignUnits, "\"TH\"");    // quotes stay in top-level values
-
-    Feed(prefs, {{".UNITS"}, {".PHYSICAL_LAYERS"}});
-    EXPECT_EQ(prefs.sUnits, ".UNITS");          // no blank: the whole line is the value
-    EXPECT_EQ(prefs.nPhysicalLayers, 0);
-
-    Feed(prefs, {{".PHYSICAL_LAYERS 8"}, {".PHYSICAL_LAYERS abc"}});
-    EXPECT_EQ(prefs.nPhysicalLayers, 0);
-
-    Feed(prefs, {{".PHYSICAL_LAYERS 1e999"}});  // clamps, no crash
-    EXPECT_GT(prefs.nPhysicalLayers, 0);
-
-    EXPECT_EQ(prefs.pNotUsedLog->GetSize(), 0);
-    EXPECT_EQ(prefs.pIgnoreLog->GetSize(), 0);
+    using J = CExJobPreferences;
+    const test::Row<J> rows[] = {
+        {{".UNITS THOU", ".UNITS mm"}, &J::sUnits, "MM"},  // the last one wins, upper-cased
+        {{"  .physical_layers 6  "}, &J::nPhysicalLayers, 6},
+        {{".DESIGN_UNITS \"th\""}, &J::sDesignUnits, "\"TH\""},  // quotes stay in top-level values
+        {{".UNITS"}, &J::sUnits, ".UNITS"},  // no blank: the whole line is the value
+        {{".PHYSICAL_LAYERS 8", ".PHYSICAL_LAYERS abc"}, &J::nPhysicalLayers, 0},
+        {{".PHYSICAL_LAYERS 1e999"}, &J::nPhysicalLayers, 1},
+        {{".PHYSICAL_LAYERS 99999999999"}, &J::nPhysicalLayers, 2147483647},
+    };
+    // Each row's lines are records of a fresh file.
+    std::vector<std::unique_ptr<J>> files;
+    test::ExpectRows(".UNITS \"x\"", rows, [&](const Lines& lines) {
+        files.push_back(std::make_unique<J>());
+        std::vector<Lines> records;
+        for (const std::string& line : lines)
+            records.push_back({line});
+        Feed(*files.back(), records);
+        EXPECT_TRUE(files.back()->pNotUsedLog->IsEmpty() && files.back()->pIgnoreLog->IsEmpty());
+        return files.back().get();
+    });
 }
 
 TEST(JobPreferences, SkippedAndUnknownRecords)
 {
     CExJobPreferences prefs;
-    Lines empty;
-    prefs.SetData(empty);
-
-    Feed(prefs, {{".JOBNAME x", "..A 1"},
+    Feed(prefs, {{},
+                 {".JOBNAME x", "..A 1"},
                  {".PADSTACK_TECHNOLOGY \"(Default)\""},
                  {".test_point_placement_grid 1"},
-                 {".GRIDS_SECTION", "..ROUTE_GRID 0.1", "...X"}});
-    EXPECT_EQ(prefs.pNotUsedLog->GetSize(), 0);
-
-    Feed(prefs, {{"  .Something_New  1 2 ", "..DEEPER a", "...DEEPEST b"}, {"no dot line"}});
-    EXPECT_EQ(prefs.pIgnoreLog->GetSize(), 0);
-    ASSERT_EQ(prefs.pNotUsedLog->GetSize(), 2);
+                 {".GRIDS_SECTION", "..ROUTE_GRID 0.1", "...X"},
+                 {"  .Something_New  1 2 ", "..DEEPER a", "...DEEPEST b"},
+                 {"no dot line"}});
     // The context is the first line, trimmed, in the case of the file.
-    ExpectEntry(prefs.pNotUsedLog->GetAt(0), ".Something_New", "1 2", 1, ".Something_New  1 2",
-                {"..DEEPER a", "...DEEPEST b"});
-    EXPECT_EQ(prefs.pNotUsedLog->GetAt(1)->sContext, "no dot line");
-
+    EXPECT_EQ(test::Entries(*prefs.pNotUsedLog),
+              (Lines{".Something_New|1 2|1|.Something_New  1 2|1|..DEEPER a|...DEEPEST b",
+                     "no|dot line|1|no dot line|1"}));
+    EXPECT_EQ(test::Counts(prefs), "pNotUsedLog=2");
     EXPECT_TRUE(prefs.sUnits.empty());
-    EXPECT_EQ(prefs.pLayerStackupArray->GetSize(), 0);
-    EXPECT_EQ(prefs.pViaArray->GetSize(), 0);
 }
 
 TEST(LayerStackup, LayerFields)
@@ -94,184 +75,91 @@ TEST(LayerStackup, LayerFields)
                   "...LAYER_DESCRIPTION second", "...LAYER_ENABLED YES", "..DIELECTRIC_LAYER",
                   "...DIELECTRIC_CONSTANT 4.2", "...LAYER_THICKNESS abc", "..signal_layer 1", "  ...layer_name x  ",
                   "...LAYER_NAME Top", "...NEW_THING 1", "....DEEP 2"}});
-
-    ASSERT_EQ(prefs.pLayerStackupArray->GetSize(), 3);
-    const CExLayer_Stackup* plane = prefs.pLayerStackupArray->GetAt(0);
-    EXPECT_EQ(plane->sLayerType, "SIGNAL_LAYER");
-    EXPECT_EQ(plane->nLayerNumber, 2);
-    EXPECT_EQ(plane->sLayerName, "Ground Plane");
-    EXPECT_EQ(plane->sPlaneType, "POSITIVE");
-    EXPECT_EQ(plane->saPlaneNets, (Lines{"GND", "VCC"}));
-    EXPECT_DOUBLE_EQ(plane->dLayerThickness, 4.5);  // as written, unscaled
-    EXPECT_EQ(plane->nConductiveLayerNumber, 2);
-    EXPECT_EQ(plane->pLayerPair->sFromLayer, "1");
-    EXPECT_EQ(plane->pLayerPair->sToLayer, "4");    // a third pair line overwrites the to layer
-    EXPECT_EQ(plane->sLayerTechnology, "Std");
-    EXPECT_EQ(plane->sLayerDescription, "second");
-
-    const CExLayer_Stackup* dielectric = prefs.pLayerStackupArray->GetAt(1);
-    EXPECT_EQ(dielectric->sLayerType, "DIELECTRIC_LAYER");
-    EXPECT_EQ(dielectric->nLayerNumber, 0);
-    EXPECT_DOUBLE_EQ(dielectric->dDielectricConstant, 4.2);
-    EXPECT_DOUBLE_EQ(dielectric->dLayerThickness, 0.0);
-    EXPECT_TRUE(dielectric->saPlaneNets.empty());
-
-    // Level-2 keywords are matched in any case, level-3 ones only as written.
-    const CExLayer_Stackup* signal = prefs.pLayerStackupArray->GetAt(2);
-    EXPECT_EQ(signal->sLayerType, "SIGNAL_LAYER");
-    EXPECT_EQ(signal->nLayerNumber, 1);
-    EXPECT_EQ(signal->sLayerName, "Top");
-
+    // A plane layer is a signal layer; the thickness is read as written,
+    // unscaled; a third pair line overwrites the to layer. Level-2 keywords
+    // are matched in any case, level-3 ones only as written.
+    EXPECT_EQ(test::Items(*prefs.pLayerStackupArray),
+              "CExLayer_Stackup{saPlaneNets=[GND|VCC] sPlaneType=POSITIVE nLayerNumber=2 "
+              "pLayerPair=CExLayerPair{sFromLayer=1 sToLayer=4} nConductiveLayerNumber=2 dLayerThickness=4.5 "
+              "sLayerTechnology=Std sLayerDescription=second sLayerName=Ground Plane sLayerType=SIGNAL_LAYER} "
+              "CExLayer_Stackup{pLayerPair=CExLayerPair{} dDielectricConstant=4.2 sLayerType=DIELECTRIC_LAYER} "
+              "CExLayer_Stackup{nLayerNumber=1 pLayerPair=CExLayerPair{} sLayerName=Top sLayerType=SIGNAL_LAYER}");
     // The lines a layer did not take make one entry; skipped keywords none.
-    EXPECT_EQ(prefs.pIgnoreLog->GetSize(), 0);
-    ASSERT_EQ(prefs.pNotUsedLog->GetSize(), 1);
-    ExpectEntry(prefs.pNotUsedLog->GetAt(0), "...layer_name", "x", 3, ".LAYER_STACKUP_SECTION",
-                {"...NEW_THING 1", "....DEEP 2"});
+    EXPECT_EQ(test::Entries(*prefs.pNotUsedLog),
+              Lines{"...layer_name|x|3|.LAYER_STACKUP_SECTION|1|...NEW_THING 1|....DEEP 2"});
+    EXPECT_TRUE(prefs.pIgnoreLog->IsEmpty());
 }
 
 TEST(LayerStackup, Grouping)
 {
     CExJobPreferences prefs;
     Feed(prefs, {{".LAYER_STACKUP_SECTION"}, {".LAYER_STACKUP_SECTION", "", "   "}});
-    EXPECT_EQ(prefs.pLayerStackupArray->GetSize(), 0);
-    EXPECT_EQ(prefs.pNotUsedLog->GetSize(), 0);
+    EXPECT_EQ(test::Fields(prefs), "");
 
+    // Sections accumulate; a layer without deeper lines keeps its defaults;
+    // a continuation is joined without separator.
     Feed(prefs, {{".LAYER_STACKUP_SECTION", "...LAYER_NAME orphan", "....X 1", "..RESYNTHESIZE_EP YES",
                   "...LAYER_NAME dropped", "..SIGNAL_LAYER 1", "...LAYER_NAME Top", ".STRAY single dot line",
                   "...PLANE_NET GN", "D", "..MYSTERY_LAYER 9", "...LAYER_NAME m"},
                  {".LAYER_STACKUP_SECTION", "..SIGNAL_LAYER 2"}});
-
-    // Sections accumulate; a layer without deeper lines keeps its defaults.
-    ASSERT_EQ(prefs.pLayerStackupArray->GetSize(), 2);
-    const CExLayer_Stackup* top = prefs.pLayerStackupArray->GetAt(0);
-    EXPECT_EQ(top->sLayerName, "Top");
-    EXPECT_EQ(top->saPlaneNets, (Lines{"GND"}));  // continuation joined without separator
-    const CExLayer_Stackup* second = prefs.pLayerStackupArray->GetAt(1);
-    EXPECT_EQ(second->nLayerNumber, 2);
-    EXPECT_TRUE(second->sLayerName.empty());
-    EXPECT_TRUE(second->pLayerPair->sFromLayer.empty());
-
+    EXPECT_EQ(test::Items(*prefs.pLayerStackupArray),
+              "CExLayer_Stackup{saPlaneNets=[GND] nLayerNumber=1 pLayerPair=CExLayerPair{} sLayerName=Top "
+              "sLayerType=SIGNAL_LAYER} "
+              "CExLayer_Stackup{nLayerNumber=2 pLayerPair=CExLayerPair{} sLayerType=SIGNAL_LAYER}");
     // The leading level-3 lines form a group of their own; an unknown level-2
     // line is logged with its group.
-    ASSERT_EQ(prefs.pNotUsedLog->GetSize(), 2);
-    ExpectEntry(prefs.pNotUsedLog->GetAt(0), "...LAYER_NAME", "orphan", 3, ".LAYER_STACKUP_SECTION", {"....X 1"});
-    ExpectEntry(prefs.pNotUsedLog->GetAt(1), "..MYSTERY_LAYER", "9", 2, ".LAYER_STACKUP_SECTION", {"...LAYER_NAME m"});
-}
+    EXPECT_EQ(test::Entries(*prefs.pNotUsedLog),
+              (Lines{"...LAYER_NAME|orphan|3|.LAYER_STACKUP_SECTION|1|....X 1",
+                     "..MYSTERY_LAYER|9|2|.LAYER_STACKUP_SECTION|1|...LAYER_NAME m"}));
 
-TEST(LayerStackup, DirectCallsWithoutLogs)
-{
+    // Direct calls without logs.
     CExLayer_StackupArray layers;
-    Lines group;
+    Lines group = {"  ..DIELECTRIC_LAYER 7 ", "  ...LAYER_THICKNESS 1e999", "...UNKNOWN"};
     layers.SetLayerStackData(group, nullptr, nullptr);
-    EXPECT_EQ(layers.GetSize(), 0);
-
-    group = {"  ..DIELECTRIC_LAYER 7 ", "  ...LAYER_THICKNESS 1e999", "...UNKNOWN"};
-    layers.SetLayerStackData(group, nullptr, nullptr);
-    EXPECT_TRUE(group.empty());
-    ASSERT_EQ(layers.GetSize(), 1);
-    EXPECT_EQ(layers.GetAt(0)->nLayerNumber, 7);
-
     Lines record = {".LAYER_STACKUP_SECTION", "..OTHER", "..SIGNAL_LAYER 1"};
     layers.SetData(record, nullptr, nullptr);
-    EXPECT_TRUE(record.empty());
-    EXPECT_EQ(layers.GetSize(), 2);
+    EXPECT_TRUE(group.empty() && record.empty());
+    EXPECT_EQ(test::Items(layers), "CExLayer_Stackup{nLayerNumber=7 pLayerPair=CExLayerPair{} dLayerThickness=inf "
+                                   "sLayerType=DIELECTRIC_LAYER} CExLayer_Stackup{nLayerNumber=1 "
+                                   "pLayerPair=CExLayerPair{} sLayerType=SIGNAL_LAYER}");
 }
 
 TEST(ViaSpans, Spans)
 {
     CExJobPreferences prefs;
-    Feed(prefs, {{".VIA_SPANS_SECTION"}});
-    EXPECT_EQ(prefs.pViaArray->GetSize(), 0);
-
-    Feed(prefs, {{".VIA_SPANS_SECTION", "..enable_general_clearances yes", "...FROM_LAYER 9",
+    Feed(prefs, {{".VIA_SPANS_SECTION"},
+                 {".VIA_SPANS_SECTION", "..enable_general_clearances yes", "...FROM_LAYER 9",
                   "..PADSTACK_NAME \"VIA 0.3\"", "...FROM_LAYER 1", "....TO_LAYER \"4\"", "...FOO 1.5",
                   "  ...from_layer 2  ", "...TO_LAYER 3", "..NEW_SETTING on", "...X 1", "..PADSTACK_NAME \"VIA 0.3\"",
                   "...FROM_LAYER 1", "...FROM_LAYER 2"}});
-
-    ASSERT_EQ(prefs.pViaArray->GetSize(), 2);  // duplicates kept
-    const CExJobPreferenceVia* via = prefs.pViaArray->GetAt(0);
-    EXPECT_EQ(via->sPadstackName, "VIA 0.3");
-    EXPECT_EQ(via->pLayerPair->sFromLayer, "1");
-    EXPECT_EQ(via->pLayerPair->sToLayer, "4");
-    // Every dot goes, values' dots included; case-sensitive keywords.
-    EXPECT_EQ(via->saSpanLines, (Lines{"FOO 15", "from_layer 2", "TO_LAYER 3"}));
-
-    const CExJobPreferenceVia* again = prefs.pViaArray->GetAt(1);
-    EXPECT_EQ(again->sPadstackName, "VIA 0.3");
-    EXPECT_EQ(again->pLayerPair->sFromLayer, "2");  // the later line wins
-    EXPECT_TRUE(again->pLayerPair->sToLayer.empty());
-    EXPECT_TRUE(again->saSpanLines.empty());
-
-    EXPECT_EQ(prefs.pIgnoreLog->GetSize(), 0);
-    ASSERT_EQ(prefs.pNotUsedLog->GetSize(), 1);
-    ExpectEntry(prefs.pNotUsedLog->GetAt(0), "..NEW_SETTING", "on", 2, ".VIA_SPANS_SECTION", {"...X 1"});
+    // Duplicates kept; every dot goes from a span line, values' dots
+    // included; keywords are case-sensitive; the later line wins.
+    EXPECT_EQ(test::Items(*prefs.pViaArray),
+              "CExJobPreferenceVia{pLayerPair=CExLayerPair{sFromLayer=1 sToLayer=4} "
+              "saSpanLines=[FOO 15|from_layer 2|TO_LAYER 3] sPadstackName=VIA 0.3} "
+              "CExJobPreferenceVia{pLayerPair=CExLayerPair{sFromLayer=2} sPadstackName=VIA 0.3}");
+    EXPECT_EQ(test::Entries(*prefs.pNotUsedLog), Lines{"..NEW_SETTING|on|2|.VIA_SPANS_SECTION|1|...X 1"});
+    EXPECT_TRUE(prefs.pIgnoreLog->IsEmpty());
 }
 
-// Loads a design whose other required files hold nothing of interest and
-// returns the root's job preferences.
-struct DesignLoad {
-    explicit DesignLoad(const std::string& sJobPrefPath)
-    {
-        const std::string cells = dir.WriteLines("cells.txt", {".FILETYPE CELL_LIBRARY", ".UNITS MM"});
-        const std::string layout = dir.WriteLines("layout.txt", {".FILETYPE LAYOUT", ".UNITS MM"});
-        const std::string padstacks = dir.WriteLines("padstacks.txt", {".FILETYPE PADSTACK_LIBRARY", ".UNITS MM"});
-        CPC_Corvane_Get loader;
-        loader.vSetExpedition(&root);
-        loader.vSetMExpeditionFilePath(sJobPrefPath, cells, layout, padstacks, "", "");
-        nResult = loader.ParseExpeditionOfMFC();
-    }
+TEST(JobPreferences, DesignLoadJoinsContinuationLines)
+{
     test::TempDir dir;
     CExExpedition root;
-    int nResult = 0;
-};
-
-TEST(JobPreferencesLoad, DesignRootHoldsTheFile)
-{
-    test::TempDir files;
-    const std::string path = files.WriteLines(
-        "job.txt", {".FILETYPE JOB_PREFERENCES_FILE", ".UNITS th", ".PHYSICAL_LAYERS 2", ".LAYER_STACKUP_SECTION",
-                    "  ..SIGNAL_LAYER 1", "    ...LAYER_NAME \"Top", "Side\"", "    ...LAYER_THICKNESS 1.4",
-                    "  ..DIELECTRIC_LAYER", "    ...DIELECTRIC_CONSTANT 4.6", "  ..PLANE_LAYER 2",
-                    "    ...PLANE_NET GND", ".VIA_SPANS_SECTION", "  ..PADSTACK_NAME v", "    ...FROM_LAYER 1",
-                    "      ....TO_LAYER 2", ".UNHEARD_OF"});
-    DesignLoad load(path);
-    ASSERT_EQ(load.nResult, 1);
-    const CExJobPreferences* prefs = load.root.pJobPreferences;
-    ASSERT_NE(prefs, nullptr);
-    EXPECT_EQ(prefs->sUnits, "TH");
-    EXPECT_EQ(prefs->nPhysicalLayers, 2);
-    ASSERT_EQ(prefs->pLayerStackupArray->GetSize(), 3);
-    // The reader joins the continuation line onto the keyword line.
-    EXPECT_EQ(prefs->pLayerStackupArray->GetAt(0)->sLayerName, "TopSide");
-    EXPECT_DOUBLE_EQ(prefs->pLayerStackupArray->GetAt(0)->dLayerThickness, 1.4);
-    EXPECT_DOUBLE_EQ(prefs->pLayerStackupArray->GetAt(1)->dDielectricConstant, 4.6);
-    EXPECT_EQ(prefs->pLayerStackupArray->GetAt(2)->saPlaneNets, (Lines{"GND"}));
-    ASSERT_EQ(prefs->pViaArray->GetSize(), 1);
-    EXPECT_EQ(prefs->pViaArray->GetAt(0)->pLayerPair->sToLayer, "2");
-    ASSERT_EQ(prefs->pNotUsedLog->GetSize(), 1);
-    EXPECT_EQ(prefs->pNotUsedLog->GetAt(0)->sKeyword, ".UNHEARD_OF");
+    ASSERT_EQ(test::LoadDesign(
+                  root, {dir.WriteLines("job.txt", {".FILETYPE JOB_PREFERENCES_FILE", ".UNITS th", ".PHYSICAL_LAYERS 2",
+                                                    ".LAYER_STACKUP_SECTION", "  ..SIGNAL_LAYER 1",
+                                                    "    ...LAYER_NAME \"Top", "Side\"", "    ...LAYER_THICKNESS 1.4",
+                                                    ".UNHEARD_OF"}),
+                         dir.WriteLines("cells.txt", {".FILETYPE CELL_LIBRARY"}),
+                         dir.WriteLines("layout.txt", {".FILETYPE LAYOUT"}),
+                         dir.WriteLines("padstacks.txt", {".FILETYPE PADSTACK_LIBRARY"}), "", ""}),
+              1);
+    ASSERT_NE(root.pJobPreferences, nullptr);
+    EXPECT_EQ(test::Items(*root.pJobPreferences->pLayerStackupArray),
+              "CExLayer_Stackup{nLayerNumber=1 pLayerPair=CExLayerPair{} dLayerThickness=1.4 sLayerName=TopSide "
+              "sLayerType=SIGNAL_LAYER}");
+    EXPECT_EQ(root.pJobPreferences->sUnits, "TH");
+    EXPECT_EQ(root.pJobPreferences->nPhysicalLayers, 2);
+    EXPECT_EQ(test::Keywords(*root.pJobPreferences->pNotUsedLog), Lines{".UNHEARD_OF"});
 }
-
-TEST(JobPreferencesLoad, DemoDesign)
-{
-    DesignLoad load(test::ExamplePath("demo/job_preferences.txt"));
-    ASSERT_EQ(load.nResult, 1);
-    const CExJobPreferences* prefs = load.root.pJobPreferences;
-    ASSERT_NE(prefs, nullptr);
-    EXPECT_EQ(prefs->sUnits, "MM");
-    EXPECT_EQ(prefs->nPhysicalLayers, 4);
-    EXPECT_EQ(prefs->pNotUsedLog->GetSize(), 0);
-
-    int nConductive = 0;
-    Lines planeNets;
-    for (const CExLayer_Stackup* layer : *prefs->pLayerStackupArray) {
-        if (layer->sLayerType == "SIGNAL_LAYER")
-            ++nConductive;
-        planeNets.insert(planeNets.end(), layer->saPlaneNets.begin(), layer->saPlaneNets.end());
-    }
-    EXPECT_EQ(nConductive, prefs->nPhysicalLayers);
-    EXPECT_EQ(planeNets, (Lines{"GND", "VCC"}));
-    EXPECT_EQ(prefs->pViaArray->GetSize(), 2);
-}
-
-} // namespace

@@ -2,37 +2,12 @@
 
 #include <string>
 
-#include "cell/ExDrawing_Cell.h"
-#include "cell/ExMechanical_Cell.h"
-#include "cell/ExPackage_Cell.h"
-#include "cell/ExPanel_Cell.h"
-#include "cell/ExReUseCircuit_Cell.h"
-#include "cell/ExTooling_Hole.h"
-#include "core/ExTemporary.h"
-#include "graphics/ExDimension.h"
-#include "graphics/ExDimension_Setting.h"
-#include "graphics/ExFiducial.h"
-#include "graphics/ExGraphic.h"
-#include "graphics/ExMC_SolderMask.h"
-#include "graphics/ExMounting_Hole.h"
-#include "graphics/ExObstruct.h"
-#include "graphics/ExPlacement_Keepout.h"
-#include "graphics/ExSilkScreen_Outline.h"
-#include "graphics/ExSolder_Paste.h"
-#include "layout/ExContour.h"
-#include "layout/ExDesignRule_Area.h"
-#include "layout/ExLayout.h"
-#include "layout/ExNet.h"
-#include "layout/ExPanel_Board_Instance.h"
-#include "layout/ExPlane_Lyr.h"
-#include "layout/ExTearDrop_Template.h"
-#include "layout/ExText.h"
-#include "shapes/ExDrawObjArray.h"
-#include "shapes/ExRound.h"
-#include "shapes/ExSquare.h"
-#include "support/TestSupport.h"
+#include "support/Fields.h"
+#include "support/Records.h"
 
 namespace {
+
+using test::Lines;
 
 // Feeds records as the layout file worker does: one at a time, each emptied.
 struct Layout {
@@ -40,51 +15,39 @@ struct Layout {
     std::string units = "MM";
     int bRemoveNet = 0;
 
-    void Feed(test::Lines record)
+    void Feed(std::initializer_list<Lines> records)
     {
-        layout.SetData(record, units, bRemoveNet);
-        EXPECT_TRUE(record.empty());
-    }
-    void Feed(std::initializer_list<test::Lines> records)
-    {
-        for (const test::Lines& r : records)
-            Feed(r);
+        for (Lines r : records) {
+            layout.SetData(r, units, bRemoveNet);
+            EXPECT_TRUE(r.empty());
+        }
     }
     const CExTemporaryArray& NotUsed() const { return *layout.pNotUsedLog; }
 };
-
-double Diameter(const CExDrawObjArray& shapes, std::int64_t i)
-{
-    const auto* round = dynamic_cast<const CExRound*>(shapes.GetAt(i));
-    return round == nullptr ? -1.0 : round->dDiameter;
-}
 
 } // namespace
 
 TEST(Layout, UnitsSetTheFactorForTheRecordsAfterThem)
 {
     Layout f;
-    const test::Lines round = {".BOARD_OUTLINE", "..ROUND", "...DIAMETER 1"};
+    const Lines round = {".BOARD_OUTLINE", "..ROUND", "...DIAMETER 1"};
+    // Before any ".UNITS" the factor is 1; then inches into millimetres;
+    // quotes stay in the unit word, which then names no unit.
     f.Feed({round, {".UNITS IN"}, round, {".units \"mm\""}, round, {".UNITS mm"}, round});
-    const CExDrawObjArray& outline = *f.layout.pBoardOutline;
-    ASSERT_EQ(outline.GetSize(), 4);
-    EXPECT_DOUBLE_EQ(Diameter(outline, 0), 1.0);   // before any ".UNITS"
-    EXPECT_DOUBLE_EQ(Diameter(outline, 1), 25.4);  // inches into millimetres
-    // Quotes stay in the unit word, which then names no unit: factor 1.0.
-    EXPECT_DOUBLE_EQ(Diameter(outline, 2), 1.0);
+    EXPECT_EQ(test::Items(*f.layout.pBoardOutline),
+              "CExRound{sShapeType=ROUND dDiameter=1} CExRound{sShapeType=ROUND dDiameter=25.4} "
+              "CExRound{sShapeType=ROUND dDiameter=1} CExRound{sShapeType=ROUND dDiameter=1}");
     EXPECT_EQ(f.layout.sUnits, "MM");
-    EXPECT_DOUBLE_EQ(Diameter(outline, 3), 1.0);
 
     // The design's unit word is compared as given: in lower case it is no unit.
     Layout g;
     g.units = "mm";
     g.Feed({{".UNITS IN"}, round});
     EXPECT_DOUBLE_EQ(g.layout.dScale, 1.0);
-    EXPECT_DOUBLE_EQ(Diameter(*g.layout.pBoardOutline, 0), 1.0);
     Layout h;
     h.units = "MIL";
     h.Feed({{".UNITS MM"}, round});
-    EXPECT_DOUBLE_EQ(Diameter(*h.layout.pBoardOutline, 0), 39.37007874015748);
+    EXPECT_EQ(test::Items(*h.layout.pBoardOutline), "CExRound{sShapeType=ROUND dDiameter=39.37007874}");
 }
 
 TEST(Layout, HeaderValues)
@@ -95,7 +58,7 @@ TEST(Layout, HeaderValues)
     EXPECT_EQ(f.layout.sDate, "MON 2026");
     // A keyword line without a value yields the whole line.
     EXPECT_EQ(f.layout.sJobName, ".JOB");
-    f.Feed({".JOB \"abc\""});
+    f.Feed({{".JOB \"abc\""}});
     EXPECT_EQ(f.layout.sJobName, "ABC");
     EXPECT_TRUE(f.NotUsed().IsEmpty());
 }
@@ -146,58 +109,31 @@ TEST(Layout, EveryRecordReachesItsMember)
         {".FILETYPE LAYOUT"},
     });
     const CExLayout& l = f.layout;
-    EXPECT_EQ(l.pAssemblyOutlineShapes->GetSize(), 1);
-    EXPECT_EQ(l.pAssemblyOutlineTexts->GetSize(), 1);
-    EXPECT_EQ(l.ptsBoardOrigin.GetSize(), 1);
-    EXPECT_EQ(l.pBoardOutline->GetSize(), 1);
-    EXPECT_EQ(l.pContourArray->GetSize(), 1);
-    EXPECT_EQ(l.pDesignRuleAreaArray->GetSize(), 1);
-    ASSERT_EQ(l.pDimensionSettingArray->GetSize(), 1);
+    // One element each, and neither log holds anything.
+    EXPECT_EQ(test::Counts(l),
+              "pMechanicalCellArray=1 pDimensionSettingArray=1 pDimensionArray=1 pGraphicArray=1 pObstructArray=1 "
+              "ptsBoardOrigin=1 ptsNcDrillOrigin=1 pPackageCellArray=1 pGeneratedDataArray=1 pUpgApsDataArray=1 "
+              "pTextArray=1 pSilkScreenOutlineArray=1 pMountingHoleArray=1 pFiducialArray=1 "
+              "pAssemblyOutlineShapes=1 pAssemblyOutlineTexts=1 pRouteOutline=1 pBoardOutline=1 "
+              "pDrawingCellArray=1 pNetArray=1 pSolderMaskArray=1 pTearDropTemplateArray=1 pPanelCellArray=1 "
+              "pPanelOutline=1 pPanelBorder=1 ptsPanelOrigin=1 pPanelBoardInstanceArray=1 pContourArray=1 "
+              "pPlacementKeepoutArray=1 pDesignRuleAreaArray=1 pDrillGraphic=1 pSolderPasteArray=1 "
+              "pReUseCircuitCellArray=1 pTestFixtureOutline=1 pManufacturingOutline=1 pToolingHoleArray=1");
+    // The record's own parser read it.
     EXPECT_EQ(l.pDimensionSettingArray->GetAt(0)->nSettingsId, 4);
-    EXPECT_EQ(l.pDimensionArray->GetSize(), 1);
-    EXPECT_EQ(l.pDrawingCellArray->GetSize(), 1);
-    EXPECT_EQ(l.pDrillGraphic->GetSize(), 1);
-    EXPECT_EQ(l.pFiducialArray->GetSize(), 1);
-    EXPECT_EQ(l.pGraphicArray->GetSize(), 1);
-    ASSERT_EQ(l.pGeneratedDataArray->GetSize(), 1);
     EXPECT_EQ(l.pGeneratedDataArray->GetAt(0)->sPlaneLayer, "2");
-    ASSERT_EQ(l.pToolingHoleArray->GetSize(), 1);
-    EXPECT_EQ(l.pToolingHoleArray->GetAt(0)->sPadstackName, "T");
-    EXPECT_EQ(l.pManufacturingOutline->GetSize(), 1);
-    EXPECT_EQ(l.pMechanicalCellArray->GetSize(), 1);
-    EXPECT_EQ(l.pMountingHoleArray->GetSize(), 1);
-    ASSERT_EQ(l.ptsNcDrillOrigin.GetSize(), 1);
-    EXPECT_DOUBLE_EQ(l.ptsNcDrillOrigin[0].dY, 4.0);
-    ASSERT_EQ(l.pNetArray->GetSize(), 1);
-    EXPECT_EQ(l.pNetArray->GetAt(0)->sNetName, "N");
-    EXPECT_EQ(l.pObstructArray->GetSize(), 1);
-    EXPECT_EQ(l.pPanelBorder->GetSize(), 1);
-    EXPECT_EQ(l.pPanelBoardInstanceArray->GetSize(), 1);
-    EXPECT_EQ(l.pPanelCellArray->GetSize(), 1);
-    ASSERT_EQ(l.ptsPanelOrigin.GetSize(), 1);
-    EXPECT_DOUBLE_EQ(l.ptsPanelOrigin[0].dX, 5.0);
-    EXPECT_EQ(l.pPanelOutline->GetSize(), 1);
-    ASSERT_EQ(l.pPackageCellArray->GetSize(), 1);
-    EXPECT_EQ(l.pPackageCellArray->GetAt(0)->sCellName, "PK");
-    EXPECT_EQ(l.pPlacementKeepoutArray->GetSize(), 1);
-    EXPECT_EQ(l.pRouteOutline->GetSize(), 1);
-    EXPECT_EQ(l.pReUseCircuitCellArray->GetSize(), 1);
-    EXPECT_EQ(l.pSilkScreenOutlineArray->GetSize(), 1);
-    EXPECT_EQ(l.pSolderMaskArray->GetSize(), 1);
-    EXPECT_EQ(l.pSolderPasteArray->GetSize(), 1);
-    EXPECT_EQ(l.pTearDropTemplateArray->GetSize(), 1);
-    EXPECT_EQ(l.pTextArray->GetSize(), 1);
-    EXPECT_EQ(l.pTestFixtureOutline->GetSize(), 1);
-    ASSERT_EQ(l.pUpgApsDataArray->GetSize(), 1);
     EXPECT_EQ(l.pUpgApsDataArray->GetAt(0)->sPlaneLayer, "3");
-    EXPECT_TRUE(l.pNotUsedLog->IsEmpty());
-    EXPECT_TRUE(l.pIgnoreLog->IsEmpty());
+    EXPECT_EQ(l.pToolingHoleArray->GetAt(0)->sPadstackName, "T");
+    EXPECT_EQ(l.pNetArray->GetAt(0)->sNetName, "N");
+    EXPECT_EQ(l.pPackageCellArray->GetAt(0)->sCellName, "PK");
+    EXPECT_DOUBLE_EQ(l.ptsNcDrillOrigin[0].dY, 4.0);
+    EXPECT_DOUBLE_EQ(l.ptsPanelOrigin[0].dX, 5.0);
 }
 
 TEST(Layout, ContextsHandedToTheParsers)
 {
     // Each parser logs what it does not know with the context the layout
-    // gave it.
+    // gave it; an unknown top-level record is logged whole.
     Layout f;
     f.Feed({
         {".TEXT \"T\"", "..MYSTERY 1"},
@@ -211,32 +147,18 @@ TEST(Layout, ContextsHandedToTheParsers)
         {".PANEL_BOARD_INSTANCE B", "..MYSTERY 1"},
         {".Whatever 1", "..MYSTERY 1"},
     });
-    const test::Lines expected = {"TEXT",
-                                  "FIDUCIAL",
-                                  ".CONTOUR  \"C1\"",
-                                  ".DESIGN_RULE_AREA",
-                                  "TEARDROP_TEMPLATE",
-                                  "SOLDER_PASTE",
-                                  ".PACKAGE_CELL \"PK\"",
-                                  ".TOOLING_HOLE  x",
-                                  ".PANEL_BOARD_INSTANCE",
-                                  ".Whatever 1"};
-    ASSERT_EQ(f.NotUsed().GetSize(), static_cast<std::int64_t>(expected.size()));
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(f.NotUsed().GetAt(static_cast<std::int64_t>(i))->sContext, expected[i]) << i;
-        EXPECT_EQ(f.NotUsed().GetAt(static_cast<std::int64_t>(i))->nFlag, 1) << i;
-    }
-    // An unknown top-level record is logged whole.
-    const CExTemporary* last = f.NotUsed().GetAt(f.NotUsed().GetLastIndex());
-    EXPECT_EQ(last->sKeyword, ".Whatever");
-    EXPECT_EQ(last->sValue, "1");
-    EXPECT_EQ(last->nLevel, 1);
-    EXPECT_EQ(last->saLines, test::Lines{"..MYSTERY 1"});
+    Lines contexts;
+    for (const CExTemporary* e : f.NotUsed())
+        contexts.push_back(e->sContext + "|" + std::to_string(e->nFlag));
+    EXPECT_EQ(contexts, (Lines{"TEXT|1", "FIDUCIAL|1", ".CONTOUR  \"C1\"|1", ".DESIGN_RULE_AREA|1",
+                               "TEARDROP_TEMPLATE|1", "SOLDER_PASTE|1", ".PACKAGE_CELL \"PK\"|1",
+                               ".TOOLING_HOLE  x|1", ".PANEL_BOARD_INSTANCE|1", ".Whatever 1|1"}));
+    EXPECT_EQ(test::Entry(*f.NotUsed().GetAt(9)), ".Whatever|1|1|.Whatever 1|1|..MYSTERY 1");
 }
 
 TEST(Layout, RemoveNetFlag)
 {
-    const test::Lines net = {".NET \"Gnd\"", "..TRACE", "...ROUTE_LYR 1"};
+    const Lines net = {".NET \"Gnd\"", "..TRACE", "...ROUTE_LYR 1"};
     Layout kept;
     kept.Feed({net, {".NETWORK x"}});  // any keyword that begins with .NET is a net
     ASSERT_EQ(kept.layout.pNetArray->GetSize(), 2);
@@ -245,85 +167,57 @@ TEST(Layout, RemoveNetFlag)
     Layout removed;
     removed.bRemoveNet = 1;
     removed.Feed({net, {".NET \"VCC\""}, {".TEXT \"still read\""}});
-    EXPECT_TRUE(removed.layout.pNetArray->IsEmpty());
-    EXPECT_TRUE(removed.NotUsed().IsEmpty());
-    EXPECT_EQ(removed.layout.pTextArray->GetSize(), 1);
+    EXPECT_EQ(test::Counts(removed.layout), "pTextArray=1");
 
     Layout odd;
     odd.bRemoveNet = 2;
-    odd.Feed(net);
+    odd.Feed({net});
     EXPECT_TRUE(odd.layout.pNetArray->IsEmpty());
-    ASSERT_EQ(odd.NotUsed().GetSize(), 1);
-    EXPECT_EQ(odd.NotUsed().GetAt(0)->sKeyword, ".NET");
+    EXPECT_EQ(test::Keywords(odd.NotUsed()), Lines{".NET"});
 }
 
-TEST(Layout, Origins)
+TEST(Layout, OriginsAndOddRecords)
 {
     Layout f;
     f.Feed({{".UNITS IN"}, {".BOARD_ORIGIN", "..xy (100, 200)", "..XY 7 7"}, {".NCDRILL_ORIGIN", "..ORIGIN 1 1"}});
-    ASSERT_EQ(f.layout.ptsBoardOrigin.GetSize(), 1);  // only the first line is read
+    // Only the first line is read.
+    EXPECT_EQ(test::Counts(f.layout), "ptsBoardOrigin=1 pNotUsedLog=1");
     EXPECT_DOUBLE_EQ(f.layout.ptsBoardOrigin[0].dX, 2540.0);
     EXPECT_DOUBLE_EQ(f.layout.ptsBoardOrigin[0].dY, 5080.0);
-    EXPECT_TRUE(f.layout.ptsNcDrillOrigin.IsEmpty());
-    ASSERT_EQ(f.NotUsed().GetSize(), 1);
-    EXPECT_EQ(f.NotUsed().GetAt(0)->sKeyword, "..ORIGIN");
-    EXPECT_EQ(f.NotUsed().GetAt(0)->sContext, ".NCDRILL_ORIGIN");
+    EXPECT_EQ(test::Entries(f.NotUsed()), Lines{"..ORIGIN|1 1|2|.NCDRILL_ORIGIN|1"});
 
     // Any other selector stores nothing; an empty record does nothing.
-    test::Lines record = {"..XY 1 1"};
+    Lines record = {"..XY 1 1"};
     f.layout.SetOriginData(3, record, "ctx", 1, f.layout.pIgnoreLog, f.layout.pNotUsedLog, 1.0);
     EXPECT_TRUE(record.empty());
     f.layout.SetOriginData(0, record, "ctx", 1, f.layout.pIgnoreLog, f.layout.pNotUsedLog, 1.0);
-    EXPECT_EQ(f.layout.ptsBoardOrigin.GetSize(), 1);
-    EXPECT_EQ(f.layout.ptsPanelOrigin.GetSize(), 0);
-    EXPECT_EQ(f.NotUsed().GetSize(), 1);
+    EXPECT_EQ(test::Counts(f.layout), "ptsBoardOrigin=1 pNotUsedLog=1");
+
+    // Lines before the first keyword line form a record of their own; records
+    // of only their keyword line add nothing, or an empty text.
+    Layout g;
+    Lines empty;
+    g.layout.SetData(empty, "MM", 0);
+    g.Feed({{"stray text"}, {".BOARD_OUTLINE"}, {".GENERATED_DATA"}, {".UNITS"}, {".TEXT"}});
+    EXPECT_EQ(g.layout.sUnits, ".UNITS");
+    EXPECT_DOUBLE_EQ(g.layout.dScale, 1.0);
+    EXPECT_EQ(test::Counts(g.layout), "pTextArray=1 pNotUsedLog=1");
+    EXPECT_EQ(test::Entries(g.NotUsed()), Lines{"stray|text|1|stray text|1"});
 }
 
 TEST(Layout, AssemblyOutlineSides)
 {
     Layout f;
-    f.Feed({".ASSEMBLY_OUTLINE",
-            "..SIDE \"TOP\"",
-            "..ROUND",
-            "...DIAMETER 1",
-            "..side LEFT",  // the side keyword is tested as written
-            "..TEXT \"A\"",
-            "...XY (1, 2)",
-            "..PID 12",  // dropped: only texts and shapes open a group
-            "..SQUARE",
-            "...WIDTH 2",
-            "..SIDE BOTTOM",  // still before the square is handed over
-            ".STRAY",
-            "..round",
-            "...diameter 3"});
-    const CExDrawObjArray& shapes = *f.layout.pAssemblyOutlineShapes;
-    ASSERT_EQ(shapes.GetSize(), 3);
-    EXPECT_EQ(shapes.GetAt(0)->sSide, "TOP");
-    EXPECT_DOUBLE_EQ(Diameter(shapes, 0), 1.0);
-    const auto* square = dynamic_cast<const CExSquare*>(shapes.GetAt(1));
-    ASSERT_NE(square, nullptr);
-    EXPECT_DOUBLE_EQ(square->dWidth, 2.0);
-    EXPECT_EQ(square->sSide, "BOTTOM");
-    EXPECT_EQ(shapes.GetAt(2)->sSide, "BOTTOM");
-    EXPECT_DOUBLE_EQ(Diameter(shapes, 2), 3.0);
-    ASSERT_EQ(f.layout.pAssemblyOutlineTexts->GetSize(), 1);
-    EXPECT_DOUBLE_EQ(f.layout.pAssemblyOutlineTexts->GetAt(0)->ptsPosition[0].dY, 2.0);
+    f.Feed({{".ASSEMBLY_OUTLINE", "..SIDE \"TOP\"", "..ROUND", "...DIAMETER 1",
+             "..side LEFT",  // the side keyword is tested as written
+             "..TEXT \"A\"", "...XY (1, 2)",
+             "..PID 12",  // dropped: only texts and shapes open a group
+             "..SQUARE", "...WIDTH 2",
+             "..SIDE BOTTOM",  // still before the square is handed over
+             ".STRAY", "..round", "...diameter 3"}});
+    EXPECT_EQ(test::Items(*f.layout.pAssemblyOutlineShapes),
+              "CExRound{sSide=TOP sShapeType=ROUND dDiameter=1} CExSquare{sSide=BOTTOM sShapeType=SQUARE dWidth=2} "
+              "CExRound{sSide=BOTTOM sShapeType=ROUND dDiameter=3}");
+    EXPECT_EQ(test::Items(*f.layout.pAssemblyOutlineTexts), "CExText{sText=A sTextValue=A ptsPosition=(1,2)}");
     EXPECT_TRUE(f.NotUsed().IsEmpty());
-}
-
-TEST(Layout, OddRecords)
-{
-    Layout f;
-    test::Lines empty;
-    f.layout.SetData(empty, "MM", 0);
-    // Lines before the first keyword line form a record of their own.
-    f.Feed({{"stray text"}, {".BOARD_OUTLINE"}, {".GENERATED_DATA"}, {".UNITS"}, {".TEXT"}});
-    EXPECT_EQ(f.layout.pBoardOutline->GetSize(), 0);
-    EXPECT_EQ(f.layout.pGeneratedDataArray->GetSize(), 0);
-    EXPECT_EQ(f.layout.sUnits, ".UNITS");
-    EXPECT_DOUBLE_EQ(f.layout.dScale, 1.0);
-    EXPECT_EQ(f.layout.pTextArray->GetSize(), 1);
-    ASSERT_EQ(f.NotUsed().GetSize(), 1);
-    EXPECT_EQ(f.NotUsed().GetAt(0)->sKeyword, "stray");
-    EXPECT_EQ(f.NotUsed().GetAt(0)->nLevel, 1);
 }

@@ -46,7 +46,7 @@ TEST(LineCount, HeaderCaptureWithFlagOne)
     {
         // Once set, a value stays until a new loader is made.
         CPC_Corvane_Get loader;
-        const std::string other = dir.WriteLines("other.jpf", {".UNITS IN", ".PADSTACK_TECHNOLOGY T2"});
+        const std::string other = dir.WriteLines("other.jpf", {".UNITS IN", ".UNITS MM", ".PADSTACK_TECHNOLOGY T2"});
         loader.nGetFileLineCount(other, 1);
         EXPECT_EQ(g_sUnits, "IN");
         loader.nGetFileLineCount(prefs, 1);

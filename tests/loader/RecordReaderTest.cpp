@@ -4,19 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "LoaderSupport.h"
-#include "cell/ExCell_Library.h"
-#include "core/ExExpedition.h"
-#include "jobprefs/ExJobPreferences.h"
-#include "layout/ExLayout.h"
+#include "expedition.h"
 #include "loader/FileWorkers.h"
-#include "loader/PC_Corvane_Get.h"
 #include "loader/RecordReader.h"
-#include "netclass/ExNetClass.h"
-#include "netclass/ExNetConnection.h"
-#include "netclass/ExNetProp.h"
-#include "padstack/ExPadstack_Library.h"
-#include "parts/ExLibPart.h"
+#include "support/Host.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -25,78 +16,60 @@ using namespace std::string_literals;
 using test::Lines;
 using Records = std::vector<Lines>;
 
-struct Read {
-    bool bOpened = false;
-    int nCounted = 0;
-    int nOpenedCalls = 0;
-    Records records;
-};
-
-Read ReadFile(const std::string& path)
-{
-    Read r;
-    r.bOpened = ex::ReadRecordFile(
-        path, [&] { ++r.nCounted; }, [&](Lines& rec) { r.records.push_back(rec); },
-        [&] {
-            ++r.nOpenedCalls;
-            EXPECT_TRUE(r.records.empty());  // before the first record
-        });
-    return r;
-}
-
-Records RecordsOf(const std::string& text)
-{
-    test::TempDir dir;
-    return ReadFile(dir.Write("f", text)).records;
-}
-
 TEST(RecordReader, Grouping)
 {
-    EXPECT_EQ(RecordsOf(".A 1\n..B 2\n.D 3\n"), (Records{{}, {".A 1", "..B 2"}, {".D 3"}}));
-    // A continuation joins the line right before it, without a separator.
-    EXPECT_EQ(RecordsOf(".A\n..XY 1 2\n3 4\n...Z\n  5  \n"), (Records{{}, {".A", "..XY 1 23 4", "...Z5"}}));
-    // Trimmed, case kept, blank lines ignored, every depth below 1 appended.
-    EXPECT_EQ(RecordsOf("\n  \t\n   ..b 2   \n.net \"x\"\n\n.....deep\n"),
-              (Records{{"..b 2"}, {".net \"x\"", ".....deep"}}));
-    // Lines before the first keyword line form a record of their own.
-    EXPECT_EQ(RecordsOf("free\ntext\n.A\n"), (Records{{"freetext"}, {".A"}}));
-    EXPECT_EQ(RecordsOf("only text"), (Records{{"only text"}}));
-    // An empty file gives one empty record; a last line without newline counts.
-    EXPECT_EQ(RecordsOf(""), (Records{{}}));
-    EXPECT_EQ(RecordsOf("\n\n"), (Records{{}}));
-    EXPECT_EQ(RecordsOf(".A\n.B"), (Records{{}, {".A"}, {".B"}}));
-}
-
-TEST(RecordReader, OddBytes)
-{
-    // CR LF is one newline; a lone CR is an ordinary byte (white space at the
-    // ends of a line, kept inside it).
-    EXPECT_EQ(RecordsOf(".A\r\n..B 1\r\n2\r\n"), (Records{{}, {".A", "..B 12"}}));
-    EXPECT_EQ(RecordsOf(".A\r..B\n..C 1\r2\n"), (Records{{}, {".A\r..B", "..C 1\r2"}}));
-    // NUL bytes stay in the line.
-    EXPECT_EQ(RecordsOf(".A\0x\n..B\0\n"s), (Records{{}, {".A\0x"s, "..B\0"s}}));
-    // A 10 MB line.
     const std::string big(10u << 20, 'z');
-    const Records r = RecordsOf(".A\n..XY " + big + "\n.B\n");
-    ASSERT_EQ(r.size(), 3u);
-    ASSERT_EQ(r[1].size(), 2u);
-    EXPECT_EQ(r[1][1].size(), big.size() + 5);
+    const struct {
+        std::string text;
+        Records records;
+    } rows[] = {
+        {".A 1\n..B 2\n.D 3\n", {{}, {".A 1", "..B 2"}, {".D 3"}}},
+        // A continuation joins the line right before it, without a separator.
+        {".A\n..XY 1 2\n3 4\n...Z\n  5  \n", {{}, {".A", "..XY 1 23 4", "...Z5"}}},
+        // Trimmed, case kept, blank lines ignored, every depth below 1 appended.
+        {"\n  \t\n   ..b 2   \n.net \"x\"\n\n.....deep\n", {{"..b 2"}, {".net \"x\"", ".....deep"}}},
+        // Lines before the first keyword line form a record of their own.
+        {"free\ntext\n.A\n", {{"freetext"}, {".A"}}},
+        {"only text", {{"only text"}}},
+        // An empty file gives one empty record; a last line without newline counts.
+        {"", {{}}},
+        {"\n\n", {{}}},
+        {".A\n.B", {{}, {".A"}, {".B"}}},
+        // CR LF is one newline; a lone CR is an ordinary byte (white space at
+        // the ends of a line, kept inside it); NUL bytes stay in the line.
+        {".A\r\n..B 1\r\n2\r\n", {{}, {".A", "..B 12"}}},
+        {".A\r..B\n..C 1\r2\n", {{}, {".A\r..B", "..C 1\r2"}}},
+        {".A\0x\n..B\0\n"s, {{}, {".A\0x"s, "..B\0"s}}},
+        {".A\n..XY " + big + "\n.B\n", {{}, {".A", "..XY " + big}, {".B"}}},
+    };
+    test::TempDir dir;
+    for (const auto& row : rows) {
+        Records records;
+        int nOpened = 0;
+        EXPECT_TRUE(ex::ReadRecordFile(
+            dir.Write("f", row.text), [] {}, [&](Lines& rec) { records.push_back(rec); },
+            [&] {
+                ++nOpened;
+                EXPECT_TRUE(records.empty());  // before the first record
+            }));
+        EXPECT_EQ(nOpened, 1);
+        EXPECT_TRUE(records == row.records) << row.text.substr(0, 40);
+    }
 }
 
-TEST(RecordReader, CountsOpensAndFailures)
+TEST(RecordReader, CountsAndFailures)
 {
     test::TempDir dir;
-    Read r = ReadFile(dir.Write("f", ".A\n\n..B\ncont\n  \n.C"));
-    EXPECT_TRUE(r.bOpened);
-    EXPECT_EQ(r.nCounted, 6);  // every line, blank ones too
-    EXPECT_EQ(r.nOpenedCalls, 1);
+    int nCounted = 0;
+    EXPECT_TRUE(ex::ReadRecordFile(dir.Write("f", ".A\n\n..B\ncont\n  \n.C"), [&] { ++nCounted; }, [](Lines&) {}));
+    EXPECT_EQ(nCounted, 6);  // every line, blank ones too
 
     for (const std::string& bad : {(dir.Path() / "missing").string(), dir.Path().string(), std::string()}) {
-        r = ReadFile(bad);
-        EXPECT_FALSE(r.bOpened) << bad;
-        EXPECT_EQ(r.nCounted, 0);
-        EXPECT_EQ(r.nOpenedCalls, 0);
-        EXPECT_TRUE(r.records.empty());
+        int nCalls = 0;
+        EXPECT_FALSE(ex::ReadRecordFile(
+            bad, [&] { ++nCalls; }, [&](Lines&) { ++nCalls; }, [&] { ++nCalls; }))
+            << bad;
+        EXPECT_EQ(nCalls, 0);
     }
 
     // A dispatcher may leave lines in the record: the next one starts empty.
@@ -111,51 +84,42 @@ TEST(RecordReader, CountsOpensAndFailures)
     EXPECT_EQ(seen, (Records{{}, {".A", "..1"}, {".B", "..2"}}));
 }
 
-struct NetRead {
-    Records classes;
-    Records props;
-    int nCounted = 0;
-};
-
-NetRead NetClassRecords(const std::string& text)
-{
-    test::TempDir dir;
-    NetRead r;
-    EXPECT_TRUE(ex::ReadNetClassFile(
-        dir.Write("nc", text), [&] { ++r.nCounted; }, [&](Lines& rec) { r.classes.push_back(rec); },
-        [&](Lines& rec) { r.props.push_back(rec); }));
-    return r;
-}
-
+// The net class file's own grouping: header lines dropped, the line after a
+// class line taken whatever it holds, and what was pending in front of a
+// class handed on first.
 TEST(RecordReader, NetClassFile)
 {
-    NetRead r = NetClassRecords(".NETCLASS \"A\"\n..X 1\n");
-    EXPECT_EQ(r.classes, (Records{{".NETCLASS \"A\"", "..X 1"}}));
-    EXPECT_EQ(r.props, (Records{{}}));
-    EXPECT_EQ(r.nCounted, 2);
-
-    // Header lines are dropped; ".UNITSX" and ".CREATOR" without a blank are not headers.
-    r = NetClassRecords(".VERSION 1\n.DATE x\n.CREATOR me\n.FILETYPE NC\n.UNITS TH\n.OUTPUT_IN_DB_UNITS 1\n"
-                        ".UNITSX\n..P 1\n.CREATOR\n");
-    EXPECT_TRUE(r.classes.empty());
-    EXPECT_EQ(r.props, (Records{{}, {".UNITSX", "..P 1"}, {".CREATOR"}}));
-    EXPECT_EQ(r.nCounted, 9);
-
-    // A file ending with a ".NETCLASS" line.
-    r = NetClassRecords(".NET_PROP a\n.NETCLASS \"B\"");
-    EXPECT_EQ(r.classes, (Records{{".NET_PROP a", ".NETCLASS \"B\""}}));  // the pending one-line record goes along
-    EXPECT_EQ(r.props, (Records{{}, {}}));
-
-    // A pending record of three lines goes to the properties first.
-    r = NetClassRecords(".P 1\n..Q\n..R\n.NETCLASS c\n..Y\n..Z\n");
-    EXPECT_EQ(r.props, (Records{{}, {".P 1", "..Q", "..R"}, {"..Z"}}));
-    EXPECT_EQ(r.classes, (Records{{".NETCLASS c", "..Y"}}));
-
-    // The line after ".NETCLASS" is taken whatever it holds, and counted.
-    r = NetClassRecords(".netclass a\n\n.NETCLASS b\n.VERSION 2\n.NETCLASS c\n  .NET x  \nmore\n");
-    EXPECT_EQ(r.classes, (Records{{".netclass a", ""}, {".NETCLASS b", ".VERSION 2"}, {".NETCLASS c", ".NET x"}}));
-    EXPECT_EQ(r.props, (Records{{"more"}}));
-    EXPECT_EQ(r.nCounted, 7);
+    const struct {
+        const char* text;
+        Records classes, props;
+        int nCounted;
+    } rows[] = {
+        {".NETCLASS \"A\"\n..X 1\n", {{".NETCLASS \"A\"", "..X 1"}}, {{}}, 2},
+        // ".UNITSX" and ".CREATOR" without a blank are not headers.
+        {".VERSION 1\n.DATE x\n.CREATOR me\n.FILETYPE NC\n.UNITS TH\n.OUTPUT_IN_DB_UNITS 1\n.UNITSX\n..P 1\n.CREATOR\n",
+         {},
+         {{}, {".UNITSX", "..P 1"}, {".CREATOR"}},
+         9},
+        // A file ending with a ".NETCLASS" line: the pending one-line record goes along.
+        {".NET_PROP a\n.NETCLASS \"B\"", {{".NET_PROP a", ".NETCLASS \"B\""}}, {{}, {}}, 2},
+        // A pending record of three lines goes to the properties first.
+        {".P 1\n..Q\n..R\n.NETCLASS c\n..Y\n..Z\n", {{".NETCLASS c", "..Y"}}, {{}, {".P 1", "..Q", "..R"}, {"..Z"}}, 6},
+        {".netclass a\n\n.NETCLASS b\n.VERSION 2\n.NETCLASS c\n  .NET x  \nmore\n",
+         {{".netclass a", ""}, {".NETCLASS b", ".VERSION 2"}, {".NETCLASS c", ".NET x"}},
+         {{"more"}},
+         7},
+    };
+    test::TempDir dir;
+    for (const auto& row : rows) {
+        Records classes, props;
+        int nCounted = 0;
+        EXPECT_TRUE(ex::ReadNetClassFile(
+            dir.Write("nc", row.text), [&] { ++nCounted; }, [&](Lines& rec) { classes.push_back(rec); },
+            [&](Lines& rec) { props.push_back(rec); }));
+        EXPECT_EQ(classes, row.classes) << row.text;
+        EXPECT_EQ(props, row.props) << row.text;
+        EXPECT_EQ(nCounted, row.nCounted) << row.text;
+    }
 }
 
 // --- The workers, run on this thread.
@@ -186,74 +150,43 @@ protected:
 
 TEST_F(WorkerTest, CountsMatchTheLineTotalOnOddFiles)
 {
-    const std::vector<std::string> files = {
-        m_dir.Write("plain", ".A 1\n..B 2\n"),
-        m_dir.Write("crlf", ".A\r\n..B\r\n\r\n"),
-        m_dir.Write("lonecr", ".A\r..B\r.C"),
-        m_dir.Write("nul", ".A\0\n\0\0\n"s),
-        m_dir.Write("notrailing", ".A\n..B"),
-        m_dir.Write("empty", ""),
-        m_dir.Write("huge", ".A\n" + std::string(10u << 20, '.') + "\n"),
-    };
     unsigned int (*const workers[])(void*) = {&JobPrefFileWorker,     &CellLibFileWorker, &LayoutFileWorker,
                                               &PadstackLibFileWorker, &NetClassFileWorker, &PartsDbFileWorker};
-    for (const std::string& f : files)
+    // Files that cannot be opened create nothing.
+    for (const std::string& bad : {(m_dir.Path() / "missing").string(), m_dir.Path().string()})
+        for (auto* w : workers)
+            EXPECT_EQ(Run(w, bad), 0);
+    EXPECT_EQ(test::SetMembers(m_root), "");
+
+    for (const std::string& f : {m_dir.Write("plain", ".A 1\n..B 2\n"), m_dir.Write("crlf", ".A\r\n..B\r\n\r\n"),
+                                 m_dir.Write("lonecr", ".A\r..B\r.C"), m_dir.Write("nul", ".A\0\n\0\0\n"s),
+                                 m_dir.Write("notrailing", ".A\n..B"), m_dir.Write("empty", ""),
+                                 m_dir.Write("huge", ".A\n" + std::string(10u << 20, '.') + "\n")})
         for (auto* w : workers)
             EXPECT_GT(Run(w, f), 0);
-    EXPECT_EQ(Run(&LayoutFileWorker, m_dir.Write("one", "")), 1);
-
     EXPECT_EQ(test::SetMembers(m_root), test::kAllMembers);
 }
 
-TEST_F(WorkerTest, FileThatCannotBeOpened)
-{
-    for (const std::string& bad : {(m_dir.Path() / "missing").string(), m_dir.Path().string()}) {
-        EXPECT_EQ(Run(&LayoutFileWorker, bad), 0);
-        EXPECT_EQ(Run(&NetClassFileWorker, bad), 0);
-        EXPECT_EQ(Run(&CellLibFileWorker, bad), 0);
-    }
-    EXPECT_EQ(test::SetMembers(m_root), "");  // nothing was created
-}
-
-TEST_F(WorkerTest, MembersKeptOrReplaced)
+TEST_F(WorkerTest, PadstackTechnologyIsCopiedOnEveryRun)
 {
     const std::string f = m_dir.Write("f", "\n");
-    Run(&CellLibFileWorker, f);
-    Run(&PadstackLibFileWorker, f);
-    Run(&LayoutFileWorker, f);
-    Run(&NetClassFileWorker, f);
-    m_root.pCellLibrary->sVersion = "kept";
-    m_root.pPadstackLibrary->sVersion = "kept";
-    m_root.pLayout->sVersion = "old";
-    m_root.pNetClassArray->Add(new CExNetClass);  // the worker frees it when it replaces the array
-
     g_sPadstackTechnology = "Tech A";
-    Run(&CellLibFileWorker, f);
     Run(&PadstackLibFileWorker, f);
-    Run(&LayoutFileWorker, f);
-    Run(&NetClassFileWorker, f);
-    EXPECT_EQ(m_root.pCellLibrary->sVersion, "kept");
+    m_root.pPadstackLibrary->sVersion = "kept";
+    Run(&PadstackLibFileWorker, f);
     EXPECT_EQ(m_root.pPadstackLibrary->sVersion, "kept");
-    EXPECT_EQ(m_root.pPadstackLibrary->sPadstackTechnology, "Tech A");  // copied on every run
-    EXPECT_EQ(m_root.pLayout->sVersion, "");
-    EXPECT_EQ(m_root.pNetClassArray->GetSize(), 0);
-
-    // A file that cannot be opened leaves the member as it was.
-    m_root.pLayout->sVersion = "stays";
+    EXPECT_EQ(m_root.pPadstackLibrary->sPadstackTechnology, "Tech A");
+    // A file that cannot be opened leaves the library as it was.
     g_sPadstackTechnology = "Tech B";
-    Run(&LayoutFileWorker, (m_dir.Path() / "missing").string());
     Run(&PadstackLibFileWorker, (m_dir.Path() / "missing").string());
-    EXPECT_EQ(m_root.pLayout->sVersion, "stays");
     EXPECT_EQ(m_root.pPadstackLibrary->sPadstackTechnology, "Tech A");
     g_sPadstackTechnology.clear();
 }
 
 TEST_F(WorkerTest, ListWorkers)
 {
-    const std::string a = m_dir.Write("a", ".A\n..B\n");
-    const std::string b = m_dir.Write("b", ".C\n");
     FileWorkerParam p;
-    p.saFilePaths = {a, (m_dir.Path() / "missing").string(), b};
+    p.saFilePaths = {m_dir.Write("a", ".A\n..B\n"), (m_dir.Path() / "missing").string(), m_dir.Write("b", ".C\n")};
     p.pExpedition = &m_root;
     EXPECT_EQ(CellLibListWorker(&p), 0u);
     EXPECT_EQ(p.nLinesRead.load(), 3 + 0 + 2);

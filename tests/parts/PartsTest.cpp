@@ -1,45 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 #include <vector>
 
-#include "core/ExExpedition.h"
-#include "core/ExTemporary.h"
-#include "loader/PC_Corvane_Get.h"
-#include "parts/ExLibPart.h"
-#include "parts/ExPartData.h"
-#include "parts/ExPartDataSlot.h"
-#include "parts/ExPartDataSwapGrp.h"
-#include "parts/ExPartDataSymbol.h"
-#include "support/TestSupport.h"
-
-namespace {
+#include "support/Fields.h"
+#include "support/Records.h"
 
 using test::Lines;
-
-// Loads a parts database file on its own, as a library load does.
-struct LoadedParts {
-    explicit LoadedParts(const std::string& path)
-    {
-        CPC_Corvane_Get loader;
-        loader.vSetExpedition(&root);
-        loader.vSetMExpeditionLibFilePath("", {}, "", {}, "", path);
-        EXPECT_EQ(loader.ParseXpeditionLib(), 1);
-    }
-    CExLibPart& Lib() { return *root.pLibPart; }
-    CExExpedition root;
-};
-
-CExPartData* FindPart(CExLibPart& lib, const std::string& number)
-{
-    for (CExPartData* p : *lib.pPartDataArray)
-        if (p->sNumber == number)
-            return p;
-    return nullptr;
-}
-
-} // namespace
 
 TEST(LibPart, PartRecordFillsEveryValueAndLogsUnknownLines)
 {
@@ -52,184 +19,97 @@ TEST(LibPart, PartRecordFillsEveryValueAndLogsUnknownLines)
                     "...BAR x"};
     lib.SetData(record);
     EXPECT_TRUE(record.empty());
-    ASSERT_EQ(lib.pPartDataArray->GetSize(), 1);
-    const CExPartData& p = *lib.pPartDataArray->GetAt(0);
-    EXPECT_EQ(p.sNumber, "74HC00");
-    EXPECT_EQ(p.sName, "QUAD_NAND");
-    EXPECT_EQ(p.bDefault, 1);
-    EXPECT_EQ(p.sRefPrefix, "U");
-    EXPECT_EQ(p.sDesc, "second one");  // the later line wins
-    EXPECT_EQ(p.saAltCells, (Lines{"SO14", "DIP14"}));
-    EXPECT_EQ(p.sLabel, "Quad nand");  // keyword in any case, value as written
-    EXPECT_EQ(p.sTopCell, "SO14_TOP");
-    EXPECT_EQ(p.sBottomCell, "SO14B");
-    EXPECT_EQ(p.sModified, "2024-01-02");
-    EXPECT_EQ(p.saProps, (Lines{"Value 74HC00", "Vendor"}));
-
+    // The later line wins; keywords in any case, values as written.
+    EXPECT_EQ(test::Items(*lib.pPartDataArray),
+              "CExPartData{sNumber=74HC00 sName=QUAD_NAND bDefault=1 sDesc=second one sRefPrefix=U sLabel=Quad nand "
+              "sTopCell=SO14_TOP sBottomCell=SO14B saAltCells=[SO14|DIP14] sModified=2024-01-02 "
+              "saProps=[Value 74HC00|Vendor]}");
     // The unknown sub-record is logged whole, with the part line as context.
-    ASSERT_EQ(lib.pNotUsedLog->GetSize(), 1);
-    const CExTemporary& e = *lib.pNotUsedLog->GetAt(0);
-    EXPECT_EQ(e.sKeyword, "..FOO");
-    EXPECT_EQ(e.sValue, "1 2");
-    EXPECT_EQ(e.nLevel, 2);
-    EXPECT_EQ(e.saLines, (Lines{"...BAR x"}));
-    EXPECT_EQ(e.sContext, ".NUMBER \"74HC00\"");
-    EXPECT_EQ(e.nFlag, 1);
-    EXPECT_EQ(lib.pIgnoreLog->GetSize(), 0);
+    EXPECT_EQ(test::Entries(*lib.pNotUsedLog), Lines{"..FOO|1 2|2|.NUMBER \"74HC00\"|1|...BAR x"});
+    EXPECT_TRUE(lib.pIgnoreLog->IsEmpty());
 }
 
 TEST(LibPart, DefaultScanBelongsOnlyToNameAndLabel)
 {
     CExPartDataArray parts;
-    CExTemporaryArray ignore, notUsed;
-    Lines plain = {".NUMBER A", "..DESC d", "...DEFAULT", "..TOPCELL t", "...DEFAULT"};
-    Lines label = {".NUMBER B", "..LABEL l", "...OTHER", "...default"};
-    // A sub-record is always logged with flag 1, whatever the record's flag.
-    Lines orphan = {".NUMBER C", "...DEFAULT", "..NAME n"};
-    parts.SetPartData(plain, "ctx", 7, &ignore, &notUsed);
-    parts.SetPartData(label, "ctx", 7, &ignore, &notUsed);
-    parts.SetPartData(orphan, "ctxC", 7, &ignore, &notUsed);
-    ASSERT_EQ(parts.GetSize(), 3);
-    EXPECT_EQ(parts.GetAt(0)->bDefault, 0);
-    EXPECT_EQ(parts.GetAt(0)->sTopCell, "t");
-    EXPECT_EQ(parts.GetAt(1)->bDefault, 1);
-    EXPECT_EQ(parts.GetAt(1)->sLabel, "l");
-    // A deep line before any two-dot line forms a sub-record of its own.
-    EXPECT_EQ(parts.GetAt(2)->bDefault, 0);
-    EXPECT_EQ(parts.GetAt(2)->sName, "n");
-    ASSERT_EQ(notUsed.GetSize(), 1);
-    EXPECT_EQ(notUsed.GetAt(0)->sKeyword, "...DEFAULT");
-    EXPECT_EQ(notUsed.GetAt(0)->sContext, "ctxC");
-    EXPECT_EQ(notUsed.GetAt(0)->nFlag, 1);
+    test::Logs logs;
+    // A sub-record is always logged with flag 1, whatever the record's flag;
+    // a deep line before any two-dot line forms a sub-record of its own.
+    for (Lines record : {Lines{".NUMBER A", "..DESC d", "...DEFAULT", "..TOPCELL t", "...DEFAULT"},
+                         Lines{".NUMBER B", "..LABEL l", "...OTHER", "...default"},
+                         Lines{".NUMBER C", "...DEFAULT", "..NAME n"}})
+        parts.SetPartData(record, "ctx" + record[0].substr(8), 7, &logs.ignore, &logs.notUsed);
+    EXPECT_EQ(test::Items(parts), "CExPartData{sNumber=A sDesc=d sTopCell=t} "
+                                  "CExPartData{sNumber=B bDefault=1 sLabel=l} CExPartData{sNumber=C sName=n}");
+    EXPECT_EQ(test::Entries(logs.notUsed), Lines{"...DEFAULT||3|ctxC|1"});
 }
 
 TEST(LibPart, DispatcherSortsHeadersUnitsPartsAndUnknownRecords)
 {
     CExLibPart lib;
-    std::vector<Lines> records = {{},
-                                  {".FILETYPE PARTS_DATABASE"},
-                                  {".VERSION 1", "..X"},
-                                  {".units \"mm\""},
-                                  {".FOO bar", "..BAZ"},
-                                  {".NUMBER"},
-                                  {".NUMBER  \"P 2\" "}};
-    for (Lines& r : records) {
+    for (Lines r : {Lines{}, Lines{".FILETYPE PARTS_DATABASE"}, Lines{".VERSION 1", "..X"}, Lines{".units \"mm\""},
+                    Lines{".FOO bar", "..BAZ"}, Lines{".NUMBER"}, Lines{".NUMBER  \"P 2\" "}}) {
         lib.SetData(r);
         EXPECT_TRUE(r.empty());
     }
     EXPECT_EQ(lib.sUnits, "\"MM\"");  // upper case, quotes kept
-    ASSERT_EQ(lib.pIgnoreLog->GetSize(), 2);
-    EXPECT_EQ(lib.pIgnoreLog->GetAt(0)->sKeyword, ".FILETYPE");
-    EXPECT_EQ(lib.pIgnoreLog->GetAt(0)->sContext, ".FILETYPE PARTS_DATABASE");
-    EXPECT_EQ(lib.pIgnoreLog->GetAt(1)->saLines, (Lines{"..X"}));
-    ASSERT_EQ(lib.pNotUsedLog->GetSize(), 1);
-    EXPECT_EQ(lib.pNotUsedLog->GetAt(0)->sKeyword, ".FOO");
-    EXPECT_EQ(lib.pNotUsedLog->GetAt(0)->nLevel, 1);
-    EXPECT_EQ(lib.pNotUsedLog->GetAt(0)->saLines, (Lines{"..BAZ"}));
-
+    EXPECT_EQ(test::Entries(*lib.pIgnoreLog),
+              (Lines{".FILETYPE|PARTS_DATABASE|1|.FILETYPE PARTS_DATABASE|1", ".VERSION|1|1|.VERSION 1|1|..X"}));
+    EXPECT_EQ(test::Entries(*lib.pNotUsedLog), Lines{".FOO|bar|1|.FOO bar|1|..BAZ"});
     // A part line alone still makes a part; a line without a value names it by itself.
-    ASSERT_EQ(lib.pPartDataArray->GetSize(), 2);
-    const CExPartData& bare = *lib.pPartDataArray->GetAt(0);
-    EXPECT_EQ(bare.sNumber, ".NUMBER");
-    EXPECT_TRUE(bare.sName.empty() && bare.saProps.empty() && bare.saAltCells.empty());
-    EXPECT_EQ(bare.pSlotArray->GetSize(), 0);
-    EXPECT_EQ(bare.pSymbolArray->GetSize(), 0);
-    EXPECT_EQ(bare.pSwapGrpArray->GetSize(), 0);
-    EXPECT_EQ(lib.pPartDataArray->GetAt(1)->sNumber, "P 2");
+    EXPECT_EQ(test::Items(*lib.pPartDataArray), "CExPartData{sNumber=.NUMBER} CExPartData{sNumber=P 2}");
 }
 
 TEST(PartDataSlot, GroupsOfOneSubRecordMergeIntoOneSlot)
 {
     CExPartDataSlotArray slots;
-    CExTemporaryArray ignore, notUsed;
-    Lines one = {"..SLOTS",         "...SLOT_SWAPGROUP A", "....SLOTID 1",  "....SWAPCODE 2",
-                 "....PINNUMBER 1", "....PINNUMBER \"2\"", "....FOO quiet"};
-    slots.SetSlotData_InPart(one, "ctx", 3, &ignore, &notUsed);
-    EXPECT_TRUE(one.empty());
-    ASSERT_EQ(slots.GetSize(), 1);
-    EXPECT_EQ(slots.GetAt(0)->sSlotSwapGroup, "A");
-    EXPECT_EQ(slots.GetAt(0)->nSlotId, 1);
-    EXPECT_EQ(slots.GetAt(0)->nSwapCode, 2);
-    EXPECT_EQ(slots.GetAt(0)->saPinNumbers, (Lines{"1", "2"}));
-    EXPECT_EQ(notUsed.GetSize(), 0);  // "....FOO" inside a slot group is dropped
-
+    test::Logs logs;
+    auto read = [&](Lines sub) {
+        slots.SetSlotData_InPart(sub, "ctx", 3, &logs.ignore, &logs.notUsed);
+        EXPECT_TRUE(sub.empty());
+    };
+    // "....FOO" inside a slot group is dropped.
+    read({"..SLOTS", "...SLOT_SWAPGROUP A", "....SLOTID 1", "....SWAPCODE 2", "....PINNUMBER 1",
+          "....PINNUMBER \"2\"", "....FOO quiet"});
+    EXPECT_TRUE(logs.notUsed.IsEmpty());
     // Later groups overwrite the single values and add pins; a continuation
-    // line is joined without a blank; an unknown group is logged.
-    Lines merged = {"..SLOTS",
-                    "...SLOT_SWAPGROUP A",
-                    "....SLOTID 4",
-                    "....PINNUMBER 1",
-                    "...FOO x",
-                    "....BAR",
-                    "...SLOT_SWAPGROUP B",
-                    "....PINNUMBER 1",
-                    "0",
-                    ".LEVEL1 dropped",
-                    "....SWAPCODE 99999999999"};
-    slots.SetSlotData_InPart(merged, "ctx", 3, &ignore, &notUsed);
-    ASSERT_EQ(slots.GetSize(), 2);
-    const CExPartDataSlot& s = *slots.GetAt(1);
-    EXPECT_EQ(s.sSlotSwapGroup, "B");
-    EXPECT_EQ(s.nSlotId, 4);
-    EXPECT_EQ(s.nSwapCode, INT_MAX);  // a huge number clamps instead of wrapping
-    EXPECT_EQ(s.saPinNumbers, (Lines{"1", "10"}));
-    ASSERT_EQ(notUsed.GetSize(), 1);
-    EXPECT_EQ(notUsed.GetAt(0)->sKeyword, "...FOO");
-    EXPECT_EQ(notUsed.GetAt(0)->saLines, (Lines{"....BAR"}));
-    EXPECT_EQ(notUsed.GetAt(0)->nFlag, 3);
-
-    // Without its id and code lines a slot holds 0 for both.
-    Lines bare = {"..SLOTS", "...SLOT_SWAPGROUP P", "....PINNUMBER 8"};
-    slots.SetSlotData_InPart(bare, "ctx", 3, &ignore, &notUsed);
-    ASSERT_EQ(slots.GetSize(), 3);
-    EXPECT_EQ(slots.GetAt(2)->nSlotId, 0);
-    EXPECT_EQ(slots.GetAt(2)->nSwapCode, 0);
-
-    // An empty sub-record adds nothing; a lone "..SLOTS" line adds an empty slot.
-    Lines empty, lone = {"..SLOTS"};
-    slots.SetSlotData_InPart(empty, "ctx", 3, &ignore, &notUsed);
-    slots.SetSlotData_InPart(lone, "ctx", 3, &ignore, &notUsed);
-    ASSERT_EQ(slots.GetSize(), 4);
-    EXPECT_TRUE(slots.GetAt(3)->sSlotSwapGroup.empty());
+    // line is joined without a blank; a huge number clamps instead of
+    // wrapping; an unknown group is logged.
+    read({"..SLOTS", "...SLOT_SWAPGROUP A", "....SLOTID 4", "....PINNUMBER 1", "...FOO x", "....BAR",
+          "...SLOT_SWAPGROUP B", "....PINNUMBER 1", "0", ".LEVEL1 dropped", "....SWAPCODE 99999999999"});
+    // Without its id and code lines a slot holds 0 for both; an empty
+    // sub-record adds nothing, a lone "..SLOTS" line an empty slot.
+    read({"..SLOTS", "...SLOT_SWAPGROUP P", "....PINNUMBER 8"});
+    read({});
+    read({"..SLOTS"});
+    EXPECT_EQ(test::Items(slots), "CExPartDataSlot{sSlotSwapGroup=A nSlotId=1 nSwapCode=2 saPinNumbers=[1|2]} "
+                                  "CExPartDataSlot{sSlotSwapGroup=B nSlotId=4 nSwapCode=2147483647 "
+                                  "saPinNumbers=[1|10]} CExPartDataSlot{sSlotSwapGroup=P saPinNumbers=[8]} "
+                                  "CExPartDataSlot{}");
+    EXPECT_EQ(test::Entries(logs.notUsed), Lines{"...FOO|x|3|ctx|3|....BAR"});
 }
 
-TEST(PartDataSwapGrp, SwapIdsAreKeptPropertiesDroppedUnknownLogged)
+TEST(PartDataSwapGrpAndSymbol, IdsPinNamesAndLookupBySlotName)
 {
+    test::Logs logs;
     CExPartDataSwapGrpArray groups;
-    CExTemporaryArray ignore, notUsed;
-    Lines sub = {"..SWAPGROUP \"G1\"", "...SWAPID S1", "....EXTRA", "...swapid \"S2\"",
-                 "...SWAPIDPROPERTIES X", "...OTHER y"};
-    groups.SetSwapGrpData_InPart(sub, "ctx", 2, &ignore, &notUsed);
+    Lines sub = {"..SWAPGROUP \"G1\"", "...SWAPID S1", "....EXTRA", "...swapid \"S2\"", "...SWAPIDPROPERTIES X",
+                 "...OTHER y"};
+    groups.SetSwapGrpData_InPart(sub, "ctx", 2, &logs.ignore, &logs.notUsed);
     EXPECT_TRUE(sub.empty());
-    ASSERT_EQ(groups.GetSize(), 1);
-    EXPECT_EQ(groups.GetAt(0)->sSwapGroup, "G1");
-    EXPECT_EQ(groups.GetAt(0)->saSwapIds, (Lines{"S1", "S2"}));
-    ASSERT_EQ(notUsed.GetSize(), 1);
-    EXPECT_EQ(notUsed.GetAt(0)->sKeyword, "...OTHER");
-    EXPECT_EQ(ignore.GetSize(), 0);
-}
+    EXPECT_EQ(test::Items(groups), "CExPartDataSwapGrp{sSwapGroup=G1 saSwapIds=[S1|S2]}");
 
-TEST(PartDataSymbol, SymbolGroupsAndLookupBySlotName)
-{
     CExPartDataSymbolArray symbols;
-    CExTemporaryArray ignore, notUsed;
-    Lines a = {"..SYMBOL SYM_A",       "...DEFAULT",         "...SYMBOL_SWAPGROUP A",
-               "....PINNAME IN1",      "....OTHER z",        "....PINNAME \"OUT\"",
-               "...UNKNOWN"};
-    Lines b = {"..SYMBOL SYM_B", "...SYMBOL_SWAPGROUP B"};
-    Lines a2 = {"..SYMBOL SYM_A2", "...SYMBOL_SWAPGROUP A"};
-    symbols.SetSymbolData_InPart(a, "ctx", 1, &ignore, &notUsed);
-    symbols.SetSymbolData_InPart(b, "ctx", 1, &ignore, &notUsed);
-    symbols.SetSymbolData_InPart(a2, "ctx", 1, &ignore, &notUsed);
-    ASSERT_EQ(symbols.GetSize(), 3);
-    const CExPartDataSymbol& s = *symbols.GetAt(0);
-    EXPECT_EQ(s.sSymbolName, "SYM_A");
-    EXPECT_EQ(s.bDefault, 1);
-    EXPECT_EQ(s.sSymbolSwapGroup, "A");
-    EXPECT_EQ(s.saPinNames, (Lines{"IN1", "OUT"}));
-    EXPECT_EQ(symbols.GetAt(1)->bDefault, 0);
-    ASSERT_EQ(notUsed.GetSize(), 1);
-    EXPECT_EQ(notUsed.GetAt(0)->sKeyword, "...UNKNOWN");
+    for (Lines s : {Lines{"..SYMBOL SYM_A", "...DEFAULT", "...SYMBOL_SWAPGROUP A", "....PINNAME IN1", "....OTHER z",
+                          "....PINNAME \"OUT\"", "...UNKNOWN"},
+                    Lines{"..SYMBOL SYM_B", "...SYMBOL_SWAPGROUP B"}, Lines{"..SYMBOL SYM_A2", "...SYMBOL_SWAPGROUP A"}})
+        symbols.SetSymbolData_InPart(s, "ctx", 1, &logs.ignore, &logs.notUsed);
+    EXPECT_EQ(test::Items(symbols),
+              "CExPartDataSymbol{sSymbolName=SYM_A bDefault=1 sSymbolSwapGroup=A saPinNames=[IN1|OUT]} "
+              "CExPartDataSymbol{sSymbolName=SYM_B sSymbolSwapGroup=B} "
+              "CExPartDataSymbol{sSymbolName=SYM_A2 sSymbolSwapGroup=A}");
+    EXPECT_EQ(test::Keywords(logs.notUsed), (Lines{"...OTHER", "...UNKNOWN"}));
+    EXPECT_TRUE(logs.ignore.IsEmpty());
 
     EXPECT_EQ(symbols.GetSymbolDataOfSameSlotName("A"), symbols.GetAt(0));  // the first of two
     EXPECT_EQ(symbols.GetSymbolDataOfSameSlotName("B"), symbols.GetAt(1));
@@ -237,67 +117,21 @@ TEST(PartDataSymbol, SymbolGroupsAndLookupBySlotName)
     EXPECT_EQ(symbols.GetSymbolDataOfSameSlotName(""), nullptr);
 }
 
-TEST(LibPart, DemoDatabaseLoadsThroughTheLoader)
-{
-    LoadedParts loaded(test::ExamplePath("demo/parts_database.txt"));
-    ASSERT_NE(loaded.root.pLibPart, nullptr);
-    CExLibPart& lib = loaded.Lib();
-    EXPECT_EQ(lib.sUnits, "MM");
-    EXPECT_EQ(lib.pIgnoreLog->GetSize(), 5);  // the five header lines
-    EXPECT_EQ(lib.pNotUsedLog->GetSize(), 0);
-    ASSERT_EQ(lib.pPartDataArray->GetSize(), 4);
-
-    CExPartData* opamp = FindPart(lib, "OPAMP-DUAL-SOIC8");
-    ASSERT_NE(opamp, nullptr);
-    EXPECT_EQ(opamp->sRefPrefix, "U");
-    EXPECT_EQ(opamp->bDefault, 1);
-    ASSERT_EQ(opamp->pSlotArray->GetSize(), 3);
-    const CExPartDataSlot& gateB = *opamp->pSlotArray->GetAt(1);
-    EXPECT_EQ(gateB.sSlotSwapGroup, "AMP");
-    EXPECT_EQ(gateB.nSlotId, 2);
-    EXPECT_EQ(gateB.nSwapCode, 1);
-    EXPECT_EQ(gateB.saPinNumbers, (Lines{"5", "6", "7"}));
-    ASSERT_EQ(opamp->pSwapGrpArray->GetSize(), 1);
-    EXPECT_EQ(opamp->pSwapGrpArray->GetAt(0)->saSwapIds, (Lines{"1", "2"}));
-    const CExPartDataSymbol* power = opamp->pSymbolArray->GetSymbolDataOfSameSlotName("PWR");
-    ASSERT_NE(power, nullptr);
-    EXPECT_EQ(power->sSymbolName, "OPAMP_PWR");
-    EXPECT_EQ(power->bDefault, 0);
-    EXPECT_EQ(power->saPinNames, (Lines{"V+", "V-"}));
-
-    CExPartData* cap = FindPart(lib, "CAP-0603-100N");
-    ASSERT_NE(cap, nullptr);
-    EXPECT_EQ(cap->saAltCells, (Lines{"CAP_0603_HD", "CAP_0805"}));
-}
-
 TEST(LibPart, OddFilesNeitherCrashNorLoseTheRest)
 {
     test::TempDir dir;
-    std::string content = "no dot before the first record\n"
-                          ".NUMBER \"A\"\n"
-                          "..NAME\n"
-                          "..DESC line one\n"
-                          " continued\n"
-                          "..SLOTS\n"
-                          "...SLOT_SWAPGROUP\n"
-                          "....SLOTID\n"
-                          "....PINNUMBER \"\n"
-                          "..PROP \"bad";
+    std::string content = "no dot before the first record\n.NUMBER \"A\"\n..NAME\n..DESC line one\n continued\n"
+                          "..SLOTS\n...SLOT_SWAPGROUP\n....SLOTID\n....PINNUMBER \"\n..PROP \"bad";
     content += std::string("\0\0", 2);
     content += "\"\n.NUMBER B\r\n..REFPREFIX R\r\n";
-    LoadedParts loaded(dir.Write("odd.txt", content));
-    CExLibPart& lib = loaded.Lib();
-    // The dotless first line is a record of its own with an unknown keyword.
-    ASSERT_EQ(lib.pNotUsedLog->GetSize(), 1);
-    EXPECT_EQ(lib.pNotUsedLog->GetAt(0)->sKeyword, "no");
-    ASSERT_EQ(lib.pPartDataArray->GetSize(), 2);
-    const CExPartData& a = *lib.pPartDataArray->GetAt(0);
-    EXPECT_EQ(a.sName, "..NAME");  // a line without a value gives its whole text
-    EXPECT_EQ(a.sDesc, "line onecontinued");
-    ASSERT_EQ(a.pSlotArray->GetSize(), 1);
-    EXPECT_EQ(a.pSlotArray->GetAt(0)->nSlotId, 0);
-    EXPECT_EQ(a.pSlotArray->GetAt(0)->saPinNumbers, (Lines{""}));
-    ASSERT_EQ(a.saProps.size(), 1u);
-    EXPECT_EQ(a.saProps[0], std::string("bad\0\0", 5));
-    EXPECT_EQ(lib.pPartDataArray->GetAt(1)->sRefPrefix, "R");
+    CExExpedition root;
+    ASSERT_EQ(test::LoadLibrary(root, "", {}, {}, "", dir.Write("odd.txt", content)), 1);
+    ASSERT_NE(root.pLibPart, nullptr);
+    // The dotless first line is a record of its own with an unknown keyword;
+    // a line without a value gives its whole text.
+    EXPECT_EQ(test::Keywords(*root.pLibPart->pNotUsedLog), Lines{"no"});
+    EXPECT_EQ(test::Items(*root.pLibPart->pPartDataArray),
+              "CExPartData{sNumber=A sName=..NAME sDesc=line onecontinued saProps=[bad" + std::string("\0\0", 2) +
+                  "] pSlotArray=[CExPartDataSlot{sSlotSwapGroup=...SLOT_SWAPGROUP saPinNumbers=[]}]} "
+                  "CExPartData{sNumber=B sRefPrefix=R}");
 }

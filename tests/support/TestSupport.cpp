@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "core/ExExpedition.h"
+#include "loader/PC_Corvane_Get.h"
+
 namespace test {
 
 TempDir::TempDir()
@@ -33,7 +36,7 @@ std::string TempDir::Write(const std::string& name, const std::string& content) 
     return p.string();
 }
 
-std::string TempDir::WriteLines(const std::string& name, const std::vector<std::string>& lines) const
+std::string TempDir::WriteLines(const std::string& name, const Lines& lines) const
 {
     std::string content;
     for (const std::string& line : lines)
@@ -41,8 +44,31 @@ std::string TempDir::WriteLines(const std::string& name, const std::vector<std::
     return Write(name, content);
 }
 
-std::string DataPath(const std::string& relative) { return std::string(EXLOAD_TEST_DATA) + "/" + relative; }
-
 std::string ExamplePath(const std::string& relative) { return std::string(EXLOAD_EXAMPLES) + "/" + relative; }
+
+Files DemoFiles()
+{
+    return {ExamplePath("demo/job_preferences.txt"), ExamplePath("demo/cell_library.txt"),
+            ExamplePath("demo/layout.txt"),          ExamplePath("demo/padstack_library.txt"),
+            ExamplePath("demo/net_classes.txt"),     ExamplePath("demo/parts_database.txt")};
+}
+
+int LoadDesign(CExExpedition& root, const Files& f, int bRemoveNet)
+{
+    CPC_Corvane_Get loader;
+    loader.vSetExpedition(&root);
+    loader.SetRemoveNet(bRemoveNet);
+    loader.vSetMExpeditionFilePath(f.sJobPrefs, f.sCells, f.sLayout, f.sPadstacks, f.sNetClasses, f.sParts);
+    return loader.ParseExpeditionOfMFC();
+}
+
+int LoadLibrary(CExExpedition& root, const std::string& sJobPrefs, const Lines& cells, const Lines& padstacks,
+                const std::string& sNetClasses, const std::string& sParts)
+{
+    CPC_Corvane_Get loader;
+    loader.vSetExpedition(&root);
+    loader.vSetMExpeditionLibFilePath(sJobPrefs, cells, "", padstacks, sNetClasses, sParts);
+    return loader.ParseXpeditionLib();
+}
 
 } // namespace test

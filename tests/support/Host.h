@@ -8,9 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/ExExpedition.h"
 #include "core/HostInterface.h"
 #include "core/Window.h"
+
+class CExExpedition;
 
 namespace test {
 
@@ -71,19 +72,7 @@ private:
 };
 
 // The members of a root that are set, in declaration order.
-inline std::string SetMembers(const CExExpedition& root)
-{
-    const std::pair<const void*, const char*> members[] = {
-        {root.pNetConnectionArray, "conn"}, {root.pNetClassArray, "class"}, {root.pNetPropArray, "prop"},
-        {root.pPadstackLibrary, "pad"},     {root.pCellLibrary, "cell"},    {root.pLayout, "layout"},
-        {root.pJobPreferences, "job"},      {root.pLibPart, "parts"},
-    };
-    std::string out;
-    for (const auto& [p, name] : members)
-        if (p)
-            out += out.empty() ? name : std::string(" ") + name;
-    return out;
-}
+std::string SetMembers(const CExExpedition& root);
 
 constexpr const char* kAllMembers = "conn class prop pad cell layout job parts";
 
