@@ -1,5 +1,6 @@
 #include "core/StringOps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -80,6 +81,32 @@ std::string KeywordValue(std::string_view line, Quotes quotes)
 {
     const std::string_view v = KeywordValueView(line);
     return quotes == Quotes::Remove ? WithoutChar(v, '"') : std::string(v);
+}
+
+std::size_t CountByte(std::string_view s, char c)
+{
+    // Byte-wide counters in lanes the compiler turns into vector compares;
+    // a block is short enough that no lane passes 255.
+    constexpr std::size_t kLanes = 32;
+    constexpr std::size_t kBlock = 255 * kLanes;
+    std::size_t n = 0;
+    const char* p = s.data();
+    std::size_t left = s.size();
+    while (left > 0) {
+        const std::size_t block = std::min(left, kBlock);
+        std::uint8_t lanes[kLanes] = {};
+        std::size_t i = 0;
+        for (; i + kLanes <= block; i += kLanes)
+            for (std::size_t k = 0; k < kLanes; ++k)
+                lanes[k] = static_cast<std::uint8_t>(lanes[k] + (p[i + k] == c));
+        for (std::size_t k = 0; k < kLanes; ++k)
+            n += lanes[k];
+        for (; i < block; ++i)
+            n += p[i] == c;
+        p += block;
+        left -= block;
+    }
+    return n;
 }
 
 void RemoveChar(std::string& s, char c)

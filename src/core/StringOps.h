@@ -90,6 +90,9 @@ std::string KeywordValue(std::string_view line, Quotes quotes = Quotes::Remove);
 // The same without copying (quotes stay).
 std::string_view KeywordValueView(std::string_view line);
 
+// How many bytes of s are c; a fraction of an instruction per byte.
+std::size_t CountByte(std::string_view s, char c);
+
 void RemoveChar(std::string& s, char c);
 std::string WithoutChar(std::string_view s, char c);
 
