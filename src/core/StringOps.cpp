@@ -120,11 +120,20 @@ void RemoveChar(std::string& s, char c)
 
 std::string WithoutChar(std::string_view s, char c)
 {
-    std::string r;
-    r.reserve(s.size());
-    for (char ch : s)
-        if (ch != c)
-            r.push_back(ch);
+    // Mostly c stands at both ends or nowhere (a quoted name, a number):
+    // one search and one copy.
+    std::string_view inner = s;
+    if (s.size() >= 2 && s.front() == c && s.back() == c)
+        inner = s.substr(1, s.size() - 2);
+    if (inner.find(c) == std::string_view::npos)
+        return std::string(inner);
+    std::string r(s.size(), '\0');
+    char* out = r.data();
+    for (const char ch : s) {
+        *out = ch;
+        out += ch != c;
+    }
+    r.resize(static_cast<std::size_t>(out - r.data()));
     return r;
 }
 
@@ -203,9 +212,9 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-} // namespace
 
-double Atof(std::string_view s)
+// Both number readers in one body, inlined into each.
+inline double LeadingNumber(std::string_view s, std::size_t& nEnd)
 {
     std::size_t i = 0;
     while (i < s.size() && IsSpace(s[i]))
@@ -231,6 +240,7 @@ double Atof(std::string_view s)
             ++fracDigits;
         }
     }
+    nEnd = 0;
     if (intDigits + fracDigits == 0)
         return 0.0;
     std::size_t end = i;
@@ -240,6 +250,7 @@ double Atof(std::string_view s)
         // an exact double, so one division rounds exactly as the full reader
         // would; design files are mostly such numbers.
         const double value = static_cast<double>(mantissa) / kPowersOfTen[fracDigits];
+        nEnd = end;
         return negative ? -value : value;
     }
     if (exponent) {
@@ -252,6 +263,7 @@ double Atof(std::string_view s)
             end = j;
         }
     }
+    nEnd = end;
     const char* first = s.data() + start;
     const char* last = s.data() + end;
     double value = 0.0;
@@ -299,6 +311,16 @@ double Atof(std::string_view s)
     }
     return negative ? -value : value;
 }
+
+} // namespace
+
+double Atof(std::string_view s)
+{
+    std::size_t nEnd = 0;
+    return LeadingNumber(s, nEnd);
+}
+
+double Atof(std::string_view s, std::size_t& nEnd) { return LeadingNumber(s, nEnd); }
 
 int Atoi(std::string_view s)
 {

@@ -112,6 +112,9 @@ std::string Mid(std::string_view s, int first, int count);
 // decimal number read (sign, digits, fraction, exponent), 0 when there is none.
 // Out-of-range doubles give +-infinity (or 0 on underflow); integers clamp.
 double Atof(std::string_view s);
+// The same, and where the number ends: nEnd is the index past its last byte,
+// 0 when there is no number.
+double Atof(std::string_view s, std::size_t& nEnd);
 int Atoi(std::string_view s);
 
 } // namespace ex

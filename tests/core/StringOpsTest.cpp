@@ -90,6 +90,9 @@ TEST(StringOps, KeywordValue)
     ex::RemoveChar(s, ' ');
     EXPECT_EQ(s, "(1,2)(3,4)");
     EXPECT_EQ(ex::WithoutChar("a\"b\"", '"'), "ab");
+    EXPECT_EQ(ex::WithoutChar("\"\"x\"\"y\"", '"'), "xy");
+    EXPECT_EQ(ex::WithoutChar("\"\"", '"'), "");
+    EXPECT_EQ(ex::WithoutChar("none", '"'), "none");
 }
 
 TEST(StringOps, CountByteAgreesWithACountOverEveryBlockEdge)
