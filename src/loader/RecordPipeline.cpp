@@ -48,15 +48,41 @@ void RecordPipeline::Flush()
         job->Commit();
         return;
     }
+    Enqueue(std::move(job), true);
+}
+
+void RecordPipeline::Enqueue(std::unique_ptr<Job> job, bool bParse)
+{
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_toParse.push_back(job.get());
+        if (bParse)
+            m_toParse.push_back(job.get());
+        else
+            job->bDone = true;
         m_inFlight.push_back(std::move(job));
     }
-    m_work.notify_one();
+    if (bParse)
+        m_work.notify_one();
     CommitFront(false);
     while (m_inFlight.size() >= kMaxInFlight)
         CommitFront(true);
+}
+
+void RecordPipeline::SubmitLogs(CExTemporaryArray& ignoreLog, CExTemporaryArray& notUsedLog,
+                                CExTemporaryArray* targetIgnoreLog, CExTemporaryArray* targetNotUsedLog)
+{
+    if (ignoreLog.IsEmpty() && notUsedLog.IsEmpty())
+        return;
+    Flush();
+    auto job = std::make_unique<LogJob>();
+    MoveAll(ignoreLog, job->ignoreLog);
+    MoveAll(notUsedLog, job->notUsedLog);
+    job->targetIgnoreLog = targetIgnoreLog;
+    job->targetNotUsedLog = targetNotUsedLog;
+    if (m_inFlight.empty())
+        job->Commit();
+    else
+        Enqueue(std::move(job), false);
 }
 
 void RecordPipeline::Drain()

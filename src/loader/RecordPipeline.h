@@ -61,6 +61,12 @@ public:
             Flush();
     }
 
+    // Log entries made on the owner's thread: they join targetIgnoreLog and
+    // targetNotUsedLog after the entries of everything submitted before them.
+    // Takes the entries.
+    void SubmitLogs(CExTemporaryArray& ignoreLog, CExTemporaryArray& notUsedLog, CExTemporaryArray* targetIgnoreLog,
+                    CExTemporaryArray* targetNotUsedLog);
+
     // Waits for every submitted record and moves its results in place;
     // rethrows what a parse threw.
     void Drain();
@@ -127,8 +133,24 @@ private:
         Mover moveParsed;
     };
 
+    // Entries waiting for their turn; nothing to parse.
+    struct LogJob : Job {
+        void Parse(std::vector<std::string>&) override {}
+        void Commit() override
+        {
+            MoveAll(ignoreLog, *targetIgnoreLog);
+            MoveAll(notUsedLog, *targetNotUsedLog);
+        }
+        CExTemporaryArray ignoreLog;
+        CExTemporaryArray notUsedLog;
+        CExTemporaryArray* targetIgnoreLog = nullptr;
+        CExTemporaryArray* targetNotUsedLog = nullptr;
+    };
+
     // Hands the batch being gathered, if any, to the helpers.
     void Flush();
+    // Puts a job in line behind those in flight, keeping their number bounded.
+    void Enqueue(std::unique_ptr<Job> job, bool bParse);
     // Moves the finished jobs at the front into place; with bWait, waits for
     // the front job first.
     void CommitFront(bool bWait);

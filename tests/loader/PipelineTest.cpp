@@ -64,6 +64,60 @@ std::string Digest(const CExLayout& l)
     return out + Cells(*l.pPackageCellArray) + "ignore\n" + Logs(*l.pIgnoreLog) + "notused\n" + Logs(*l.pNotUsedLog);
 }
 
+std::string Shapes(const CExDrawObjArray& shapes)
+{
+    std::string out;
+    for (const CExDrawObj* shape : shapes) {
+        out += " " + shape->sShapeType;
+        if (const auto* circle = dynamic_cast<const CExCircle_Shape*>(shape))
+            for (const CExPt& pt : circle->aXY)
+                out += Point(pt);
+        if (const auto* path = dynamic_cast<const CExPolyline_Path*>(shape))
+            for (const CExPt& pt : path->aXY)
+                out += Point(pt);
+    }
+    return out;
+}
+
+std::string Planes(const CExPlane_LyrArray& layers)
+{
+    std::string out;
+    for (const CExPlane_Lyr* layer : layers) {
+        out += "layer " + layer->sPlaneLayer + " " + layer->sPlaneType + "\n";
+        for (const CExPlane_Net* net : *layer->pPlaneNetArray) {
+            out += " net " + net->sNetName + Shapes(*net->pPlaneShapes) + "\n";
+            for (const CExPlane_ActualShape* actual : *net->pActualShapeArray)
+                out += "  id " + std::to_string(actual->nPlaneId) + "\n  shapes" + Shapes(*actual->pShapeArray) +
+                       "\n  ties" + Shapes(*actual->pTieLegArray) + "\n  hatch" + Shapes(*actual->pHatchArray) + "\n";
+        }
+    }
+    return out;
+}
+
+// A plane layer whose one plane net holds an actual plane shape of many
+// voids, tie legs among them, and lines that are logged: a tie leg without a
+// shape (parsed on a helper) and groups around it (parsed by the worker).
+test::Lines PlaneLayer(const std::string& name, int nVoids)
+{
+    test::Lines lines = {"..PLANE_LAYER " + name, "...PLANE_TYPE POSITIVE", "...PLANE_NET \"N" + name + "\"",
+                         "....POLYLINE_SHAPE", ".....XY (0, 0) (9, 0) (9, 9)", "....UNKNOWN_NET_GROUP " + name,
+                         "....ACTUAL_PLANE_SHAPE", ".....PLANE_ID 1"};
+    for (int i = 0; i < nVoids; ++i) {
+        const std::string n = std::to_string(i);
+        lines.insert(lines.end(), {".....CIRCLE_SHAPE", "......RADIUS 0.5", "......XY (" + n + ", " + name + ")"});
+        if (i % 7 == 0)
+            lines.insert(lines.end(), {".....APS_TIE_LEG", "......POLYLINE_PATH", ".......WIDTH 0.3",
+                                       ".......XY (" + n + ", 0) (" + n + ", 1)"});
+        if (i % 150 == 0)
+            lines.insert(lines.end(), {".....APS_TIE_LEG", "......NOT_A_SHAPE " + n, ".....UNKNOWN_IN_SHAPE " + n});
+        if (i == nVoids / 2)
+            lines.push_back(".....PLANE_ID 7");
+    }
+    lines.insert(lines.end(), {"...UNKNOWN_LAYER_GROUP " + name, "..ACTUAL_PLANE_SHAPE", "...CIRCLE_SHAPE",
+                               "....RADIUS 1", "....XY (5, 5)", "...UNKNOWN_AT_LAYER_LEVEL " + name});
+    return lines;
+}
+
 test::Lines Net(int i, const char* extra)
 {
     const std::string n = std::to_string(i);
@@ -204,4 +258,50 @@ TEST(Pipeline, BatchesKeepFileOrderAcrossTargets)
         for (std::int64_t i = 0; i < notUsedLog.GetSize(); ++i)
             ASSERT_EQ(notUsedLog[i]->sValue, std::to_string(i));
     }
+}
+
+TEST(Pipeline, PlaneShapesOnHelpersKeepFileOrder)
+{
+    // Plane records between nets: the shapes of their actual plane shapes go
+    // to the helpers in batches, while what the worker logs around them must
+    // still come after what the helpers log before it.
+    test::Lines layout = {".FILETYPE LAYOUT", ".UNITS MM"};
+    for (int i = 0; i < 50; ++i)
+        for (const std::string& line : Net(i, i % 3 == 0 ? "...UNKNOWN_TRACE_LINE 1" : "...PID 5"))
+            layout.push_back(line);
+    layout.push_back(".GENERATED_DATA");
+    for (const char* name : {"2", "5"})
+        for (const std::string& line : PlaneLayer(name, 2000))
+            layout.push_back(line);
+    for (int i = 50; i < 60; ++i)
+        for (const std::string& line : Net(i, "...UNKNOWN_TRACE_LINE 2"))
+            layout.push_back(line);
+    layout.push_back(".UPG_APS_DATA");
+    for (const std::string& line : PlaneLayer("1", 40))
+        layout.push_back(line);
+    layout.push_back(".BOGUS_AFTER_PLANES 1");
+
+    test::TempDir dir;
+    const std::string jobPath = dir.WriteLines("job.txt", {".UNITS MM"});
+    const std::string layoutPath = dir.WriteLines("layout.txt", layout);
+    const std::string cellPath = dir.WriteLines("cells.txt", {".UNITS MM"});
+    const std::string padPath = dir.WriteLines("pads.txt", {".UNITS MM"});
+    CExExpedition root;
+    CPC_Corvane_Get loader;
+    loader.vSetExpedition(&root);
+    loader.vSetMExpeditionFilePath(jobPath, cellPath, layoutPath, padPath, "", "");
+    ASSERT_EQ(loader.ParseExpeditionOfMFC(), 1);
+
+    CExLayout sequential;
+    ex::ReadRecordFile(layoutPath, [] {}, [&](std::vector<std::string>& r) { sequential.SetData(r, "MM", 0); });
+
+    const CExLayout& l = *root.pLayout;
+    ASSERT_EQ(l.pGeneratedDataArray->GetSize(), 2);
+    const CExPlane_ActualShape& actual = *l.pGeneratedDataArray->GetAt(0)->pPlaneNetArray->GetAt(0)->pActualShapeArray->GetAt(0);
+    EXPECT_EQ(actual.pShapeArray->GetSize(), 2000);
+    EXPECT_EQ(actual.pTieLegArray->GetSize(), 286);  // the ones without a shape add none
+    EXPECT_EQ(actual.nPlaneId, 7);
+    EXPECT_EQ(Planes(*l.pGeneratedDataArray), Planes(*sequential.pGeneratedDataArray));
+    EXPECT_EQ(Planes(*l.pUpgApsDataArray), Planes(*sequential.pUpgApsDataArray));
+    EXPECT_EQ(Digest(l), Digest(sequential));
 }
