@@ -213,36 +213,46 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
+// Reads a run of digits into mantissa; returns the byte after it. The
+// mantissa wraps for long runs, which only short numbers use.
+inline const char* ReadDigits(const char* p, const char* end, std::uint64_t& mantissa)
+{
+    for (; p < end; ++p) {
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (digit > 9)
+            break;
+        mantissa = mantissa * 10 + digit;
+    }
+    return p;
+}
+
 // Both number readers in one body, inlined into each.
 inline double LeadingNumber(std::string_view s, std::size_t& nEnd)
 {
-    std::size_t i = 0;
-    while (i < s.size() && IsSpace(s[i]))
-        ++i;
+    const char* const begin = s.data();
+    const char* const stop = begin + s.size();
+    const char* p = begin;
+    while (p < stop && IsSpace(*p))
+        ++p;
     bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
+    if (p < stop && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
-    const std::size_t start = i;
-    std::size_t intDigits = 0, fracDigits = 0;
-    std::uint64_t mantissa = 0;  // wraps for long numbers, used only for short ones
-    while (i < s.size() && IsDigit(s[i])) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
-        ++i;
-        ++intDigits;
-    }
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
-            ++i;
-            ++fracDigits;
-        }
+    const std::size_t start = static_cast<std::size_t>(p - begin);
+    std::uint64_t mantissa = 0;
+    const char* q = ReadDigits(p, stop, mantissa);
+    const std::size_t intDigits = static_cast<std::size_t>(q - p);
+    std::size_t fracDigits = 0;
+    if (q < stop && *q == '.') {
+        p = q + 1;
+        q = ReadDigits(p, stop, mantissa);
+        fracDigits = static_cast<std::size_t>(q - p);
     }
     nEnd = 0;
     if (intDigits + fracDigits == 0)
         return 0.0;
+    const std::size_t i = static_cast<std::size_t>(q - begin);
     std::size_t end = i;
     const bool exponent = i < s.size() && (s[i] == 'e' || s[i] == 'E');
     if (!exponent && intDigits + fracDigits <= 15) {

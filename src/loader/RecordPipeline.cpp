@@ -8,6 +8,8 @@ namespace {
 // Batches parsed ahead of the one being moved in: enough to keep the helpers
 // busy, few enough that memory holds only a handful of batches.
 constexpr std::size_t kMaxInFlight = 8;
+// Room for lines in emptied records kept for reuse: a few batches' worth.
+constexpr std::size_t kMaxSpareRoom = 8 * 4096;
 } // namespace
 
 RecordPipeline::RecordPipeline(unsigned nHelpers)
@@ -46,6 +48,7 @@ void RecordPipeline::Flush()
         if (job->error)
             std::rethrow_exception(job->error);
         job->Commit();
+        Recycle(job->records);
         return;
     }
     Enqueue(std::move(job), true);
@@ -111,7 +114,28 @@ void RecordPipeline::CommitFront(bool bWait)
         if (job->error)
             std::rethrow_exception(job->error);
         job->Commit();
+        Recycle(job->records);
     }
+}
+
+void RecordPipeline::Recycle(std::vector<std::vector<std::string>>& records)
+{
+    for (std::vector<std::string>& record : records) {
+        const std::size_t room = record.capacity();
+        if (room == 0 || m_nSpareRoom + room > kMaxSpareRoom)
+            continue;
+        m_nSpareRoom += room;
+        m_spare.push_back(std::move(record));
+    }
+}
+
+void RecordPipeline::ReuseSpare(std::vector<std::string>& record)
+{
+    if (m_spare.empty())
+        return;
+    m_nSpareRoom -= m_spare.back().capacity();
+    record.swap(m_spare.back());
+    m_spare.pop_back();
 }
 
 void RecordPipeline::HelperLoop()

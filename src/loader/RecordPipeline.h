@@ -57,6 +57,7 @@ public:
         }
         m_nBatchLines += record.size();
         m_pBatch->records.emplace_back().swap(record);
+        ReuseSpare(record);
         if (m_nBatchLines >= kBatchLines || m_helpers.empty())
             Flush();
     }
@@ -79,18 +80,19 @@ private:
     struct Job {
         virtual ~Job() = default;
         // On a helper: parses the records in order and frees their lines
-        // there; stops at the first record whose parse throws.
+        // there; stops at the first record whose parse throws. The emptied
+        // records keep their room for the owner to fill again.
         void ParseAll()
         {
             try {
                 for (std::vector<std::string>& record : records) {
                     Parse(record);
-                    std::vector<std::string>().swap(record);
+                    record.clear();
                 }
             } catch (...) {
                 error = std::current_exception();
+                records.clear();
             }
-            std::vector<std::vector<std::string>>().swap(records);
         }
         virtual void Parse(std::vector<std::string>& record) = 0;
         virtual void Commit() = 0;  // on the owner's thread, in file order
@@ -154,6 +156,11 @@ private:
     // Moves the finished jobs at the front into place; with bWait, waits for
     // the front job first.
     void CommitFront(bool bWait);
+    // Keeps the emptied records of a committed job, up to a bounded room;
+    // ReuseSpare gives the caller of Submit one back to fill, which saves
+    // growing a record line by line.
+    void Recycle(std::vector<std::vector<std::string>>& records);
+    void ReuseSpare(std::vector<std::string>& record);
     void HelperLoop();
 
     std::mutex m_mutex;
@@ -164,6 +171,8 @@ private:
     bool m_bStop = false;
     std::vector<std::thread> m_helpers;
     std::unique_ptr<Job> m_pBatch;  // being gathered on the owner's thread
+    std::vector<std::vector<std::string>> m_spare;  // emptied records of committed jobs
+    std::size_t m_nSpareRoom = 0;                  // their capacity in lines
     const void* m_pBatchTarget = nullptr;
     std::size_t m_nBatchLines = 0;
 };
