@@ -1,6 +1,7 @@
 #include "loader/FileWorkers.h"
 
 #include <exception>
+#include <memory>
 #include <new>
 
 #include "cell/CellLibraryRecords.h"
@@ -12,6 +13,7 @@
 #include "layout/LayoutRecords.h"
 #include "layout/ExNet.h"
 #include "layout/ExPlane_ActualShape.h"
+#include "loader/HelperPool.h"
 #include "loader/PC_Corvane_Get.h"
 #include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"
@@ -216,6 +218,21 @@ void ReplaceNetArray(Array*& member)
     member = new Array;
 }
 
+// The parse's helpers, or the worker's own when it was given none.
+class Helpers {
+public:
+    explicit Helpers(FileWorkerParam& p)
+        : m_pOwn(p.pHelpers != nullptr ? nullptr : std::make_unique<ex::HelperPool>()),
+          m_pool(p.pHelpers != nullptr ? *p.pHelpers : *m_pOwn)
+    {
+    }
+    ex::HelperPool& operator*() const { return m_pool; }
+
+private:
+    std::unique_ptr<ex::HelperPool> m_pOwn;
+    ex::HelperPool& m_pool;
+};
+
 // One single-file worker run on this thread for each file of the list.
 void RunList(FileWorkerParam& p, unsigned int (*worker)(void*))
 {
@@ -223,6 +240,7 @@ void RunList(FileWorkerParam& p, unsigned int (*worker)(void*))
         FileWorkerParam inner;
         inner.sFilePath = path;
         inner.pExpedition = p.pExpedition;
+        inner.pHelpers = p.pHelpers;
         worker(&inner);
         for (ex::FileReadReport& report : inner.reports)
             p.reports.push_back(std::move(report));
@@ -247,7 +265,8 @@ unsigned int JobPrefFileWorker(void* pParam)
 unsigned int CellLibFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
-        ex::RecordPipeline pipeline;
+        const Helpers helpers(p);
+        ex::RecordPipeline pipeline(*helpers);
         ReadRecords(
             p, [](CExExpedition& root) { CreateIfNone(root.pCellLibrary); },
             [&pipeline](CExExpedition& root, Record& r) { DispatchCellLibrary(pipeline, *root.pCellLibrary, r); },
@@ -259,7 +278,8 @@ unsigned int LayoutFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
         const int bRemoveNet = p.bRemoveNet;
-        ex::RecordPipeline pipeline;
+        const Helpers helpers(p);
+        ex::RecordPipeline pipeline(*helpers);
         ReadRecords(
             p, [](CExExpedition& root) { Replace(root.pLayout); },
             [&pipeline, bRemoveNet](CExExpedition& root, Record& r) {

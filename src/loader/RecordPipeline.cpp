@@ -13,28 +13,13 @@ constexpr std::size_t kMaxSpareRoom = 8 * 4096;
 } // namespace
 
 RecordPipeline::RecordPipeline(unsigned nHelpers)
+    : m_pOwnHelpers(std::make_unique<HelperPool>(nHelpers)), m_helpers(*m_pOwnHelpers)
 {
-    for (unsigned i = 0; i < nHelpers; ++i)
-        m_helpers.emplace_back([this] { HelperLoop(); });
 }
 
-RecordPipeline::~RecordPipeline()
-{
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_bStop = true;
-        m_toParse.clear();
-    }
-    m_work.notify_all();
-    for (std::thread& t : m_helpers)
-        t.join();
-}
+RecordPipeline::RecordPipeline(HelperPool& helpers) : m_helpers(helpers) {}
 
-unsigned RecordPipeline::DefaultHelpers()
-{
-    const unsigned n = std::thread::hardware_concurrency();
-    return n <= 1 ? 0 : std::min(n, 8u);
-}
+RecordPipeline::~RecordPipeline() { m_helpers.Withdraw(this); }
 
 void RecordPipeline::Flush()
 {
@@ -43,7 +28,7 @@ void RecordPipeline::Flush()
     std::unique_ptr<Job> job = std::move(m_pBatch);
     m_pBatchTarget = nullptr;
     m_nBatchLines = 0;
-    if (m_helpers.empty()) {
+    if (m_helpers.Size() == 0) {
         job->ParseAll();
         if (job->error)
             std::rethrow_exception(job->error);
@@ -56,16 +41,21 @@ void RecordPipeline::Flush()
 
 void RecordPipeline::Enqueue(std::unique_ptr<Job> job, bool bParse)
 {
+    Job* parse = bParse ? job.get() : nullptr;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (bParse)
-            m_toParse.push_back(job.get());
-        else
-            job->bDone = true;
+        job->bDone = !bParse;
         m_inFlight.push_back(std::move(job));
     }
-    if (bParse)
-        m_work.notify_one();
+    if (parse != nullptr)
+        m_helpers.Run(this, [this, parse] {
+            parse->ParseAll();
+            // Told under the lock: once it is released this task touches
+            // nothing of the pipeline.
+            std::lock_guard<std::mutex> lock(m_mutex);
+            parse->bDone = true;
+            m_done.notify_all();
+        });
     CommitFront(false);
     while (m_inFlight.size() >= kMaxInFlight)
         CommitFront(true);
@@ -136,27 +126,6 @@ void RecordPipeline::ReuseSpare(std::vector<std::string>& record)
     m_nSpareRoom -= m_spare.back().capacity();
     record.swap(m_spare.back());
     m_spare.pop_back();
-}
-
-void RecordPipeline::HelperLoop()
-{
-    for (;;) {
-        Job* job = nullptr;
-        {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_work.wait(lock, [this] { return m_bStop || !m_toParse.empty(); });
-            if (m_bStop)
-                return;
-            job = m_toParse.front();
-            m_toParse.pop_front();
-        }
-        job->ParseAll();
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            job->bDone = true;
-        }
-        m_done.notify_all();
-    }
 }
 
 } // namespace ex

@@ -16,25 +16,27 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "core/ExTemporary.h"
+#include "loader/HelperPool.h"
 
 namespace ex {
 
 class RecordPipeline {
 public:
-    // nHelpers 0: every record is parsed at once on the calling thread.
-    explicit RecordPipeline(unsigned nHelpers = DefaultHelpers());
+    // Parses on helpers of its own; nHelpers 0: every record is parsed at
+    // once on the calling thread.
+    explicit RecordPipeline(unsigned nHelpers = HelperPool::DefaultHelpers());
+    // Parses on the helpers of a pool shared with other pipelines, which
+    // must outlive this one.
+    explicit RecordPipeline(HelperPool& helpers);
     RecordPipeline(const RecordPipeline&) = delete;
     RecordPipeline& operator=(const RecordPipeline&) = delete;
-    // Stops the helpers; results not yet moved are destroyed with their elements.
+    // Waits for the parses under way; results not yet moved are destroyed
+    // with their elements.
     ~RecordPipeline();
-
-    // One helper per core.
-    static unsigned DefaultHelpers();
 
     // Takes the record (it is left empty). parse(array, record, ignoreLog,
     // notUsedLog) fills a private Array on a helper; its elements and log
@@ -58,7 +60,7 @@ public:
         m_nBatchLines += record.size();
         m_pBatch->records.emplace_back().swap(record);
         ReuseSpare(record);
-        if (m_nBatchLines >= kBatchLines || m_helpers.empty())
+        if (m_nBatchLines >= kBatchLines || m_helpers.Size() == 0)
             Flush();
     }
 
@@ -161,15 +163,12 @@ private:
     // growing a record line by line.
     void Recycle(std::vector<std::vector<std::string>>& records);
     void ReuseSpare(std::vector<std::string>& record);
-    void HelperLoop();
 
+    std::unique_ptr<HelperPool> m_pOwnHelpers;
+    HelperPool& m_helpers;
     std::mutex m_mutex;
-    std::condition_variable m_work;  // a job to parse, or stop
     std::condition_variable m_done;  // a job finished
     std::deque<std::unique_ptr<Job>> m_inFlight;  // file order, owned here
-    std::deque<Job*> m_toParse;                   // not yet taken by a helper
-    bool m_bStop = false;
-    std::vector<std::thread> m_helpers;
     std::unique_ptr<Job> m_pBatch;  // being gathered on the owner's thread
     std::vector<std::vector<std::string>> m_spare;  // emptied records of committed jobs
     std::size_t m_nSpareRoom = 0;                  // their capacity in lines

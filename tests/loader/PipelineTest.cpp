@@ -5,9 +5,11 @@
 
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "expedition.h"
+#include "loader/HelperPool.h"
 #include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"
 #include "support/TestSupport.h"
@@ -258,6 +260,49 @@ TEST(Pipeline, BatchesKeepFileOrderAcrossTargets)
         for (std::int64_t i = 0; i < notUsedLog.GetSize(); ++i)
             ASSERT_EQ(notUsedLog[i]->sValue, std::to_string(i));
     }
+}
+
+TEST(Pipeline, PipelinesShareOnePoolOfHelpers)
+{
+    // Two workers, each with its pipeline on the same two helpers, and a
+    // third pipeline left with work under way: each gets exactly its own
+    // records back, in its own order.
+    using Record = std::vector<std::string>;
+    auto parse = [](CExTemporaryArray& a, Record& rec, CExTemporaryArray*, CExTemporaryArray*) {
+        a.SetNoUsedArray(rec, "element", 1);
+    };
+    ex::HelperPool helpers(2);
+    auto work = [&](const std::string& name, int n, std::vector<std::string>& got) {
+        CExTemporaryArray target, ignoreLog, notUsedLog;
+        ex::RecordPipeline pipeline(helpers);
+        for (int i = 0; i < n; ++i) {
+            Record r{".R " + name + std::to_string(i), "..X"};
+            pipeline.Submit<CExTemporaryArray>(r, &target, &ignoreLog, &notUsedLog, parse);
+        }
+        pipeline.Drain();
+        for (const CExTemporary* t : target)
+            got.push_back(t->sValue);
+    };
+    std::vector<std::string> gotA, gotB;
+    std::thread a([&] { work("a", 20000, gotA); });
+    std::thread b([&] { work("b", 15000, gotB); });
+    {
+        // Dropped with records still queued or being parsed.
+        CExTemporaryArray target, ignoreLog, notUsedLog;
+        ex::RecordPipeline abandoned(helpers);
+        for (int i = 0; i < 20000; ++i) {
+            Record r{".R c" + std::to_string(i)};
+            abandoned.Submit<CExTemporaryArray>(r, &target, &ignoreLog, &notUsedLog, parse);
+        }
+    }
+    a.join();
+    b.join();
+    ASSERT_EQ(gotA.size(), 20000u);
+    ASSERT_EQ(gotB.size(), 15000u);
+    for (int i = 0; i < 20000; ++i)
+        ASSERT_EQ(gotA[static_cast<std::size_t>(i)], "a" + std::to_string(i));
+    for (int i = 0; i < 15000; ++i)
+        ASSERT_EQ(gotB[static_cast<std::size_t>(i)], "b" + std::to_string(i));
 }
 
 TEST(Pipeline, PlaneShapesOnHelpersKeepFileOrder)
