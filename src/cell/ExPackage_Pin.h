@@ -5,11 +5,13 @@
 
 #include "core/ExPt.h"
 #include "core/ExPtrArray.h"
+#include "core/ObjectPool.h"
 #include "expedition_fwd.h"
 
 // A pin of a cell: number, position, rotation, padstack and what goes with it.
 class CExPackage_Pin {
 public:
+    EXLOAD_POOLED_OBJECT
     CExPackage_Pin();
     CExPackage_Pin(const CExPackage_Pin&) = delete;
     CExPackage_Pin& operator=(const CExPackage_Pin&) = delete;

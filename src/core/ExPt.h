@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "core/Array.h"
 
@@ -14,8 +14,8 @@ public:
     // compiler drop the call for each.
     virtual ~CExPt() = default;
 
-    void SetPtData(std::string sText, double dScale);
-    void SetXYRPtData(std::string sText, double dScale);
+    void SetPtData(std::string_view sText, double dScale);
+    void SetXYRPtData(std::string_view sText, double dScale);
 
     double dR = 0.0;
     double dX = 0.0;
@@ -36,6 +36,6 @@ public:
     ~CExPtArray() override;
 
     // Both append to what the array holds.
-    void SetPtDatas(std::string sText, double dScale);
-    void SetXYRPtDatas(std::string sText, double dScale);
+    void SetPtDatas(std::string_view sText, double dScale);
+    void SetXYRPtDatas(std::string_view sText, double dScale);
 };

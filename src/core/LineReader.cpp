@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/StringOps.h"
+
 namespace ex {
 
 namespace {
@@ -123,7 +125,7 @@ std::int64_t LineReader::CountRemainingLines()
         if (m_begin < m_end) {
             const char* p = m_buffer.data() + m_begin;
             const std::size_t len = m_end - m_begin;
-            n += std::count(p, p + len, '\n');
+            n += static_cast<std::int64_t>(CountByte(std::string_view(p, len), '\n'));
             endsOpen = p[len - 1] != '\n';
         }
         m_begin = m_end;

@@ -1,5 +1,6 @@
 #include "core/StringOps.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -82,6 +83,32 @@ std::string KeywordValue(std::string_view line, Quotes quotes)
     return quotes == Quotes::Remove ? WithoutChar(v, '"') : std::string(v);
 }
 
+std::size_t CountByte(std::string_view s, char c)
+{
+    // Byte-wide counters in lanes the compiler turns into vector compares;
+    // a block is short enough that no lane passes 255.
+    constexpr std::size_t kLanes = 32;
+    constexpr std::size_t kBlock = 255 * kLanes;
+    std::size_t n = 0;
+    const char* p = s.data();
+    std::size_t left = s.size();
+    while (left > 0) {
+        const std::size_t block = std::min(left, kBlock);
+        std::uint8_t lanes[kLanes] = {};
+        std::size_t i = 0;
+        for (; i + kLanes <= block; i += kLanes)
+            for (std::size_t k = 0; k < kLanes; ++k)
+                lanes[k] = static_cast<std::uint8_t>(lanes[k] + (p[i + k] == c));
+        for (std::size_t k = 0; k < kLanes; ++k)
+            n += lanes[k];
+        for (; i < block; ++i)
+            n += p[i] == c;
+        p += block;
+        left -= block;
+    }
+    return n;
+}
+
 void RemoveChar(std::string& s, char c)
 {
     std::size_t out = 0;
@@ -93,11 +120,20 @@ void RemoveChar(std::string& s, char c)
 
 std::string WithoutChar(std::string_view s, char c)
 {
-    std::string r;
-    r.reserve(s.size());
-    for (char ch : s)
-        if (ch != c)
-            r.push_back(ch);
+    // Mostly c stands at both ends or nowhere (a quoted name, a number):
+    // one search and one copy.
+    std::string_view inner = s;
+    if (s.size() >= 2 && s.front() == c && s.back() == c)
+        inner = s.substr(1, s.size() - 2);
+    if (inner.find(c) == std::string_view::npos)
+        return std::string(inner);
+    std::string r(s.size(), '\0');
+    char* out = r.data();
+    for (const char ch : s) {
+        *out = ch;
+        out += ch != c;
+    }
+    r.resize(static_cast<std::size_t>(out - r.data()));
     return r;
 }
 
@@ -176,36 +212,47 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-} // namespace
 
-double Atof(std::string_view s)
+// Reads a run of digits into mantissa; returns the byte after it. The
+// mantissa wraps for long runs, which only short numbers use.
+inline const char* ReadDigits(const char* p, const char* end, std::uint64_t& mantissa)
 {
-    std::size_t i = 0;
-    while (i < s.size() && IsSpace(s[i]))
-        ++i;
+    for (; p < end; ++p) {
+        const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (digit > 9)
+            break;
+        mantissa = mantissa * 10 + digit;
+    }
+    return p;
+}
+
+// Both number readers in one body, inlined into each.
+inline double LeadingNumber(std::string_view s, std::size_t& nEnd)
+{
+    const char* const begin = s.data();
+    const char* const stop = begin + s.size();
+    const char* p = begin;
+    while (p < stop && IsSpace(*p))
+        ++p;
     bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
+    if (p < stop && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
-    const std::size_t start = i;
-    std::size_t intDigits = 0, fracDigits = 0;
-    std::uint64_t mantissa = 0;  // wraps for long numbers, used only for short ones
-    while (i < s.size() && IsDigit(s[i])) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
-        ++i;
-        ++intDigits;
+    const std::size_t start = static_cast<std::size_t>(p - begin);
+    std::uint64_t mantissa = 0;
+    const char* q = ReadDigits(p, stop, mantissa);
+    const std::size_t intDigits = static_cast<std::size_t>(q - p);
+    std::size_t fracDigits = 0;
+    if (q < stop && *q == '.') {
+        p = q + 1;
+        q = ReadDigits(p, stop, mantissa);
+        fracDigits = static_cast<std::size_t>(q - p);
     }
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(s[i] - '0');
-            ++i;
-            ++fracDigits;
-        }
-    }
+    nEnd = 0;
     if (intDigits + fracDigits == 0)
         return 0.0;
+    const std::size_t i = static_cast<std::size_t>(q - begin);
     std::size_t end = i;
     const bool exponent = i < s.size() && (s[i] == 'e' || s[i] == 'E');
     if (!exponent && intDigits + fracDigits <= 15) {
@@ -213,6 +260,7 @@ double Atof(std::string_view s)
         // an exact double, so one division rounds exactly as the full reader
         // would; design files are mostly such numbers.
         const double value = static_cast<double>(mantissa) / kPowersOfTen[fracDigits];
+        nEnd = end;
         return negative ? -value : value;
     }
     if (exponent) {
@@ -225,6 +273,7 @@ double Atof(std::string_view s)
             end = j;
         }
     }
+    nEnd = end;
     const char* first = s.data() + start;
     const char* last = s.data() + end;
     double value = 0.0;
@@ -272,6 +321,16 @@ double Atof(std::string_view s)
     }
     return negative ? -value : value;
 }
+
+} // namespace
+
+double Atof(std::string_view s)
+{
+    std::size_t nEnd = 0;
+    return LeadingNumber(s, nEnd);
+}
+
+double Atof(std::string_view s, std::size_t& nEnd) { return LeadingNumber(s, nEnd); }
 
 int Atoi(std::string_view s)
 {

@@ -90,6 +90,9 @@ std::string KeywordValue(std::string_view line, Quotes quotes = Quotes::Remove);
 // The same without copying (quotes stay).
 std::string_view KeywordValueView(std::string_view line);
 
+// How many bytes of s are c; a fraction of an instruction per byte.
+std::size_t CountByte(std::string_view s, char c);
+
 void RemoveChar(std::string& s, char c);
 std::string WithoutChar(std::string_view s, char c);
 
@@ -109,6 +112,9 @@ std::string Mid(std::string_view s, int first, int count);
 // decimal number read (sign, digits, fraction, exponent), 0 when there is none.
 // Out-of-range doubles give +-infinity (or 0 on underflow); integers clamp.
 double Atof(std::string_view s);
+// The same, and where the number ends: nEnd is the index past its last byte,
+// 0 when there is no number.
+double Atof(std::string_view s, std::size_t& nEnd);
 int Atoi(std::string_view s);
 
 } // namespace ex

@@ -1,6 +1,7 @@
 #include "layout/ExPlane_ActualShape.h"
 
 #include <memory>
+#include <span>
 
 #include "layout/ExRouteObj.h"
 #include "shapes/ShapeGroupActions.h"
@@ -21,14 +22,45 @@ void AddApsShapes(CExPlane_ActualShape& actualShape, ex::Group& group, const ex:
     ctx.LogNotUsed(group);
 }
 
+// The rows that only add shapes may be parsed on a helper.
 constexpr ex::GroupRow<CExPlane_ActualShape> kActualShapeRows[] = {
     {".PLANE_ID", ex::StoreInteger<&CExPlane_ActualShape::nPlaneId>},
-    {".APS_TIE_LEG", AddApsShapes<&CExPlane_ActualShape::pTieLegArray>},
-    {".APS_HATCH_DATA", AddApsShapes<&CExPlane_ActualShape::pHatchArray>},
-    {ex::kAnyShape, ex::AddShapes<&CExPlane_ActualShape::pShapeArray, 1>},
+    {".APS_TIE_LEG", AddApsShapes<&CExPlane_ActualShape::pTieLegArray>, {},
+     ex::MoveElements<&CExPlane_ActualShape::pTieLegArray>},
+    {".APS_HATCH_DATA", AddApsShapes<&CExPlane_ActualShape::pHatchArray>, {},
+     ex::MoveElements<&CExPlane_ActualShape::pHatchArray>},
+    {ex::kAnyShape, ex::AddShapes<&CExPlane_ActualShape::pShapeArray, 1>, {},
+     ex::MoveElements<&CExPlane_ActualShape::pShapeArray>},
 };
 
+constexpr ex::GroupMatch kActualShapeMatch{.isOther = ex::IsShapeLineAt<1>};
+
+bool ParsedOnHelper(const ex::Group& group)
+{
+    const ex::GroupRow<CExPlane_ActualShape>* row =
+        ex::FindLineRow(std::span<const ex::GroupRow<CExPlane_ActualShape>>(kActualShapeRows), ex::TrimView(group[0]),
+                        kActualShapeMatch);
+    return row != nullptr && row->moveParsed != nullptr;
+}
+
+thread_local ex::ActualShapeSink* t_pSink = nullptr;
+
 } // namespace
+
+namespace ex {
+
+ActualShapeSink* ActualShapeSink::Current() { return t_pSink; }
+
+ActualShapeSink::Scope::Scope(ActualShapeSink& sink) : m_pPrevious(t_pSink) { t_pSink = &sink; }
+
+ActualShapeSink::Scope::~Scope() { t_pSink = m_pPrevious; }
+
+void MoveHelperShapes(CExPlane_ActualShape& parsed, CExPlane_ActualShape& target)
+{
+    MoveParsed(RecordTable<CExPlane_ActualShape>{kActualShapeRows}, parsed, target);
+}
+
+} // namespace ex
 
 CExPlane_ActualShape::CExPlane_ActualShape()
     : pShapeArray(new CExDrawObjArray), pTieLegArray(new CExDrawObjArray), pHatchArray(new CExDrawObjArray)
@@ -51,7 +83,7 @@ void CExPlane_ActualShape::SetActualShapeData(CExPlane_ActualShape* pActualShape
                                               CExTemporaryArray* notUsedLog, double dScale)
 {
     ex::ParseGroup(kActualShapeRows, pActualShape, group, context, flag, ignoreLog, notUsedLog, dScale,
-                   {.isOther = ex::IsShapeLineAt<1>});
+                   kActualShapeMatch);
 }
 
 void CExPlane_ActualShapeArray::SetPlaneNetData(int nLevel, std::vector<std::string>& group, std::string context,
@@ -61,9 +93,13 @@ void CExPlane_ActualShapeArray::SetPlaneNetData(int nLevel, std::vector<std::str
     if (group.empty())
         return;
     auto actualShape = std::make_unique<CExPlane_ActualShape>();
+    ex::ActualShapeSink* sink = ex::ActualShapeSink::Current();
     ex::Regroup(nLevel, group, 1, [&](std::vector<std::string>& subGroup) {
-        CExPlane_ActualShape::SetActualShapeData(actualShape.get(), subGroup, context, flag, ignoreLog, notUsedLog,
-                                                 dScale);
+        if (sink != nullptr && ParsedOnHelper(subGroup))
+            sink->Take(*actualShape, subGroup, context, flag, dScale);
+        else
+            CExPlane_ActualShape::SetActualShapeData(actualShape.get(), subGroup, context, flag, ignoreLog,
+                                                     notUsedLog, dScale);
     });
     Add(actualShape.get());
     actualShape.release();

@@ -5,6 +5,7 @@
 
 #include "core/ExPtrArray.h"
 #include "core/ExTemporary.h"
+#include "core/ObjectPool.h"
 
 namespace ex {
 
@@ -20,6 +21,7 @@ inline constexpr const char* kConductiveAreaType = "CONDUCTIVE_AREA";
 // A piece of a net's copper: a trace, via, test point or conductive area.
 class CExRouteObj {
 public:
+    EXLOAD_POOLED_OBJECT
     CExRouteObj() = default;
     CExRouteObj(const CExRouteObj&) = delete;
     CExRouteObj& operator=(const CExRouteObj&) = delete;

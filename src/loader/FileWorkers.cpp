@@ -1,6 +1,7 @@
 #include "loader/FileWorkers.h"
 
 #include <exception>
+#include <memory>
 #include <new>
 
 #include "cell/CellLibraryRecords.h"
@@ -11,6 +12,8 @@
 #include "layout/ExLayout.h"
 #include "layout/LayoutRecords.h"
 #include "layout/ExNet.h"
+#include "layout/ExPlane_ActualShape.h"
+#include "loader/HelperPool.h"
 #include "loader/PC_Corvane_Get.h"
 #include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"
@@ -120,16 +123,56 @@ void ReadRecords(FileWorkerParam& p, Prepare prepare, Dispatch dispatch, Finish 
     }
 }
 
+// A record parsed on the worker while the helpers may hold records before
+// it, and parts of it: its log entries wait in a pair of their own and join
+// the owner's logs in file order. The shape groups of actual plane shapes go
+// to the helpers.
+class WorkerParse final : public ex::ActualShapeSink {
+public:
+    WorkerParse(ex::RecordPipeline& pipeline, CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
+        : m_pipeline(pipeline), m_pIgnoreLog(pIgnoreLog), m_pNotUsedLog(pNotUsedLog)
+    {
+    }
+
+    void Take(CExPlane_ActualShape& target, Record& group, const std::string& context, int flag,
+              double dScale) override
+    {
+        Finish();
+        m_pipeline.Submit<CExPlane_ActualShape>(
+            group, &target, m_pIgnoreLog, m_pNotUsedLog,
+            [context, flag, dScale](CExPlane_ActualShape& parsed, Record& g, CExTemporaryArray* ig,
+                                    CExTemporaryArray* nu) {
+                CExPlane_ActualShape::SetActualShapeData(&parsed, g, context, flag, ig, nu, dScale);
+            },
+            &ex::MoveHelperShapes);
+    }
+
+    // The entries logged since the last hand-over join the queue.
+    void Finish() { m_pipeline.SubmitLogs(ignoreLog, notUsedLog, m_pIgnoreLog, m_pNotUsedLog); }
+
+    CExTemporaryArray ignoreLog;
+    CExTemporaryArray notUsedLog;
+
+private:
+    ex::RecordPipeline& m_pipeline;
+    CExTemporaryArray* m_pIgnoreLog;
+    CExTemporaryArray* m_pNotUsedLog;
+};
+
 // A record whose row may be parsed on a helper goes to the pipeline's
 // helpers, into an owner of their own, with the logs and scale the owner has
-// now; every other record waits for them and goes to take() on this thread.
-template <class Owner, class Take>
-void Dispatch(ex::RecordPipeline& pipeline, const ex::RecordTable<Owner>& table, Owner& owner, Record& r, Take take)
+// now; every other record waits for them and is parsed on this thread, as
+// the owner's SetData would.
+template <class Owner>
+void Dispatch(ex::RecordPipeline& pipeline, const ex::RecordTable<Owner>& table, Owner& owner, Record& r)
 {
     const ex::GroupRow<Owner>* row = ex::FindRecordRow(table, r);
     if (row == nullptr || row->moveParsed == nullptr) {
         pipeline.Drain();
-        take();
+        WorkerParse parse(pipeline, owner.pIgnoreLog, owner.pNotUsedLog);
+        const ex::ActualShapeSink::Scope scope(parse);
+        ex::TakeRecord(table, owner, r, {{}, 1, &parse.ignoreLog, &parse.notUsedLog, owner.dScale, g_sUnits});
+        parse.Finish();
         return;
     }
     pipeline.Submit<Owner>(
@@ -142,12 +185,12 @@ void Dispatch(ex::RecordPipeline& pipeline, const ex::RecordTable<Owner>& table,
 
 void DispatchLayout(ex::RecordPipeline& pipeline, CExLayout& l, Record& r, int bRemoveNet)
 {
-    Dispatch(pipeline, ex::LayoutRecords(bRemoveNet), l, r, [&] { l.SetData(r, g_sUnits, bRemoveNet); });
+    Dispatch(pipeline, ex::LayoutRecords(bRemoveNet), l, r);
 }
 
 void DispatchCellLibrary(ex::RecordPipeline& pipeline, CExCell_Library& lib, Record& r)
 {
-    Dispatch(pipeline, ex::CellLibraryRecords(), lib, r, [&] { lib.SetData(r, g_sUnits); });
+    Dispatch(pipeline, ex::CellLibraryRecords(), lib, r);
 }
 
 template <class T>
@@ -175,6 +218,21 @@ void ReplaceNetArray(Array*& member)
     member = new Array;
 }
 
+// The parse's helpers, or the worker's own when it was given none.
+class Helpers {
+public:
+    explicit Helpers(FileWorkerParam& p)
+        : m_pOwn(p.pHelpers != nullptr ? nullptr : std::make_unique<ex::HelperPool>()),
+          m_pool(p.pHelpers != nullptr ? *p.pHelpers : *m_pOwn)
+    {
+    }
+    ex::HelperPool& operator*() const { return m_pool; }
+
+private:
+    std::unique_ptr<ex::HelperPool> m_pOwn;
+    ex::HelperPool& m_pool;
+};
+
 // One single-file worker run on this thread for each file of the list.
 void RunList(FileWorkerParam& p, unsigned int (*worker)(void*))
 {
@@ -182,6 +240,7 @@ void RunList(FileWorkerParam& p, unsigned int (*worker)(void*))
         FileWorkerParam inner;
         inner.sFilePath = path;
         inner.pExpedition = p.pExpedition;
+        inner.pHelpers = p.pHelpers;
         worker(&inner);
         for (ex::FileReadReport& report : inner.reports)
             p.reports.push_back(std::move(report));
@@ -206,7 +265,8 @@ unsigned int JobPrefFileWorker(void* pParam)
 unsigned int CellLibFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
-        ex::RecordPipeline pipeline;
+        const Helpers helpers(p);
+        ex::RecordPipeline pipeline(*helpers);
         ReadRecords(
             p, [](CExExpedition& root) { CreateIfNone(root.pCellLibrary); },
             [&pipeline](CExExpedition& root, Record& r) { DispatchCellLibrary(pipeline, *root.pCellLibrary, r); },
@@ -218,7 +278,8 @@ unsigned int LayoutFileWorker(void* pParam)
 {
     return RunWorker(pParam, [](FileWorkerParam& p) {
         const int bRemoveNet = p.bRemoveNet;
-        ex::RecordPipeline pipeline;
+        const Helpers helpers(p);
+        ex::RecordPipeline pipeline(*helpers);
         ReadRecords(
             p, [](CExExpedition& root) { Replace(root.pLayout); },
             [&pipeline, bRemoveNet](CExExpedition& root, Record& r) {

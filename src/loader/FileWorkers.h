@@ -8,6 +8,10 @@
 
 class CExExpedition;
 
+namespace ex {
+class HelperPool;
+}
+
 // Parameter block of one file worker; the parse owns one per file kind.
 struct FileWorkerParam {
     std::string sFilePath;
@@ -15,6 +19,9 @@ struct FileWorkerParam {
     std::atomic<int> nLinesRead{0};   // written by the worker, read by the progress loop
     int bRemoveNet = 0;
     CExExpedition* pExpedition = nullptr;
+    // The helper threads shared by the workers of a parse; null: a worker
+    // that parses on helpers makes its own.
+    ex::HelperPool* pHelpers = nullptr;
     // Set by the worker as its last act, however it ends.
     std::atomic<bool> bEnded{false};
     // Set when the worker read a file to its end (and set g_evWorkerDone).

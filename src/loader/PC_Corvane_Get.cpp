@@ -10,6 +10,7 @@
 #include "core/LineReader.h"
 #include "core/StringOps.h"
 #include "loader/FileWorkers.h"
+#include "loader/HelperPool.h"
 #include "loader/WorkerProgress.h"
 
 std::string g_sUnits;
@@ -188,8 +189,12 @@ int CPC_Corvane_Get::Parse(bool bLibrary)
         params[kCellLib].sFilePath = sCellLibFilePath;
         params[kPadstackLib].sFilePath = sPadstackLibFilePath;
     }
-    for (FileWorkerParam& p : params)
+    // Declared before the workers, so that it outlives them.
+    ex::HelperPool helpers;
+    for (FileWorkerParam& p : params) {
         p.pExpedition = pExpedition;
+        p.pHelpers = &helpers;
+    }
 
     ex::ProgressSignal& progress = ex::WorkerProgress();
     unsigned long seen = progress.Generation();

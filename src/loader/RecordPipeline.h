@@ -16,25 +16,27 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "core/ExTemporary.h"
+#include "loader/HelperPool.h"
 
 namespace ex {
 
 class RecordPipeline {
 public:
-    // nHelpers 0: every record is parsed at once on the calling thread.
-    explicit RecordPipeline(unsigned nHelpers = DefaultHelpers());
+    // Parses on helpers of its own; nHelpers 0: every record is parsed at
+    // once on the calling thread.
+    explicit RecordPipeline(unsigned nHelpers = HelperPool::DefaultHelpers());
+    // Parses on the helpers of a pool shared with other pipelines, which
+    // must outlive this one.
+    explicit RecordPipeline(HelperPool& helpers);
     RecordPipeline(const RecordPipeline&) = delete;
     RecordPipeline& operator=(const RecordPipeline&) = delete;
-    // Stops the helpers; results not yet moved are destroyed with their elements.
+    // Waits for the parses under way; results not yet moved are destroyed
+    // with their elements.
     ~RecordPipeline();
-
-    // One helper per core.
-    static unsigned DefaultHelpers();
 
     // Takes the record (it is left empty). parse(array, record, ignoreLog,
     // notUsedLog) fills a private Array on a helper; its elements and log
@@ -57,9 +59,16 @@ public:
         }
         m_nBatchLines += record.size();
         m_pBatch->records.emplace_back().swap(record);
-        if (m_nBatchLines >= kBatchLines || m_helpers.empty())
+        ReuseSpare(record);
+        if (m_nBatchLines >= kBatchLines || m_helpers.Size() == 0)
             Flush();
     }
+
+    // Log entries made on the owner's thread: they join targetIgnoreLog and
+    // targetNotUsedLog after the entries of everything submitted before them.
+    // Takes the entries.
+    void SubmitLogs(CExTemporaryArray& ignoreLog, CExTemporaryArray& notUsedLog, CExTemporaryArray* targetIgnoreLog,
+                    CExTemporaryArray* targetNotUsedLog);
 
     // Waits for every submitted record and moves its results in place;
     // rethrows what a parse threw.
@@ -73,18 +82,19 @@ private:
     struct Job {
         virtual ~Job() = default;
         // On a helper: parses the records in order and frees their lines
-        // there; stops at the first record whose parse throws.
+        // there; stops at the first record whose parse throws. The emptied
+        // records keep their room for the owner to fill again.
         void ParseAll()
         {
             try {
                 for (std::vector<std::string>& record : records) {
                     Parse(record);
-                    std::vector<std::string>().swap(record);
+                    record.clear();
                 }
             } catch (...) {
                 error = std::current_exception();
+                records.clear();
             }
-            std::vector<std::vector<std::string>>().swap(records);
         }
         virtual void Parse(std::vector<std::string>& record) = 0;
         virtual void Commit() = 0;  // on the owner's thread, in file order
@@ -127,21 +137,41 @@ private:
         Mover moveParsed;
     };
 
+    // Entries waiting for their turn; nothing to parse.
+    struct LogJob : Job {
+        void Parse(std::vector<std::string>&) override {}
+        void Commit() override
+        {
+            MoveAll(ignoreLog, *targetIgnoreLog);
+            MoveAll(notUsedLog, *targetNotUsedLog);
+        }
+        CExTemporaryArray ignoreLog;
+        CExTemporaryArray notUsedLog;
+        CExTemporaryArray* targetIgnoreLog = nullptr;
+        CExTemporaryArray* targetNotUsedLog = nullptr;
+    };
+
     // Hands the batch being gathered, if any, to the helpers.
     void Flush();
+    // Puts a job in line behind those in flight, keeping their number bounded.
+    void Enqueue(std::unique_ptr<Job> job, bool bParse);
     // Moves the finished jobs at the front into place; with bWait, waits for
     // the front job first.
     void CommitFront(bool bWait);
-    void HelperLoop();
+    // Keeps the emptied records of a committed job, up to a bounded room;
+    // ReuseSpare gives the caller of Submit one back to fill, which saves
+    // growing a record line by line.
+    void Recycle(std::vector<std::vector<std::string>>& records);
+    void ReuseSpare(std::vector<std::string>& record);
 
+    std::unique_ptr<HelperPool> m_pOwnHelpers;
+    HelperPool& m_helpers;
     std::mutex m_mutex;
-    std::condition_variable m_work;  // a job to parse, or stop
     std::condition_variable m_done;  // a job finished
     std::deque<std::unique_ptr<Job>> m_inFlight;  // file order, owned here
-    std::deque<Job*> m_toParse;                   // not yet taken by a helper
-    bool m_bStop = false;
-    std::vector<std::thread> m_helpers;
     std::unique_ptr<Job> m_pBatch;  // being gathered on the owner's thread
+    std::vector<std::vector<std::string>> m_spare;  // emptied records of committed jobs
+    std::size_t m_nSpareRoom = 0;                  // their capacity in lines
     const void* m_pBatchTarget = nullptr;
     std::size_t m_nBatchLines = 0;
 };

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/ObjectPool.h"
 #include "expedition_fwd.h"
 
 // Base of the 22 shape classes (one header each in this folder). Their
@@ -10,6 +11,7 @@
 // per-class table. Shapes are never copied.
 class CExDrawObj {
 public:
+    EXLOAD_POOLED_OBJECT
     CExDrawObj() = default;
     CExDrawObj(const CExDrawObj&) = delete;
     CExDrawObj& operator=(const CExDrawObj&) = delete;

@@ -113,17 +113,17 @@ void Option(ClassOf<Member>& s, std::string_view value, double)
 template <auto Member>
 void Point(ClassOf<Member>& s, std::string_view value, double dScale)
 {
-    (s.*Member).SetPtData(std::string(value), dScale);
+    (s.*Member).SetPtData(value, dScale);
 }
 template <auto Member>
 void XYList(ClassOf<Member>& s, std::string_view value, double dScale)
 {
-    (s.*Member).SetPtDatas(std::string(value), dScale);
+    (s.*Member).SetPtDatas(value, dScale);
 }
 template <auto Member>
 void XYRList(ClassOf<Member>& s, std::string_view value, double dScale)
 {
-    (s.*Member).SetXYRPtDatas(std::string(value), dScale);
+    (s.*Member).SetXYRPtDatas(value, dScale);
 }
 
 // The table of each class.

@@ -61,6 +61,13 @@ TEST(StringOps, KeywordValueFindDeleteReplaceLeftMid)
     EXPECT_EQ(ex::KeywordValue(".UNITS \"MM\"", ex::Quotes::Keep), "\"MM\"");
     EXPECT_EQ(ex::KeywordValueView("  .A"), ".A");
 
+    std::string blanks = "(1, 2) (3, 4)";
+    ex::RemoveChar(blanks, ' ');
+    EXPECT_EQ(blanks, "(1,2)(3,4)");
+    EXPECT_EQ(ex::WithoutChar("a\"b\"", '"'), "ab");
+    EXPECT_EQ(ex::WithoutChar("\"\"x\"\"y\"", '"'), "xy");
+    EXPECT_EQ(ex::WithoutChar("\"\"", '"'), "");
+    EXPECT_EQ(ex::WithoutChar("none", '"'), "none");
     EXPECT_EQ(ex::Find("a,b,c", ",", 2), 3);
     EXPECT_EQ(ex::Find("a,b,c", ",", 99), -1);
     EXPECT_EQ(ex::Find("a,b,c", ",", -5), 1);
@@ -193,3 +200,21 @@ TEST(StringOps, LeadingNumberRule)
 }
 
 } // namespace
+
+TEST(StringOps, CountByteAgreesWithACountOverEveryBlockEdge)
+{
+    EXPECT_EQ(ex::CountByte("", '\n'), 0u);
+    EXPECT_EQ(ex::CountByte("a\nb\n\n", '\n'), 3u);
+    EXPECT_EQ(ex::CountByte("\xff\x80\xff", '\xff'), 2u);  // bytes above 127
+    // A text of only c fills every lane to its limit; sizes around the block
+    // and lane widths catch a counter that wraps or a tail left out.
+    for (std::size_t size : {31u, 32u, 33u, 8159u, 8160u, 8161u, 16320u, 16353u, 100000u}) {
+        const std::string all(size, ')');
+        EXPECT_EQ(ex::CountByte(all, ')'), size) << size;
+        std::string mixed(size, 'x');
+        std::size_t expected = 0;
+        for (std::size_t i = 0; i < size; i += 1 + i % 7, ++expected)
+            mixed[i] = ')';
+        EXPECT_EQ(ex::CountByte(mixed, ')'), expected) << size;
+    }
+}

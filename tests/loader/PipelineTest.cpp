@@ -5,14 +5,40 @@
 
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "loader/HelperPool.h"
 #include "loader/RecordPipeline.h"
 #include "loader/RecordReader.h"
 #include "support/Fields.h"
 #include "support/TestSupport.h"
 
 namespace {
+
+// A plane layer whose one plane net holds an actual plane shape of many
+// voids, tie legs among them, and lines that are logged: a tie leg without a
+// shape (parsed on a helper) and groups around it (parsed by the worker).
+test::Lines PlaneLayer(const std::string& name, int nVoids)
+{
+    test::Lines lines = {"..PLANE_LAYER " + name, "...PLANE_TYPE POSITIVE", "...PLANE_NET \"N" + name + "\"",
+                         "....POLYLINE_SHAPE", ".....XY (0, 0) (9, 0) (9, 9)", "....UNKNOWN_NET_GROUP " + name,
+                         "....ACTUAL_PLANE_SHAPE", ".....PLANE_ID 1"};
+    for (int i = 0; i < nVoids; ++i) {
+        const std::string n = std::to_string(i);
+        lines.insert(lines.end(), {".....CIRCLE_SHAPE", "......RADIUS 0.5", "......XY (" + n + ", " + name + ")"});
+        if (i % 7 == 0)
+            lines.insert(lines.end(), {".....APS_TIE_LEG", "......POLYLINE_PATH", ".......WIDTH 0.3",
+                                       ".......XY (" + n + ", 0) (" + n + ", 1)"});
+        if (i % 150 == 0)
+            lines.insert(lines.end(), {".....APS_TIE_LEG", "......NOT_A_SHAPE " + n, ".....UNKNOWN_IN_SHAPE " + n});
+        if (i == nVoids / 2)
+            lines.push_back(".....PLANE_ID 7");
+    }
+    lines.insert(lines.end(), {"...UNKNOWN_LAYER_GROUP " + name, "..ACTUAL_PLANE_SHAPE", "...CIRCLE_SHAPE",
+                               "....RADIUS 1", "....XY (5, 5)", "...UNKNOWN_AT_LAYER_LEVEL " + name});
+    return lines;
+}
 
 test::Lines Net(int i, const char* extra)
 {
@@ -152,4 +178,91 @@ TEST(Pipeline, BatchesKeepFileOrderAcrossTargets)
         for (std::int64_t i = 0; i < notUsedLog.GetSize(); ++i)
             ASSERT_EQ(notUsedLog[i]->sValue, std::to_string(i));
     }
+}
+
+TEST(Pipeline, PipelinesShareOnePoolOfHelpers)
+{
+    // Two workers, each with its pipeline on the same two helpers, and a
+    // third pipeline left with work under way: each gets exactly its own
+    // records back, in its own order.
+    using Record = std::vector<std::string>;
+    auto parse = [](CExTemporaryArray& a, Record& rec, CExTemporaryArray*, CExTemporaryArray*) {
+        a.SetNoUsedArray(rec, "element", 1);
+    };
+    ex::HelperPool helpers(2);
+    auto work = [&](const std::string& name, int n, std::vector<std::string>& got) {
+        CExTemporaryArray target, ignoreLog, notUsedLog;
+        ex::RecordPipeline pipeline(helpers);
+        for (int i = 0; i < n; ++i) {
+            Record r{".R " + name + std::to_string(i), "..X"};
+            pipeline.Submit<CExTemporaryArray>(r, &target, &ignoreLog, &notUsedLog, parse);
+        }
+        pipeline.Drain();
+        for (const CExTemporary* t : target)
+            got.push_back(t->sValue);
+    };
+    std::vector<std::string> gotA, gotB;
+    std::thread a([&] { work("a", 20000, gotA); });
+    std::thread b([&] { work("b", 15000, gotB); });
+    {
+        // Dropped with records still queued or being parsed.
+        CExTemporaryArray target, ignoreLog, notUsedLog;
+        ex::RecordPipeline abandoned(helpers);
+        for (int i = 0; i < 20000; ++i) {
+            Record r{".R c" + std::to_string(i)};
+            abandoned.Submit<CExTemporaryArray>(r, &target, &ignoreLog, &notUsedLog, parse);
+        }
+    }
+    a.join();
+    b.join();
+    ASSERT_EQ(gotA.size(), 20000u);
+    ASSERT_EQ(gotB.size(), 15000u);
+    for (int i = 0; i < 20000; ++i)
+        ASSERT_EQ(gotA[static_cast<std::size_t>(i)], "a" + std::to_string(i));
+    for (int i = 0; i < 15000; ++i)
+        ASSERT_EQ(gotB[static_cast<std::size_t>(i)], "b" + std::to_string(i));
+}
+
+TEST(Pipeline, PlaneShapesOnHelpersKeepFileOrder)
+{
+    // Plane records between nets: the shapes of their actual plane shapes go
+    // to the helpers in batches, while what the worker logs around them must
+    // still come after what the helpers log before it.
+    test::Lines layout = {".FILETYPE LAYOUT", ".UNITS MM"};
+    for (int i = 0; i < 50; ++i)
+        for (const std::string& line : Net(i, i % 3 == 0 ? "...UNKNOWN_TRACE_LINE 1" : "...PID 5"))
+            layout.push_back(line);
+    layout.push_back(".GENERATED_DATA");
+    for (const char* name : {"2", "5"})
+        for (const std::string& line : PlaneLayer(name, 2000))
+            layout.push_back(line);
+    for (int i = 50; i < 60; ++i)
+        for (const std::string& line : Net(i, "...UNKNOWN_TRACE_LINE 2"))
+            layout.push_back(line);
+    layout.push_back(".UPG_APS_DATA");
+    for (const std::string& line : PlaneLayer("1", 40))
+        layout.push_back(line);
+    layout.push_back(".BOGUS_AFTER_PLANES 1");
+
+    test::TempDir dir;
+    const std::string jobPath = dir.WriteLines("job.txt", {".UNITS MM"});
+    const std::string layoutPath = dir.WriteLines("layout.txt", layout);
+    const std::string cellPath = dir.WriteLines("cells.txt", {".UNITS MM"});
+    const std::string padPath = dir.WriteLines("pads.txt", {".UNITS MM"});
+    CExExpedition root;
+    CPC_Corvane_Get loader;
+    loader.vSetExpedition(&root);
+    loader.vSetMExpeditionFilePath(jobPath, cellPath, layoutPath, padPath, "", "");
+    ASSERT_EQ(loader.ParseExpeditionOfMFC(), 1);
+
+    CExLayout sequential;
+    ex::ReadRecordFile(layoutPath, [] {}, [&](std::vector<std::string>& r) { sequential.SetData(r, "MM", 0); });
+
+    const CExLayout& l = *root.pLayout;
+    ASSERT_EQ(l.pGeneratedDataArray->GetSize(), 2);
+    const CExPlane_ActualShape& actual = *l.pGeneratedDataArray->GetAt(0)->pPlaneNetArray->GetAt(0)->pActualShapeArray->GetAt(0);
+    EXPECT_EQ(actual.pShapeArray->GetSize(), 2000);
+    EXPECT_EQ(actual.pTieLegArray->GetSize(), 286);  // the ones without a shape add none
+    EXPECT_EQ(actual.nPlaneId, 7);
+    EXPECT_TRUE(test::Fields(l) == test::Fields(sequential));
 }
