@@ -9,7 +9,6 @@
 #include "cell/ExPanel_Cell.h"
 #include "cell/ExReUseCircuit_Cell.h"
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "padstack/ExPadstack_Library.h"
 
@@ -20,7 +19,7 @@ using C = CExCell_Library;
 // Every cell array takes the whole record; the cell parsers read no unit.
 // Package cells add only to their array and may be parsed on a helper.
 // Header values are kept in upper case, quotes and all.
-constexpr ex::GroupRow<C> kRecords[] = {
+constexpr auto kRecords = ex::MakeTable<C>({
     {".FILETYPE", nullptr},
     {".CREATOR", nullptr},
     {".DATE", nullptr},
@@ -33,7 +32,7 @@ constexpr ex::GroupRow<C> kRecords[] = {
     {".REUSABLE_CIRCUIT_CELL", ex::AddElement<&C::pReUseCircuitCellArray>},
     {".VERSION", ex::StoreUpper<&C::sVersion>},
     {".UNITS", ex::ReadUnits<&C::sUnits, &C::dScale, &CExPadstack_Library::GetScaleValue>},
-};
+});
 
 } // namespace
 

@@ -14,7 +14,7 @@ void AddLayerPairValue(E& hole, ex::Group& sub, const ex::ParseContext&)
     (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = ex::KeywordValue(ex::TrimView(sub[0]));
 }
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".NETNAME", ex::StoreValue<&E::sNetName>},
     {".PADSTACK", ex::StoreValue<&E::sPadstack>},
     {".LAYER_PAIR", AddLayerPairValue},
@@ -23,7 +23,7 @@ constexpr ex::GroupRow<E> kRows[] = {
     {".PID", nullptr},
     {".TEXT", ex::AddText<&E::pTextArray>},
     {".XY", ex::AddPoints<&E::ptXY>},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
@@ -50,5 +50,6 @@ void CExMounting_HoleArray::SetMountingHoleData(int nLevel, std::vector<std::str
                                                 int flag, CExTemporaryArray* ignoreLog,
                                                 CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -21,12 +21,12 @@ void AddApsShapes(CExPlane_ActualShape& actualShape, ex::Group& group, const ex:
     ctx.LogNotUsed(group);
 }
 
-constexpr ex::GroupRow<CExPlane_ActualShape> kActualShapeRows[] = {
+constexpr auto kActualShapeRows = ex::MakeTable<CExPlane_ActualShape>({
     {".PLANE_ID", ex::StoreInteger<&CExPlane_ActualShape::nPlaneId>},
     {".APS_TIE_LEG", AddApsShapes<&CExPlane_ActualShape::pTieLegArray>},
     {".APS_HATCH_DATA", AddApsShapes<&CExPlane_ActualShape::pHatchArray>},
     {ex::kAnyShape, ex::AddShapes<&CExPlane_ActualShape::pShapeArray, 1>},
-};
+});
 
 } // namespace
 
@@ -50,7 +50,7 @@ void CExPlane_ActualShape::SetActualShapeData(CExPlane_ActualShape* pActualShape
                                               const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kActualShapeRows, pActualShape, group, context, flag, ignoreLog, notUsedLog, dScale,
+    ex::ParseGroup(kActualShapeRows, pActualShape, group, {context, flag, ignoreLog, notUsedLog, dScale},
                    {.isOther = ex::IsShapeLineAt<1>});
 }
 

@@ -3,7 +3,6 @@
 
 #include "core/GroupTable.h"
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "parts/ExPartData.h"
 
@@ -21,11 +20,11 @@ void AddPart(L& lib, ex::Group& record, const ex::ParseContext& ctx)
     lib.pPartDataArray->SetPartData(record, ctx.sContext, 1, lib.pIgnoreLog, lib.pNotUsedLog);
 }
 
-constexpr ex::GroupRow<L> kLibPartRecords[] = {
+constexpr auto kLibPartRecords = ex::MakeTable<L>({
     {".CREATOR", LogHeader}, {".DATE", LogHeader},    {".FILETYPE", LogHeader},
     {".NOTATION", LogHeader}, {".VERSION", LogHeader}, {".UNITS", ex::StoreUpper<&L::sUnits>},
     {".NUMBER", AddPart},
-};
+});
 
 } // namespace
 

@@ -64,7 +64,8 @@ TEST(PlacementOutline, BuilderAndAccumulation)
     Logs logs;
     CExPlacement_OutlineArray outlines;
     Lines empty;
-    EXPECT_EQ(CExPlacement_OutlineArray::NewPlaceOutData_InCell(empty, kContext, 1, nullptr, nullptr, 1.0), nullptr);
+    const ex::ParseContext ctx{kContext, 1, nullptr, nullptr, 1.0};
+    EXPECT_EQ(CExPlacement_OutlineArray::NewPlaceOutData_InCell(empty, ctx), nullptr);
     outlines.SetPlaceOutData_InCell(empty, kContext, 1, nullptr, nullptr, 1.0);
     EXPECT_TRUE(outlines.IsEmpty());
 
@@ -76,7 +77,7 @@ TEST(PlacementOutline, BuilderAndAccumulation)
 
     Lines group = {"..PLACEMENT_OUTLINE", "...ROUND", "....DIAMETER 2"};
     std::unique_ptr<CExPlacement_Outline> built(
-        CExPlacement_OutlineArray::NewPlaceOutData_InCell(group, kContext, 1, nullptr, nullptr, 1.0));
+        CExPlacement_OutlineArray::NewPlaceOutData_InCell(group, ctx));
     ASSERT_NE(built, nullptr);
     EXPECT_TRUE(group.empty());
     EXPECT_EQ(built->pDrawObjArray->GetSize(), 1);
