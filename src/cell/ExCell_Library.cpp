@@ -1,15 +1,14 @@
 #include "cell/ExCell_Library.h"
 
-#include "cell/CellLibraryRecords.h"
 #include <string_view>
 
+#include "cell/CellLibraryRecords.h"
 #include "cell/ExDrawing_Cell.h"
 #include "cell/ExMechanical_Cell.h"
 #include "cell/ExPackage_Cell.h"
 #include "cell/ExPanel_Cell.h"
 #include "cell/ExReUseCircuit_Cell.h"
 #include "core/ExTemporary.h"
-#include "core/StringOps.h"
 #include "padstack/ExPadstack_Library.h"
 
 namespace {

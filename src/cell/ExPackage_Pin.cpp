@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "core/GroupTable.h"
-#include "layout/TextActions.h"
 #include "core/Grouping.h"
 #include "core/StringOps.h"
 #include "layout/ExTearDrop_Data.h"
 #include "layout/ExText.h"
+#include "layout/TextActions.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 #include "jobprefs/ExJobPreferences.h"
 
-
-#include "core/GroupTable.h"
 #include "core/ExTemporary.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 #include "jobprefs/ExJobPreferenceVia.h"
 #include "jobprefs/ExLayer_Stackup.h"

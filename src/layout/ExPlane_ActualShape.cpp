@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "layout/ExRouteObj.h"
 #include "shapes/ShapeGroupActions.h"
 
 namespace {

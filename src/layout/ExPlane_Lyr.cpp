@@ -4,7 +4,6 @@
 
 #include "core/GroupTable.h"
 #include "core/Grouping.h"
-#include "core/GroupTable.h"
 #include "layout/ExPlane_ActualShape.h"
 #include "layout/ExPlane_Net.h"
 

@@ -1,10 +1,9 @@
 #include "netclass/ExNetConnection.h"
 
-#include "core/GroupTable.h"
 #include <string_view>
 
 #include "core/ExTemporary.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 #include "netclass/ExRefPin.h"
 
 namespace {

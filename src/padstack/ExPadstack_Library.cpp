@@ -2,9 +2,8 @@
 
 #include <string_view>
 
-#include "core/GroupTable.h"
 #include "core/ExTemporary.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 #include "padstack/ExCustom_Drill_Symbol.h"
 #include "padstack/ExHole.h"
 #include "padstack/ExPad.h"

@@ -1,9 +1,7 @@
 #include "parts/ExLibPart.h"
 
-
-#include "core/GroupTable.h"
 #include "core/ExTemporary.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 #include "parts/ExPartData.h"
 
 namespace {
