@@ -2,22 +2,16 @@
 
 #include "graphics/GraphicRecord.h"
 #include "jobprefs/ExLayerPair.h"
+#include "jobprefs/LayerPairActions.h"
 
 namespace {
 
 using E = CExMounting_Hole;
 
-// ".LAYER_PAIR": the from layer first, every later one the to layer.
-void AddLayerPairValue(E& hole, ex::Group& sub, const ex::ParseContext&)
-{
-    CExLayerPair& pair = *hole.pLayerPair;
-    (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = ex::KeywordValue(ex::TrimView(sub[0]));
-}
-
 constexpr auto kRows = ex::MakeTable<E>({
     {".NETNAME", ex::StoreValue<&E::sNetName>},
     {".PADSTACK", ex::StoreValue<&E::sPadstack>},
-    {".LAYER_PAIR", AddLayerPairValue},
+    {".LAYER_PAIR", ex::AddLayerPairValue<&E::pLayerPair>},
     {".MOUNTING_HOLE_OPTIONS", nullptr},
     {".ROTATION", ex::StoreNumber<&E::dRotation>},
     {".PID", nullptr},

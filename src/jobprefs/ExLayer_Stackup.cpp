@@ -6,19 +6,13 @@
 #include "core/Grouping.h"
 #include "core/StringOps.h"
 #include "jobprefs/ExLayerPair.h"
+#include "jobprefs/LayerPairActions.h"
 
 namespace {
 
 constexpr const char* kContext = ".LAYER_STACKUP_SECTION";
 
 using L = CExLayer_Stackup;
-
-// The first pair line names the from layer, every later one the to layer.
-void SetLayerPair(L& layer, ex::Group& line, const ex::ParseContext&)
-{
-    CExLayerPair& pair = *layer.pLayerPair;
-    (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = ex::KeywordValue(ex::TrimView(line[0]));
-}
 
 // Level-3 keywords of a layer, matched in the case in which they are written;
 // a row without an action skips the line.
@@ -28,7 +22,7 @@ constexpr auto kLayerFields = ex::MakeTable<L>({
     {"...LAYER_TECHNOLOGY", ex::StoreValue<&L::sLayerTechnology>},
     {"...LAYER_THICKNESS", ex::StoreNumber<&L::dLayerThickness>},
     {"...CONDUCTIVE_LAYER_NUMBER", ex::StoreInteger<&L::nConductiveLayerNumber>},
-    {"...LAYER_PAIR", SetLayerPair},
+    {"...LAYER_PAIR", ex::AddLayerPairValue<&L::pLayerPair>},
     {"...PLANE_TYPE", ex::StoreValue<&L::sPlaneType>},
     {"...PLANE_NET", ex::AppendValue<&L::saPlaneNets>},
     {"...LAYER_NAME", ex::StoreValue<&L::sLayerName>},
