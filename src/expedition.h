@@ -104,4 +104,3 @@
 #include "parts/ExPartDataSymbol.h"
 
 #include "loader/PC_Corvane_Get.h"
-#include "loader/RecordReader.h"

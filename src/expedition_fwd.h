@@ -127,3 +127,8 @@ class CExNetProp;
 class CExNetPropArray;
 class CExRefPin;
 class CExRefPinArray;
+
+// The arguments a parser hands on (parsers only include its definition).
+namespace ex {
+struct ParseContext;
+}

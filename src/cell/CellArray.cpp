@@ -191,8 +191,7 @@ void ReadPlacementOutline(Cell& cell, Group& group, const ParseContext& ctx)
         cell.pPlacementOutline->SetPlaceOutData(group, ctx);
     } else {
         // Mechanical and panel cells keep the last one.
-        CExPlacement_Outline* outline = CExPlacement_OutlineArray::NewPlaceOutData_InCell(
-            group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
+        CExPlacement_Outline* outline = CExPlacement_OutlineArray::NewPlaceOutData_InCell(group, ctx);
         delete cell.pPlacementOutline;
         cell.pPlacementOutline = outline;
     }
@@ -213,7 +212,7 @@ constexpr ex::RowOptions Kinds(unsigned nKinds) { return {.nKinds = nKinds}; }
 // a later row or fall to the log. In test order: "..DIMENSION_SETTINGS"
 // before "..DIMENSION", "..PID" before "..PIN".
 template <class Cell>
-constexpr ex::GroupRow<Cell> kCellRows[] = {
+constexpr auto kCellRows = ex::MakeTable<Cell>({
     {"..ASSEMBLY_OUTLINE", ToArray<AssemblyOutlines, &CExAssembly_OutlineArray::SetAssemblyData, Cell>,
      Kinds(P | R | N | M)},
     {"..ASSEMBLY_ORIGIN", nullptr, Kinds(P | R | M | D)},
@@ -259,7 +258,7 @@ constexpr ex::GroupRow<Cell> kCellRows[] = {
     {"..TRACE", AddRouteObj<Cell, &ex::kTraceType>},
     {"..VIA", AddRouteObj<Cell, &ex::kViaType>},
     {"..XY", ReadOrigin<Cell>},
-};
+});
 
 } // namespace
 
@@ -277,14 +276,11 @@ void CellArray<Cell>::SetData(std::vector<std::string>& record, std::string /*ce
 {
     if (record.empty())
         return;
-    auto cell = std::make_unique<Cell>();
     const std::string context(TrimView(record[0]));
-    cell->sCellName = KeywordValue(context);
     const ParseContext ctx{context, kCellFlag, ignoreLog, notUsedLog, dScale};
-    GroupLines(record, 1, GroupRule{kCellLevel},
-               [&](Group& group) { ParseGroup(kCellRows<Cell>, *cell, group, ctx, {.nKind = kKindOf<Cell>}); });
-    this->Add(cell.get());
-    cell.release();
+    AddNamedRecord(*this, record, &Cell::sCellName, GroupRule{kCellLevel}, [&](Cell& cell, Group& group) {
+        ParseGroup(kCellRows<Cell>, cell, group, ctx, {.nKind = kKindOf<Cell>});
+    });
 }
 
 template <class Cell>

@@ -1,16 +1,14 @@
 #include "cell/ExCell_Library.h"
 
-#include "cell/CellLibraryRecords.h"
 #include <string_view>
 
+#include "cell/CellLibraryRecords.h"
 #include "cell/ExDrawing_Cell.h"
 #include "cell/ExMechanical_Cell.h"
 #include "cell/ExPackage_Cell.h"
 #include "cell/ExPanel_Cell.h"
 #include "cell/ExReUseCircuit_Cell.h"
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
 #include "padstack/ExPadstack_Library.h"
 
 namespace {
@@ -20,7 +18,7 @@ using C = CExCell_Library;
 // Every cell array takes the whole record; the cell parsers read no unit.
 // Package cells add only to their array and may be parsed on a helper.
 // Header values are kept in upper case, quotes and all.
-constexpr ex::GroupRow<C> kRecords[] = {
+constexpr auto kRecords = ex::MakeTable<C>({
     {".FILETYPE", nullptr},
     {".CREATOR", nullptr},
     {".DATE", nullptr},
@@ -33,7 +31,7 @@ constexpr ex::GroupRow<C> kRecords[] = {
     {".REUSABLE_CIRCUIT_CELL", ex::AddElement<&C::pReUseCircuitCellArray>},
     {".VERSION", ex::StoreUpper<&C::sVersion>},
     {".UNITS", ex::ReadUnits<&C::sUnits, &C::dScale, &CExPadstack_Library::GetScaleValue>},
-};
+});
 
 } // namespace
 

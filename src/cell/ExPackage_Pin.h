@@ -30,11 +30,6 @@ public:
     std::vector<std::string> saUserPadName;
     std::vector<std::string> saUserLyr;
     CExTearDrop_DataArray* pTearDropDataArray;
-
-    // One level-3 group of the pin ("...PADSTACK" and its deeper lines, ...);
-    // consumes it.
-    void SetPinPropertyData(std::vector<std::string>& group, const std::string& context, int flag,
-                            CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
 };
 
 EXLOAD_EXTERN_PTR_ARRAY(CExPackage_Pin);

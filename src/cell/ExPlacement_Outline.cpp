@@ -14,7 +14,7 @@ using O = CExPlacement_Outline;
 constexpr int kPropertyLevel = 3;
 
 // Shapes come after these rows.
-constexpr ex::GroupRow<O> kOutlineRows[] = {
+constexpr auto kOutlineRows = ex::MakeTable<O>({
     {"...DISPLAY_CONDITION", ex::StoreValue<&O::sDisplayCondition>},
     {"...DISPLAY_WIDTH", nullptr},
     {"...GFX_COMMON", nullptr},
@@ -24,7 +24,7 @@ constexpr ex::GroupRow<O> kOutlineRows[] = {
     {"...TEXT", ex::AddText<&O::pTextArray, kPropertyLevel>},
     {"...UNDERSIDE_SPACE", nullptr},
     {ex::kAnyShape, ex::AddLevelShape<&O::pDrawObjArray, kPropertyLevel>},
-};
+});
 
 } // namespace
 
@@ -48,14 +48,12 @@ void CExPlacement_Outline::SetPlaceOutData(std::vector<std::string>& group, cons
 }
 
 CExPlacement_Outline* CExPlacement_OutlineArray::NewPlaceOutData_InCell(std::vector<std::string>& group,
-                                                                        std::string context, int flag,
-                                                                        CExTemporaryArray* ignoreLog,
-                                                                        CExTemporaryArray* notUsedLog, double dScale)
+                                                                        const ex::ParseContext& ctx)
 {
     if (group.empty())
         return nullptr;
     auto outline = std::make_unique<CExPlacement_Outline>();
-    outline->SetPlaceOutData(group, {context, flag, ignoreLog, notUsedLog, dScale});
+    outline->SetPlaceOutData(group, ctx);
     return outline.release();
 }
 
@@ -64,7 +62,7 @@ void CExPlacement_OutlineArray::SetPlaceOutData_InCell(std::vector<std::string>&
                                                        CExTemporaryArray* notUsedLog, double dScale)
 {
     std::unique_ptr<CExPlacement_Outline> outline(
-        NewPlaceOutData_InCell(group, std::move(context), flag, ignoreLog, notUsedLog, dScale));
+        NewPlaceOutData_InCell(group, {context, flag, ignoreLog, notUsedLog, dScale}));
     if (outline == nullptr)
         return;
     Add(outline.get());

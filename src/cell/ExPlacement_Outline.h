@@ -6,10 +6,6 @@
 #include "core/ExPtrArray.h"
 #include "expedition_fwd.h"
 
-namespace ex {
-struct ParseContext;
-}
-
 // The area a placed cell occupies: height, side, display settings, shapes
 // and texts.
 class CExPlacement_Outline {
@@ -42,7 +38,5 @@ public:
                                 CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
     // The same outline, handed to the caller (who owns it) instead of being
     // appended; null for an empty group.
-    static CExPlacement_Outline* NewPlaceOutData_InCell(std::vector<std::string>& group, std::string context,
-                                                        int flag, CExTemporaryArray* ignoreLog,
-                                                        CExTemporaryArray* notUsedLog, double dScale);
+    static CExPlacement_Outline* NewPlaceOutData_InCell(std::vector<std::string>& group, const ex::ParseContext& ctx);
 };

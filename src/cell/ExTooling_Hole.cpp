@@ -11,12 +11,21 @@ using H = CExTooling_Hole;
 
 // Keywords without their dots: the caller's level supplies them. "...XY" in
 // a cell, "..XY " in the layout: the blank goes with the keyword.
-constexpr ex::GroupRow<H> kHoleRows[] = {
+constexpr auto kHoleRows = ex::MakeTable<H>({
     {"PADSTACK", ex::StoreValue<&H::sPadstackName>},
     {"ROTATION", ex::StoreNumber<&H::dRotation>},
     {"TOOLING_HOLE_OPTIONS", ex::StoreValue<&H::sToolingHoleOptions>},
     {"XY", ex::AddPoints<&H::aXY, ex::Unit::Scaled, 5>},
-};
+});
+
+// Both forms: one hole whose properties stand at nLevel dots; appended, and
+// the record emptied.
+void AddHole(CExTooling_HoleArray& array, int nLevel, ex::Group& record, const ex::ParseContext& ctx)
+{
+    ex::AddNamedRecord(array, record, nullptr, ex::GroupRule{nLevel}, [&](H& hole, ex::Group& group) {
+        ex::ParseGroup(kHoleRows, hole, group, ctx, {.nDots = nLevel});
+    });
+}
 
 } // namespace
 
@@ -26,31 +35,16 @@ EXLOAD_INSTANTIATE_PTR_ARRAY(CExTooling_Hole);
 
 CExTooling_HoleArray::~CExTooling_HoleArray() { DeleteAll(); }
 
-void CExTooling_HoleArray::SetTooling_HoleData(int nLevel, std::vector<std::string>& record,
-                                               const std::string& context, int flag, CExTemporaryArray* notUsedLog,
-                                               double dScale)
-{
-    if (record.empty())
-        return;
-    auto hole = std::make_unique<CExTooling_Hole>();
-    const ex::ParseContext ctx{context, flag, nullptr, notUsedLog, dScale};
-    ex::GroupLines(record, 1, ex::GroupRule{nLevel}, [&](std::vector<std::string>& group) {
-        ex::ParseGroup(kHoleRows, *hole, group, ctx, {.nDots = nLevel});
-    });
-    Add(hole.get());
-    hole.release();
-}
-
 void CExTooling_HoleArray::SetTooling_HoleData_InCell(std::vector<std::string>& group, std::string context, int flag,
                                                       CExTemporaryArray* /*ignoreLog*/,
                                                       CExTemporaryArray* notUsedLog, double dScale)
 {
-    SetTooling_HoleData(3, group, context, flag, notUsedLog, dScale);
+    AddHole(*this, 3, group, {context, flag, nullptr, notUsedLog, dScale});
 }
 
 void CExTooling_HoleArray::SetTooling_HoleData_InLayout(std::vector<std::string>& record, std::string context,
                                                         int flag, CExTemporaryArray* /*ignoreLog*/,
                                                         CExTemporaryArray* notUsedLog, double dScale)
 {
-    SetTooling_HoleData(2, record, context, flag, notUsedLog, dScale);
+    AddHole(*this, 2, record, {context, flag, nullptr, notUsedLog, dScale});
 }

@@ -33,10 +33,4 @@ public:
     // A ".TOOLING_HOLE" record of the layout file (level-2 properties).
     void SetTooling_HoleData_InLayout(std::vector<std::string>& record, std::string context, int flag,
                                       CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale);
-
-private:
-    // Both forms: one hole whose properties stand at nLevel dots; appended,
-    // and the record emptied.
-    void SetTooling_HoleData(int nLevel, std::vector<std::string>& record, const std::string& context, int flag,
-                             CExTemporaryArray* notUsedLog, double dScale);
 };

@@ -6,6 +6,7 @@
 // group, and a group that no row takes goes whole to the not-used log.
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <span>
@@ -15,7 +16,7 @@
 #include <vector>
 
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
+#include "core/KeywordIndex.h"
 #include "core/ParseContext.h"
 #include "core/StringOps.h"
 
@@ -60,46 +61,84 @@ struct GroupRow {
     void (*moveParsed)(T& parsed, T& target) = nullptr;
 
     constexpr bool TestedBy(unsigned nKind) const { return options.nKinds == 0 || (options.nKinds & nKind) != 0; }
+
+    constexpr KeySpec Key() const
+    {
+        if (sKeyword.empty())
+            return {sKeyword, KeyForm::Always, options.nKinds};
+        return {sKeyword, options.bAnywhere ? KeyForm::Anywhere : KeyForm::Prefix, options.nKinds};
+    }
+
+    bool Matches(std::string_view line, const GroupMatch& match) const
+    {
+        if (!TestedBy(match.nKind))
+            return false;
+        if (sKeyword.empty())
+            return match.isOther != nullptr && match.isOther(line);
+        if (options.bAnywhere)
+            return ContainsNoCase(line, sKeyword);
+        return BeginsWith(line, sKeyword, match.c);
+    }
 };
 
+// A table as lookups see it, whatever its length.
 template <class T>
-const GroupRow<T>* FindGroupRow(std::span<const GroupRow<T>> rows, std::string_view line, const GroupMatch& match)
+struct TableView {
+    std::span<const GroupRow<T>> rows;
+    const KeywordIndex* pIndex;
+};
+
+// The rows and their index, built once when the program is compiled.
+template <class T, std::size_t N>
+struct GroupTable {
+    std::array<GroupRow<T>, N> rows;
+    KeywordIndex index;
+
+    constexpr operator TableView<T>() const { return {rows, &index}; }
+};
+
+// The table of the rows in test order. A row that an earlier one would
+// always take first (a longer keyword after a shorter one that begins it)
+// does not compile.
+template <class T, std::size_t N>
+consteval GroupTable<T, N> MakeTable(const GroupRow<T> (&rows)[N])
 {
-    for (const GroupRow<T>& row : rows) {
-        if (!row.TestedBy(match.nKind))
-            continue;
-        bool hit = false;
-        if (row.sKeyword.empty())
-            hit = match.isOther != nullptr && match.isOther(line);
-        else if (row.options.bAnywhere)
-            hit = ContainsNoCase(line, row.sKeyword);
-        else
-            hit = match.c == Case::Insensitive ? StartsWithNoCase(line, row.sKeyword) : StartsWith(line, row.sKeyword);
-        if (hit)
-            return &row;
-    }
-    return nullptr;
+    const auto describe = [&](std::size_t i) { return rows[i].Key(); };
+    if (FirstShadowedRow(N, describe) >= 0)
+        throw "a row listed after one that takes all its lines is never reached";
+    return {std::to_array(rows), KeywordIndex(N, describe)};
+}
+
+// Parameters through which a table is passed while the object deduces T.
+template <class T>
+using TableOf = std::type_identity_t<TableView<T>>;
+
+template <class T>
+const GroupRow<T>* FindGroupRow(TableView<T> table, std::string_view line, const GroupMatch& match = {})
+{
+    const int i = table.pIndex->Find(line, [&](std::size_t r) { return table.rows[r].Matches(line, match); });
+    return i < 0 ? nullptr : &table.rows[static_cast<std::size_t>(i)];
 }
 
 template <class T, std::size_t N>
-const GroupRow<T>* FindGroupRow(const GroupRow<T> (&rows)[N], std::string_view line, const GroupMatch& match = {})
+const GroupRow<T>* FindGroupRow(const GroupTable<T, N>& table, std::string_view line, const GroupMatch& match = {})
 {
-    return FindGroupRow(std::span<const GroupRow<T>>(rows, N), line, match);
+    return FindGroupRow(TableView<T>(table), line, match);
 }
 
 // The row for a trimmed first line, the match's dots and quotes applied.
 template <class T>
-const GroupRow<T>* FindLineRow(std::span<const GroupRow<T>> rows, std::string_view line, const GroupMatch& match)
+const GroupRow<T>* FindLineRow(TableView<T> table, std::string_view line, const GroupMatch& match)
 {
-    std::string unquoted;
-    if (match.head == Quotes::Remove) {
-        unquoted = WithoutChar(line, '"');
-        line = unquoted;
+    if (match.head == Quotes::Remove && line.find('"') != std::string_view::npos) {
+        GroupMatch unquoted = match;
+        unquoted.head = Quotes::Keep;
+        return FindLineRow(table, WithoutChar(line, '"'), unquoted);
     }
     if (match.nDots <= 0)
-        return FindGroupRow(rows, line, match);
+        return FindGroupRow(table, line, match);
     if (LeadingDots(line) == match.nDots)
-        return FindGroupRow(rows, line.substr(static_cast<std::size_t>(match.nDots)), match);
+        return FindGroupRow(table, line.substr(static_cast<std::size_t>(match.nDots)), match);
     return nullptr;
 }
 
@@ -107,13 +146,13 @@ const GroupRow<T>* FindLineRow(std::span<const GroupRow<T>> rows, std::string_vi
 // not-used log when none does. otherwise: the action for the lines
 // match.isOther accepts that no row took. The group is empty on return.
 template <class T>
-void ParseGroup(std::span<const GroupRow<T>> rows, T& object, Group& group, const ParseContext& ctx,
-                const GroupMatch& match = {}, GroupAction<T> otherwise = nullptr)
+void ParseGroup(TableOf<T> table, T& object, Group& group, const ParseContext& ctx, const GroupMatch& match = {},
+                GroupAction<T> otherwise = nullptr)
 {
     if (group.empty())
         return;
     const std::string_view head = TrimView(group[0]);
-    const GroupRow<T>* row = FindLineRow(rows, head, match);
+    const GroupRow<T>* row = FindLineRow(table, head, match);
     GroupAction<T> action = row != nullptr ? row->action : nullptr;
     if (row == nullptr && otherwise != nullptr && match.isOther != nullptr && match.isOther(head))
         action = otherwise;
@@ -124,22 +163,12 @@ void ParseGroup(std::span<const GroupRow<T>> rows, T& object, Group& group, cons
     group.clear();
 }
 
-template <class T, std::size_t N>
-void ParseGroup(const GroupRow<T> (&rows)[N], T& object, Group& group, const ParseContext& ctx,
-                const GroupMatch& match = {})
-{
-    ParseGroup(std::span<const GroupRow<T>>(rows, N), object, group, ctx, match);
-}
-
-// The same with the parser's own arguments: the group parsers of the
-// classes are this one call. A null object drops the group.
-template <class T, std::size_t N>
-void ParseGroup(const GroupRow<T> (&rows)[N], T* pObject, Group& group, const std::string& context, int flag,
-                CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale,
-                const GroupMatch& match = {})
+// The same for an object given by pointer: a null one drops the group.
+template <class T>
+void ParseGroup(TableOf<T> table, T* pObject, Group& group, const ParseContext& ctx, const GroupMatch& match = {})
 {
     if (pObject != nullptr)
-        ParseGroup(rows, *pObject, group, ParseContext{context, flag, ignoreLog, notUsedLog, dScale}, match);
+        ParseGroup(table, *pObject, group, ctx, match);
     group.clear();
 }
 
@@ -147,16 +176,15 @@ void ParseGroup(const GroupRow<T> (&rows)[N], T* pObject, Group& group, const st
 // line tested and taken with its first nCut characters off. A line no row takes goes
 // to unmatched(line, index), which may take it and returns false to stop
 // there. Returns the index it stopped at (the group's size when it did not).
-template <class T, std::size_t N, class Unmatched>
-std::size_t ParseEachLine(const GroupRow<T> (&rows)[N], T& object, Group& group, std::size_t first,
-                          const ParseContext& ctx, Unmatched&& unmatched, const GroupMatch& match = {},
-                          std::size_t nCut = 0)
+template <class T, class Unmatched>
+std::size_t ParseEachLine(TableOf<T> table, T& object, Group& group, std::size_t first, const ParseContext& ctx,
+                          Unmatched&& unmatched, const GroupMatch& match = {}, std::size_t nCut = 0)
 {
     Group one(1);
     for (std::size_t i = first; i < group.size(); ++i) {
         std::string_view line = TrimView(group[i]);
         line.remove_prefix(std::min(nCut, line.size()));
-        const GroupRow<T>* row = FindGroupRow(rows, line, match);
+        const GroupRow<T>* row = FindGroupRow(table, line, match);
         if (row == nullptr) {
             if (!unmatched(group[i], i))
                 return i;
@@ -180,14 +208,14 @@ inline constexpr auto kPassOver = [](std::string&, std::size_t) { return true; }
 // A file's record table: its rows and how they are matched.
 template <class T>
 struct RecordTable {
-    std::span<const GroupRow<T>> rows;
+    TableView<T> view;
     GroupMatch match{};
 };
 
 template <class T>
 const GroupRow<T>* FindRecordRow(const RecordTable<T>& table, const Group& record)
 {
-    return record.empty() ? nullptr : FindLineRow(table.rows, TrimView(record[0]), table.match);
+    return record.empty() ? nullptr : FindLineRow(table.view, TrimView(record[0]), table.match);
 }
 
 // A whole record through the table: the row's action gets the row's context
@@ -217,7 +245,7 @@ void TakeRecord(const RecordTable<T>& table, T& object, Group& record, const Par
 template <class T>
 void MoveParsed(const RecordTable<T>& table, T& parsed, T& target)
 {
-    for (const GroupRow<T>& row : table.rows)
+    for (const GroupRow<T>& row : table.view.rows)
         if (row.moveParsed != nullptr)
             row.moveParsed(parsed, target);
 }
@@ -227,9 +255,10 @@ void MoveParsed(const RecordTable<T>& table, T& parsed, T& target)
 // is appended even when no group follows; the record is empty on return.
 // name is a string member that takes the first line's value, a function
 // that reads the trimmed first line, or null.
-template <class Element, class Array, class Name, class Parse>
+template <class Array, class Name, class Parse>
 void AddNamedRecord(Array& array, Group& record, Name name, GroupRule rule, Parse&& parse)
 {
+    using Element = std::remove_pointer_t<typename Array::value_type>;
     if (record.empty())
         return;
     auto element = std::make_unique<Element>();
@@ -240,6 +269,18 @@ void AddNamedRecord(Array& array, Group& record, Name name, GroupRule rule, Pars
     GroupLines(record, 1, rule, [&](Group& group) { parse(*element, group); });
     array.Add(element.get());
     element.release();
+}
+
+// The parse of AddNamedRecord for elements that read their groups with
+// SetSubRecordData (with the scale, where it takes one).
+inline auto ToSubRecords(const ParseContext& ctx)
+{
+    return [ctx](auto& element, Group& group) {
+        if constexpr (requires { element.SetSubRecordData(group, ctx.sContext, 0, nullptr, nullptr, 1.0); })
+            element.SetSubRecordData(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
+        else
+            element.SetSubRecordData(group, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog);
+    };
 }
 
 template <class>

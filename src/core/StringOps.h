@@ -4,8 +4,11 @@
 // tests and keyword values, and the leading-number rule. All text is 8-bit;
 // upper-casing is ASCII only, byte by byte.
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace ex {
 
@@ -47,27 +50,56 @@ void TrimRight(std::string& s, char c);
 std::string ToUpper(std::string_view s);
 void MakeUpper(std::string& s);
 
-inline bool StartsWith(std::string_view s, std::string_view prefix)
+constexpr bool StartsWith(std::string_view s, std::string_view prefix)
 {
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
 }
-// Keyword test: does the upper-case form of s begin with prefix? prefix is
-// written in upper case. Saves making an upper-case copy of every line.
-// Inline: keyword tables run it for every row on every line.
-inline bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix)
+// Eight bytes with the ASCII letters upper case, every other byte as it was.
+constexpr std::uint64_t UpperBytes(std::uint64_t x)
 {
-    if (s.size() < upperPrefix.size())
+    constexpr std::uint64_t kEach = 0x0101010101010101;
+    const std::uint64_t low7 = x & (0x7f * kEach);
+    const std::uint64_t fromA = low7 + (0x80 - 'a') * kEach;  // top bit: at least 'a'
+    const std::uint64_t pastZ = low7 + (0x80 - 'z' - 1) * kEach;  // top bit: past 'z'
+    const std::uint64_t lower = fromA & ~pastZ & ~x & (0x80 * kEach);
+    return x ^ (lower >> 2);
+}
+
+inline std::uint64_t LoadBytes(const char* p)
+{
+    std::uint64_t x;
+    std::memcpy(&x, p, sizeof x);
+    return x;
+}
+
+// Keyword test: does the upper-case form of s begin with prefix? prefix is
+// written in upper case. Saves making an upper-case copy of every line;
+// keyword tables run it for each line they look up.
+constexpr bool StartsWithNoCase(std::string_view s, std::string_view upperPrefix)
+{
+    const std::size_t n = upperPrefix.size();
+    if (s.size() < n)
         return false;
-    for (std::size_t i = 0; i < upperPrefix.size(); ++i)
-        if (ToUpperChar(s[i]) != upperPrefix[i])
+    if (std::is_constant_evaluated() || n < 8) {
+        for (std::size_t i = 0; i < n; ++i)
+            if (ToUpperChar(s[i]) != upperPrefix[i])
+                return false;
+        return true;
+    }
+    // Eight bytes at a time, the last eight overlapping the ones before.
+    for (std::size_t i = 0;; i += 8) {
+        const std::size_t at = i + 8 <= n ? i : n - 8;
+        if (UpperBytes(LoadBytes(s.data() + at)) != LoadBytes(upperPrefix.data() + at))
             return false;
-    return true;
+        if (at + 8 >= n)
+            return true;
+    }
 }
 // Does the upper-case form of s contain upperNeedle?
 bool ContainsNoCase(std::string_view s, std::string_view upperNeedle);
 
 // Number of leading dots.
-inline int LeadingDots(std::string_view s)
+constexpr int LeadingDots(std::string_view s)
 {
     std::size_t n = 0;
     while (n < s.size() && s[n] == '.')

@@ -7,7 +7,7 @@ namespace {
 
 using E = CExAssembly_Outline;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
     {".DISPLAY_WIDTH", nullptr},
     {".GFX_COMMON", nullptr},
@@ -15,7 +15,7 @@ constexpr ex::GroupRow<E> kRows[] = {
     {".SIDE", ex::StoreValue<&E::sSide>},
     {".TEXT", ex::AddText<&E::pTextArray>},
     {".UNDERSIDE_SPACE", nullptr},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows, ex::AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace
@@ -47,5 +47,6 @@ void CExAssembly_OutlineArray::SetAssemblyData(int nLevel, std::vector<std::stri
                                                int flag, CExTemporaryArray* ignoreLog,
                                                CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

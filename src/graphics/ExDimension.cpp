@@ -8,7 +8,7 @@ namespace {
 
 using E = CExDimension;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".ASSEMBLY_OUTLINE", ex::HandOn<&E::pAssemblyOutlineArray, &CExAssembly_OutlineArray::SetAssemblyData>},
     {".DIMENSION_TYPE", ex::StoreValue<&E::sDimensionType>},
     {".DIMENSION_SETTINGS_ID", ex::StoreInteger<&E::nDimensionSettingsId>},
@@ -17,7 +17,7 @@ constexpr ex::GroupRow<E> kRows[] = {
     {".OFFSET", nullptr},
     {".PID", nullptr},
     {".TEXT", ex::AddText<&E::pTextArray>},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
@@ -48,5 +48,6 @@ void CExDimension::SetSubRecordData(std::vector<std::string>& subRecord, std::st
 void CExDimensionArray::SetDimensionData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                          CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -8,7 +8,7 @@ namespace {
 
 using E = CExDimension_Setting;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".ADDALLAROUNDSYMBO", nullptr},
     {".ADDCROSSHAIR", nullptr},
     {".AUTOLEADERLINE", nullptr},
@@ -60,8 +60,8 @@ constexpr ex::GroupRow<E> kRows[] = {
     {".TRAILINGTOLTEXT", nullptr},
     {".UNFORMATTED", nullptr},
     {".UNITS", ex::StoreValue<&E::sUnits>},
-};
-static_assert(std::size(kRows) == 51);
+});
+static_assert(kRows.rows.size() == 51);
 constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
@@ -83,8 +83,9 @@ void CExDimension_SettingArray::SetDimensionSettingData(int nLevel, std::vector<
                                                         std::string context, int flag, CExTemporaryArray* ignoreLog,
                                                         CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale},
+    ex::AddNamedRecord(*this, record,
                        [](CExDimension_Setting& setting, std::string_view line) {
                            setting.nSettingsId = ex::Atoi(ex::KeywordValue(line));
-                       });
+                       },
+                       ex::LevelRecordRule(nLevel), ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -6,7 +6,7 @@ namespace {
 
 using E = CExFiducial;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".FACEMENT", ex::StoreValue<&E::sFacement>},
     {".FIDUCIAL_OPTIONS", ex::StoreValue<&E::sFiducialOptions>},
     {".PADSTACK", ex::StoreValue<&E::sPadstack>},
@@ -16,7 +16,7 @@ constexpr ex::GroupRow<E> kRows[] = {
     {".PID", nullptr},
     {".TEXT", nullptr},
     {".XY", ex::AddPoints<&E::ptXY>},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
@@ -36,5 +36,6 @@ void CExFiducial::SetSubRecordData(std::vector<std::string>& subRecord, std::str
 void CExFiducialArray::SetFiducialData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                        CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

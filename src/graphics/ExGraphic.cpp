@@ -7,13 +7,13 @@ namespace {
 
 using E = CExGraphic;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
     {".GFX_COMMON", nullptr},
     {".TEXT", ex::AddText<&E::pTextArray>},
     {".PID", nullptr},
     {".USER_LYR", ex::StoreValue<&E::sUserLyr>},
-};
+});
 // Dimension data is no graphic's shape: it is logged as not used.
 constexpr ex::SubRecordTable<E> kTable{kRows, ex::ReplaceShape<&E::pDrawObj>, false};
 
@@ -44,5 +44,6 @@ void CExGraphic::SetSubRecordData(std::vector<std::string>& subRecord, std::stri
 void CExGraphicArray::SetGraphicData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                      CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -25,5 +25,6 @@ void CExMC_SolderMaskArray::SetSolderMaskData(int nLevel, std::vector<std::strin
                                               int flag, CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
                                               double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

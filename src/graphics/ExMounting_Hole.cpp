@@ -2,28 +2,22 @@
 
 #include "graphics/GraphicRecord.h"
 #include "jobprefs/ExLayerPair.h"
+#include "jobprefs/LayerPairActions.h"
 
 namespace {
 
 using E = CExMounting_Hole;
 
-// ".LAYER_PAIR": the from layer first, every later one the to layer.
-void AddLayerPairValue(E& hole, ex::Group& sub, const ex::ParseContext&)
-{
-    CExLayerPair& pair = *hole.pLayerPair;
-    (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = ex::KeywordValue(ex::TrimView(sub[0]));
-}
-
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".NETNAME", ex::StoreValue<&E::sNetName>},
     {".PADSTACK", ex::StoreValue<&E::sPadstack>},
-    {".LAYER_PAIR", AddLayerPairValue},
+    {".LAYER_PAIR", ex::AddLayerPairValue<&E::pLayerPair>},
     {".MOUNTING_HOLE_OPTIONS", nullptr},
     {".ROTATION", ex::StoreNumber<&E::dRotation>},
     {".PID", nullptr},
     {".TEXT", ex::AddText<&E::pTextArray>},
     {".XY", ex::AddPoints<&E::ptXY>},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows};
 
 } // namespace
@@ -50,5 +44,6 @@ void CExMounting_HoleArray::SetMountingHoleData(int nLevel, std::vector<std::str
                                                 int flag, CExTemporaryArray* ignoreLog,
                                                 CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

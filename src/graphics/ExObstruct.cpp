@@ -6,7 +6,7 @@ namespace {
 
 using E = CExObstruct;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".ACTIVATION", ex::StoreValue<&E::sActivation>},
     {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
     {".DISPLAY_WIDTH", nullptr},
@@ -15,7 +15,7 @@ constexpr ex::GroupRow<E> kRows[] = {
     {".PID", nullptr},
     {".TEXT", ex::AddText<&E::pTextArray>},
     {".ROUTE_LYR", ex::StoreValue<&E::sRouteLyr>},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows, ex::ReplaceShape<&E::pDrawObj>};
 
 } // namespace
@@ -41,8 +41,9 @@ void CExObstruct::SetSubRecordData(std::vector<std::string>& subRecord, std::str
 void CExObstructArray::SetObstructData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                        CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale},
+    ex::AddNamedRecord(*this, record,
                        [](CExObstruct& obstruct, std::string_view line) {
                            obstruct.sKeywordValue = ex::KeywordValue(line);
-                       });
+                       },
+                       ex::LevelRecordRule(nLevel), ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -6,14 +6,14 @@ namespace {
 
 using E = CExPlacement_Keepout;
 
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
     {".DISPLAY_WIDTH", nullptr},
     {".ROUTE_LYR", ex::StoreValue<&E::sRouteLyr>},
     {".HEIGHT", ex::StoreLength<&E::dHeight>},
     {".TEXT", nullptr},
     {".PID", nullptr},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows, ex::AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace
@@ -29,9 +29,8 @@ CExPlacement_KeepoutArray::~CExPlacement_KeepoutArray() { DeleteAll(); }
 void CExPlacement_Keepout::SetKeepoutData(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                           CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    const ex::ParseContext ctx{context, flag, ignoreLog, notUsedLog, dScale};
-    ex::GroupLines(record, 1, ex::LevelRecordRule(nLevel),
-                   [&](ex::Group& sub) { ex::ToSubRecords<E>(ctx)(*this, sub); });
+    const auto parse = ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale});
+    ex::GroupLines(record, 1, ex::LevelRecordRule(nLevel), [&](ex::Group& sub) { parse(*this, sub); });
 }
 
 void CExPlacement_Keepout::SetSubRecordData(std::vector<std::string>& subRecord, std::string context, int flag,
@@ -46,5 +45,6 @@ void CExPlacement_KeepoutArray::SetPlacement_KeepoutData(int nLevel, std::vector
                                                          CExTemporaryArray* ignoreLog,
                                                          CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -26,5 +26,6 @@ void CExSilkScreen_OutlineArray::SetSilkOutData(int nLevel, std::vector<std::str
                                                 int flag, CExTemporaryArray* ignoreLog,
                                                 CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

@@ -7,13 +7,13 @@ namespace {
 using E = CExSolder_Paste;
 
 // Paste has no texts of its own: ".TEXT" is dropped.
-constexpr ex::GroupRow<E> kRows[] = {
+constexpr auto kRows = ex::MakeTable<E>({
     {".DISPLAY_CONDITION", ex::StoreValue<&E::sDisplayCondition>},
     {".SIDE", ex::StoreValue<&E::sSide>},
     {".GFX_COMMON", nullptr},
     {".PID", nullptr},
     {".TEXT", nullptr},
-};
+});
 constexpr ex::SubRecordTable<E> kTable{kRows, ex::AddShapes<&E::pDrawObjArray, 1>};
 
 } // namespace
@@ -35,5 +35,6 @@ void CExSolder_Paste::SetSubRecordData(std::vector<std::string>& subRecord, std:
 void CExSolder_PasteArray::SetSolderPaste(int nLevel, std::vector<std::string>& record, std::string context, int flag,
                                           CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddLevelRecord(*this, nLevel, record, {context, flag, ignoreLog, notUsedLog, dScale});
+    ex::AddNamedRecord(*this, record, nullptr, ex::LevelRecordRule(nLevel),
+                       ex::ToSubRecords({context, flag, ignoreLog, notUsedLog, dScale}));
 }

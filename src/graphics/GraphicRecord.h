@@ -27,7 +27,7 @@ namespace ex {
 // rows gives the same result wherever the shapes stand in the order.
 template <class E>
 struct SubRecordTable {
-    std::span<const GroupRow<E>> rows;
+    TableView<E> rows;
     GroupAction<E> shapes = nullptr;
     bool bWithDimensionData = true;
 };
@@ -45,23 +45,5 @@ void SetSubRecord(E& element, const SubRecordTable<E>& table, Group& sub, const 
 // opens a sub-record, deeper lines join it, and every line loses its first
 // nLevel characters, so that each sub-record reads at level 1.
 inline GroupRule LevelRecordRule(int nLevel) { return GroupRule{.nLevel = nLevel + 1, .nCut = nLevel}; }
-
-// Hands each sub-record to the element's SetSubRecordData.
-template <class E>
-auto ToSubRecords(const ParseContext& ctx)
-{
-    return [&ctx](E& element, Group& sub) {
-        element.SetSubRecordData(sub, ctx.sContext, ctx.nFlag, ctx.pIgnoreLog, ctx.pNotUsedLog, ctx.dScale);
-    };
-}
-
-// One new element per non-empty record, appended also when nothing was set;
-// name keeps what the class keeps of the record's own line (null: nothing).
-template <class Array, class Name = std::nullptr_t>
-void AddLevelRecord(Array& array, int nLevel, Group& record, const ParseContext& ctx, Name name = nullptr)
-{
-    using E = std::remove_pointer_t<typename Array::value_type>;
-    AddNamedRecord<E>(array, record, name, LevelRecordRule(nLevel), ToSubRecords<E>(ctx));
-}
 
 } // namespace ex

@@ -7,13 +7,13 @@
 namespace ex {
 
 template <class E>
-inline constexpr GroupRow<E> kSilkScreenRows[] = {
+inline constexpr auto kSilkScreenRows = MakeTable<E>({
     {".DISPLAY_CONDITION", StoreValue<&E::sDisplayCondition>},
     {".SIDE", StoreValue<&E::sSide>},
     {".GFX_COMMON", nullptr},
     {".PID", nullptr},
     {".TEXT", AddText<&E::pTextArray>},
-};
+});
 
 template <class E>
 inline constexpr SubRecordTable<E> kSilkScreenTable{kSilkScreenRows<E>, AddShapes<&E::pDrawObjArray, 1>};

@@ -4,7 +4,6 @@
 
 #include "core/GroupTable.h"
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "jobprefs/ExLayerPair.h"
 
@@ -13,37 +12,36 @@ namespace {
 constexpr const char* kContext = ".VIA_SPANS_SECTION";
 
 // Deeper keywords of a span, matched in the case in which they are written.
-constexpr ex::KeywordRow<std::string CExLayerPair::*> kSpanLayers[] = {
-    {"...FROM_LAYER", &CExLayerPair::sFromLayer},
-    {"....TO_LAYER", &CExLayerPair::sToLayer},
-};
+constexpr auto kSpanLayers = ex::MakeTable<CExLayerPair>({
+    {"...FROM_LAYER", ex::StoreValue<&CExLayerPair::sFromLayer>},
+    {"....TO_LAYER", ex::StoreValue<&CExLayerPair::sToLayer>},
+});
 
-void AddSpan(CExJobPreferenceViaArray& array, ex::Group& saGroup, const ex::ParseContext&)
+void AddSpan(CExJobPreferenceViaArray& array, ex::Group& saGroup, const ex::ParseContext& ctx)
 {
     auto* via = new CExJobPreferenceVia;
     via->sPadstackName = ex::KeywordValue(ex::TrimView(saGroup[0]));
-    for (std::size_t i = 1; i < saGroup.size(); ++i) {
-        std::string& line = saGroup[i];
-        ex::Trim(line);
-        if (const auto* layer = ex::MatchKeyword(kSpanLayers, line, ex::Case::Sensitive)) {
-            via->pLayerPair->*(layer->action) = ex::KeywordValue(line);
-        } else {
+    ex::ParseEachLine(
+        kSpanLayers, *via->pLayerPair, saGroup, 1, ctx,
+        [&](std::string& line, std::size_t) {
             // Dots inside values go too: "...DRILL 0.3" is kept as "DRILL 03".
+            ex::Trim(line);
             ex::RemoveChar(line, '.');
             via->saSpanLines.push_back(std::move(line));
-        }
-    }
+            return true;
+        },
+        {.c = ex::Case::Sensitive});
     array.Add(via);
 }
 
 // Level-2 keywords: a padstack name opens a span, the others drop the group
 // without a trace.
-constexpr ex::GroupRow<CExJobPreferenceViaArray> kViaGroups[] = {
+constexpr auto kViaGroups = ex::MakeTable<CExJobPreferenceViaArray>({
     {"..ENABLE_GENERAL_CLEARANCES", nullptr},
     {"..ENABLE_SAME_NET_CLEARANCES", nullptr},
     {"..USE_MNT_OPP_PADS_FOR_BB_VIAS", nullptr},
     {"..PADSTACK_NAME", AddSpan},
-};
+});
 
 } // namespace
 

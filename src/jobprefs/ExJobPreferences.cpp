@@ -1,9 +1,7 @@
 #include "jobprefs/ExJobPreferences.h"
 
-
-#include "core/GroupTable.h"
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 #include "jobprefs/ExJobPreferenceVia.h"
 #include "jobprefs/ExLayer_Stackup.h"
@@ -22,7 +20,7 @@ void ReadSection(J& prefs, ex::Group& record, const ex::ParseContext&)
 // Top-level keywords, tested in order on the record's first line; the first
 // that begins the line decides (".JOB" also takes ".JOBNAME"). Values keep
 // their quotes here; the units are stored upper case.
-constexpr ex::GroupRow<J> kRecordKeywords[] = {
+constexpr auto kRecordKeywords = ex::MakeTable<J>({
     {".FILETYPE", nullptr},
     {".VERSION", nullptr},
     {".CREATOR", nullptr},
@@ -62,7 +60,7 @@ constexpr ex::GroupRow<J> kRecordKeywords[] = {
     {".TP_ASSIGNMENT_SECTION", nullptr},
     {".TEST_POINT_OBSTRUCTS", nullptr},
     {".TEST_POINT_PLACEMENT_GRID", nullptr},
-};
+});
 
 } // namespace
 

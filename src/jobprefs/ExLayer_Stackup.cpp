@@ -4,33 +4,28 @@
 
 #include "core/GroupTable.h"
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "jobprefs/ExLayerPair.h"
+#include "jobprefs/LayerPairActions.h"
 
 namespace {
 
 constexpr const char* kContext = ".LAYER_STACKUP_SECTION";
 
-using LayerSetter = void (*)(CExLayer_Stackup&, std::string&&);
+using L = CExLayer_Stackup;
 
 // Level-3 keywords of a layer, matched in the case in which they are written;
-// a null setter skips the line.
-constexpr ex::KeywordRow<LayerSetter> kLayerFields[] = {
-    {"...DIELECTRIC_CONSTANT", [](CExLayer_Stackup& l, std::string&& v) { l.dDielectricConstant = ex::Atof(v); }},
-    {"...LAYER_DESCRIPTION", [](CExLayer_Stackup& l, std::string&& v) { l.sLayerDescription = std::move(v); }},
-    {"...LAYER_TECHNOLOGY", [](CExLayer_Stackup& l, std::string&& v) { l.sLayerTechnology = std::move(v); }},
-    {"...LAYER_THICKNESS", [](CExLayer_Stackup& l, std::string&& v) { l.dLayerThickness = ex::Atof(v); }},
-    {"...CONDUCTIVE_LAYER_NUMBER", [](CExLayer_Stackup& l, std::string&& v) { l.nConductiveLayerNumber = ex::Atoi(v); }},
-    {"...LAYER_PAIR",
-     [](CExLayer_Stackup& l, std::string&& v) {
-         // The first pair line names the from layer, every later one the to layer.
-         CExLayerPair& pair = *l.pLayerPair;
-         (pair.sFromLayer.empty() ? pair.sFromLayer : pair.sToLayer) = std::move(v);
-     }},
-    {"...PLANE_TYPE", [](CExLayer_Stackup& l, std::string&& v) { l.sPlaneType = std::move(v); }},
-    {"...PLANE_NET", [](CExLayer_Stackup& l, std::string&& v) { l.saPlaneNets.push_back(std::move(v)); }},
-    {"...LAYER_NAME", [](CExLayer_Stackup& l, std::string&& v) { l.sLayerName = std::move(v); }},
+// a row without an action skips the line.
+constexpr auto kLayerFields = ex::MakeTable<L>({
+    {"...DIELECTRIC_CONSTANT", ex::StoreNumber<&L::dDielectricConstant>},
+    {"...LAYER_DESCRIPTION", ex::StoreValue<&L::sLayerDescription>},
+    {"...LAYER_TECHNOLOGY", ex::StoreValue<&L::sLayerTechnology>},
+    {"...LAYER_THICKNESS", ex::StoreNumber<&L::dLayerThickness>},
+    {"...CONDUCTIVE_LAYER_NUMBER", ex::StoreInteger<&L::nConductiveLayerNumber>},
+    {"...LAYER_PAIR", ex::AddLayerPairValue<&L::pLayerPair>},
+    {"...PLANE_TYPE", ex::StoreValue<&L::sPlaneType>},
+    {"...PLANE_NET", ex::AppendValue<&L::saPlaneNets>},
+    {"...LAYER_NAME", ex::StoreValue<&L::sLayerName>},
     {"...LAYER_ENABLED", nullptr},
     {"...DIRECTIONAL_BIAS", nullptr},
     {"...LAYER_RESISTIVITY", nullptr},
@@ -38,7 +33,7 @@ constexpr ex::KeywordRow<LayerSetter> kLayerFields[] = {
     {"...REF_LAYER_TYPE", nullptr},
     {"....PLANE_NET_CLEARANCE", nullptr},
     {"....USE_ROUTE_BORDER", nullptr},
-};
+});
 
 constexpr char kDielectric[] = "DIELECTRIC_LAYER";
 constexpr char kSignal[] = "SIGNAL_LAYER";
@@ -52,15 +47,14 @@ void AddLayer(CExLayer_StackupArray& array, ex::Group& saGroup, const ex::ParseC
     layer->nLayerNumber = ex::Atoi(ex::KeywordValue(ex::TrimView(saGroup[0])));
 
     std::vector<std::string> saUnmatched;
-    for (std::size_t i = 1; i < saGroup.size(); ++i) {
-        std::string& line = saGroup[i];
-        ex::Trim(line);
-        const auto* field = ex::MatchKeyword(kLayerFields, line, ex::Case::Sensitive);
-        if (field == nullptr)
+    ex::ParseEachLine(
+        kLayerFields, *layer, saGroup, 1, ctx,
+        [&](std::string& line, std::size_t) {
+            ex::Trim(line);
             saUnmatched.push_back(std::move(line));
-        else if (field->action != nullptr)
-            field->action(*layer, ex::KeywordValue(line));
-    }
+            return true;
+        },
+        {.c = ex::Case::Sensitive});
     array.Add(layer);
     if (!saUnmatched.empty() && ctx.pNotUsedLog != nullptr)
         ctx.pNotUsedLog->SetNoUsedArray(saUnmatched, ctx.sContext, ctx.nFlag);
@@ -68,14 +62,14 @@ void AddLayer(CExLayer_StackupArray& array, ex::Group& saGroup, const ex::ParseC
 
 // Level-2 keywords and the type of the layer each opens; a row without an
 // action drops the group without a trace.
-constexpr ex::GroupRow<CExLayer_StackupArray> kLayerKinds[] = {
+constexpr auto kLayerKinds = ex::MakeTable<CExLayer_StackupArray>({
     {"..RESYNTHESIZE_EP", nullptr},
     {"..TRACE_TO_PLANE_CLEARANCE", nullptr},
     {"..SYNC_LYR_STACK_AND_PLANE_LYRS", nullptr},
     {"..DIELECTRIC_LAYER", AddLayer<kDielectric>},
     {"..SIGNAL_LAYER", AddLayer<kSignal>},
     {"..PLANE_LAYER", AddLayer<kSignal>},
-};
+});
 
 } // namespace
 

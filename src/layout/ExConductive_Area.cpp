@@ -18,7 +18,7 @@ void AddAreaOptions(CExConductive_Area& area, ex::Group& group, const ex::ParseC
     }
 }
 
-constexpr ex::GroupRow<CExConductive_Area> kAreaRows[] = {
+constexpr auto kAreaRows = ex::MakeTable<CExConductive_Area>({
     {".DISPLAY_CONDITION", ex::StoreValue<&CExConductive_Area::sDisplayCondition>},
     {".BREAKOUT_DATA", nullptr},
     {".CONDUCTIVE_AREA_OPTIONS", AddAreaOptions},
@@ -34,7 +34,7 @@ constexpr ex::GroupRow<CExConductive_Area> kAreaRows[] = {
     {".TEXT", nullptr},
     {".UNDERSIDE_SPACE", nullptr},
     {ex::kAnyShape, ex::ReplaceShape<&CExConductive_Area::pShape>},
-};
+});
 
 } // namespace
 
@@ -46,6 +46,6 @@ void CExConductive_Area::SetConductiveAreaData(CExConductive_Area* pArea, std::v
                                                const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                                CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kAreaRows, pArea, group, context, flag, ignoreLog, notUsedLog, dScale,
+    ex::ParseGroup(kAreaRows, pArea, group, {context, flag, ignoreLog, notUsedLog, dScale},
                    {.isOther = ex::IsShapeLineAt<1>});
 }

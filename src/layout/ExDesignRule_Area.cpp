@@ -6,12 +6,12 @@ namespace {
 
 using A = CExDesignRule_Area;
 
-constexpr ex::GroupRow<A> kAreaRows[] = {
+constexpr auto kAreaRows = ex::MakeTable<A>({
     {"..ROUTE_LYR", ex::StoreValue<&A::sRouteLayer>},
     {"..TEXT", ex::AddText<&A::pTextArray, 2>},
     {"..PID", nullptr},
     {ex::kAnyShape, ex::AddShapes<&A::pShapeArray, 2>},
-};
+});
 
 // Area keywords are recognised also when written in quotes.
 constexpr ex::GroupMatch kAreaGroups{.isOther = ex::kRegionGroups.isOther, .head = ex::Quotes::Remove};
@@ -34,14 +34,14 @@ void CExDesignRule_Area::SetAreaGroup(CExDesignRule_Area* pArea, std::vector<std
                                       std::string context, int flag, CExTemporaryArray* ignoreLog,
                                       CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kAreaRows, pArea, group, context, flag, ignoreLog, notUsedLog, dScale, kAreaGroups);
+    ex::ParseGroup(kAreaRows, pArea, group, {context, flag, ignoreLog, notUsedLog, dScale}, kAreaGroups);
 }
 
 void CExDesignRule_AreaArray::SetDesignRule_AreaData(std::vector<std::string>& record, std::string context, int flag,
                                                      CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog,
                                                      double dScale)
 {
-    ex::AddNamedRecord<A>(*this, record, &A::sAreaName, ex::kRegionRule, [&](A& area, ex::Group& group) {
+    ex::AddNamedRecord(*this, record, &A::sAreaName, ex::kRegionRule, [&](A& area, ex::Group& group) {
         CExDesignRule_Area::SetAreaGroup(&area, group, context, flag, ignoreLog, notUsedLog, dScale);
     });
 }

@@ -12,7 +12,6 @@
 #include "cell/ExTooling_Hole.h"
 #include "core/ExTemporary.h"
 #include "core/Grouping.h"
-#include "layout/LayoutRecords.h"
 #include "core/StringOps.h"
 #include "graphics/ExDimension.h"
 #include "graphics/ExDimension_Setting.h"
@@ -31,6 +30,7 @@
 #include "layout/ExPlane_Lyr.h"
 #include "layout/ExTearDrop_Template.h"
 #include "layout/ExText.h"
+#include "layout/LayoutRecords.h"
 #include "padstack/ExPadstack_Library.h"
 #include "shapes/ExDrawObjArray.h"
 #include "shapes/ShapeKeywords.h"
@@ -96,7 +96,7 @@ constexpr ex::RowOptions kDropKeywordLine{.bDropKeywordLine = true};
 // case; the ".UNITS" factor applies to the records that follow, the file's
 // units compared with the design's exactly. Nets (unless removed) and placed
 // package cells only add to their arrays and may be parsed on a helper.
-constexpr ex::GroupRow<L> kLayoutRows[] = {
+constexpr auto kLayoutRows = ex::MakeTable<L>({
     {".ASSEMBLY_OUTLINE", AssemblyOutline, Context(".ASSEMBLY_OUTLINE", true)},
     {".BOARD_ORIGIN", Origin<0>, Context(".BOARD_ORIGIN", true)},
     {".BOARD_OUTLINE", Shapes<&L::pBoardOutline>, Context(".BOARD_OUTLINE", true)},
@@ -155,8 +155,8 @@ constexpr ex::GroupRow<L> kLayoutRows[] = {
      Context(".UPG_APS_DATA", true)},
     {".UNITS", ex::ReadUnits<&L::sUnits, &L::dScale, &CExPadstack_Library::GetScaleValue>},
     {".VERSION", ex::StoreUpper<&L::sVersion>},
-};
-static_assert(std::size(kLayoutRows) == 44);
+});
+static_assert(kLayoutRows.rows.size() == 44);
 
 constexpr CExPtArray CExLayout::*kOrigins[] = {&CExLayout::ptsBoardOrigin, &CExLayout::ptsNcDrillOrigin,
                                                &CExLayout::ptsPanelOrigin};

@@ -60,12 +60,12 @@ void OpenObject(MultiVia& via, ex::Group& line, const ex::ParseContext&)
 }
 
 // A row without an action drops the line.
-constexpr ex::GroupRow<MultiVia> kMultiViaRows[] = {
+constexpr auto kMultiViaRows = ex::MakeTable<MultiVia>({
     {"...VIA_OPTIONS", nullptr},
     {"...VIA", OpenObject<&ex::kViaType>},
     {"...CONDUCTIVE_AREA", OpenObject<&ex::kConductiveAreaType>},
     {"...TRACE", OpenObject<&ex::kTraceType>},
-};
+});
 
 void AddMultiVia(CExNet& net, ex::Group& group, const ex::ParseContext& ctx)
 {
@@ -80,7 +80,7 @@ void AddMarkers(CExNet& net, ex::Group& group, const ex::ParseContext&)
 }
 
 // Groups other than routing and markers (pins among them) are dropped.
-constexpr ex::GroupRow<CExNet> kNetRows[] = {
+constexpr auto kNetRows = ex::MakeTable<CExNet>({
     {"..CONDUCTIVE_AREA", AddRoute<&ex::kConductiveAreaType>},
     {"..TRACE", AddRoute<&ex::kTraceType>},
     {"..VIA", AddRoute<&ex::kViaType>},
@@ -88,7 +88,7 @@ constexpr ex::GroupRow<CExNet> kNetRows[] = {
     {"..TESTPOINT", AddTestPoint},
     {"..MARKER", AddMarkers},
     {{}, nullptr},
-};
+});
 
 constexpr ex::GroupMatch kNetGroups{.isOther = [](std::string_view) { return true; }};
 
@@ -121,7 +121,7 @@ void CExNetArray::SetData(std::vector<std::string>& record, std::string /*contex
         return;
     const std::string firstLine(ex::TrimView(record[0]));
     // Every level-2 line hands over what came before it, even nothing.
-    ex::AddNamedRecord<CExNet>(*this, record, &CExNet::sNetName, ex::GroupRule{2, 0, true},
+    ex::AddNamedRecord(*this, record, &CExNet::sNetName, ex::GroupRule{2, 0, true},
                                [&](CExNet& net, ex::Group& group) {
                                    net.SetNetData(group, firstLine, 1, ignoreLog, notUsedLog, dScale);
                                });

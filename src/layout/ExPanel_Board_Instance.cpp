@@ -19,7 +19,7 @@ void AddOriginPoints(I& instance, ex::Group& group, const ex::ParseContext& ctx)
     }
 }
 
-constexpr ex::GroupRow<I> kInstanceRows[] = {
+constexpr auto kInstanceRows = ex::MakeTable<I>({
     {"..JOB_NAME", ex::StoreValue<&I::sJobName>},
     {"..FACEMENT", ex::StoreValue<&I::sFacement, ex::Quotes::Keep>},
     {"..INSTANCE_ORIGIN", AddOriginPoints},
@@ -30,7 +30,7 @@ constexpr ex::GroupRow<I> kInstanceRows[] = {
     // Panel positions are written in the panel's own frame: no unit factor.
     {"..XY", ex::AddPoints<&I::ptsInstanceOrigin, ex::Unit::AsWritten, 4>},
     {ex::kAnyShape, ex::AddShapes<&I::pShapeArray, 2>},
-};
+});
 
 } // namespace
 
@@ -46,15 +46,14 @@ void CExPanel_Board_Instance::SetInstanceData(CExPanel_Board_Instance* pInstance
                                               std::string context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kInstanceRows, pInstance, group, context, flag, ignoreLog, notUsedLog, dScale,
-                   ex::kRegionGroups);
+    ex::ParseGroup(kInstanceRows, pInstance, group, {context, flag, ignoreLog, notUsedLog, dScale}, ex::kRegionGroups);
 }
 
 void CExPanel_Board_InstanceArray::SetPanel_Board_InstanceData(std::vector<std::string>& record, std::string context,
                                                                int flag, CExTemporaryArray* ignoreLog,
                                                                CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::AddNamedRecord<I>(*this, record, &I::sInstanceName, ex::kRegionRule, [&](I& instance, ex::Group& group) {
+    ex::AddNamedRecord(*this, record, &I::sInstanceName, ex::kRegionRule, [&](I& instance, ex::Group& group) {
         CExPanel_Board_Instance::SetInstanceData(&instance, group, context, flag, ignoreLog, notUsedLog, dScale);
     });
 }

@@ -1,9 +1,7 @@
 #include "layout/ExPlane_ActualShape.h"
 
 #include <memory>
-#include <span>
 
-#include "layout/ExRouteObj.h"
 #include "shapes/ShapeGroupActions.h"
 
 namespace {
@@ -23,7 +21,7 @@ void AddApsShapes(CExPlane_ActualShape& actualShape, ex::Group& group, const ex:
 }
 
 // The rows that only add shapes may be parsed on a helper.
-constexpr ex::GroupRow<CExPlane_ActualShape> kActualShapeRows[] = {
+constexpr auto kActualShapeRows = ex::MakeTable<CExPlane_ActualShape>({
     {".PLANE_ID", ex::StoreInteger<&CExPlane_ActualShape::nPlaneId>},
     {".APS_TIE_LEG", AddApsShapes<&CExPlane_ActualShape::pTieLegArray>, {},
      ex::MoveElements<&CExPlane_ActualShape::pTieLegArray>},
@@ -31,15 +29,14 @@ constexpr ex::GroupRow<CExPlane_ActualShape> kActualShapeRows[] = {
      ex::MoveElements<&CExPlane_ActualShape::pHatchArray>},
     {ex::kAnyShape, ex::AddShapes<&CExPlane_ActualShape::pShapeArray, 1>, {},
      ex::MoveElements<&CExPlane_ActualShape::pShapeArray>},
-};
+});
 
 constexpr ex::GroupMatch kActualShapeMatch{.isOther = ex::IsShapeLineAt<1>};
 
 bool ParsedOnHelper(const ex::Group& group)
 {
-    const ex::GroupRow<CExPlane_ActualShape>* row =
-        ex::FindLineRow(std::span<const ex::GroupRow<CExPlane_ActualShape>>(kActualShapeRows), ex::TrimView(group[0]),
-                        kActualShapeMatch);
+    const ex::GroupRow<CExPlane_ActualShape>* row = ex::FindLineRow(
+        ex::TableView<CExPlane_ActualShape>(kActualShapeRows), ex::TrimView(group[0]), kActualShapeMatch);
     return row != nullptr && row->moveParsed != nullptr;
 }
 
@@ -82,7 +79,7 @@ void CExPlane_ActualShape::SetActualShapeData(CExPlane_ActualShape* pActualShape
                                               const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                               CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kActualShapeRows, pActualShape, group, context, flag, ignoreLog, notUsedLog, dScale,
+    ex::ParseGroup(kActualShapeRows, pActualShape, group, {context, flag, ignoreLog, notUsedLog, dScale},
                    kActualShapeMatch);
 }
 

@@ -4,8 +4,6 @@
 
 #include "core/GroupTable.h"
 #include "core/Grouping.h"
-#include "core/GroupTable.h"
-#include "core/KeywordTable.h"
 #include "layout/ExPlane_ActualShape.h"
 #include "layout/ExPlane_Net.h"
 
@@ -18,11 +16,11 @@ void AddPlaneNet(CExPlane_Lyr& planeLyr, ex::Group& group, const ex::ParseContex
 }
 
 // Tested as written.
-constexpr ex::GroupRow<CExPlane_Lyr> kPlaneLyrRows[] = {
+constexpr auto kPlaneLyrRows = ex::MakeTable<CExPlane_Lyr>({
     {"...PLANE_TYPE", ex::StoreValue<&CExPlane_Lyr::sPlaneType>},
     {"...PLANE_NET", AddPlaneNet},
     {"...TEXT", nullptr},
-};
+});
 
 // A plane data record: the plane layers it opens, the last one current.
 struct PlaneRecord {
@@ -46,11 +44,11 @@ void AddPlaneLyr(PlaneRecord& record, ex::Group& group, const ex::ParseContext& 
 }
 
 // Level-2 groups of a plane data record; any other opens a plane layer.
-constexpr ex::GroupRow<PlaneRecord> kPlaneRecordRows[] = {
+constexpr auto kPlaneRecordRows = ex::MakeTable<PlaneRecord>({
     {"..ACTUAL_PLANE_SHAPE", AddActualShape},
     {"..TEXT", nullptr},
     {{}, AddPlaneLyr},
-};
+});
 
 constexpr ex::GroupMatch kPlaneRecordGroups{.isOther = [](std::string_view) { return true; }};
 
@@ -68,7 +66,7 @@ void CExPlane_Lyr::SetPlaneLyrGroup(CExPlane_Lyr* pPlaneLyr, std::vector<std::st
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                     CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kPlaneLyrRows, pPlaneLyr, group, context, flag, ignoreLog, notUsedLog, dScale,
+    ex::ParseGroup(kPlaneLyrRows, pPlaneLyr, group, {context, flag, ignoreLog, notUsedLog, dScale},
                    {.c = ex::Case::Sensitive});
 }
 

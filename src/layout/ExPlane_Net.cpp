@@ -14,10 +14,10 @@ void AddActualShape(CExPlane_Net& planeNet, ex::Group& group, const ex::ParseCon
                                                 ctx.dScale);
 }
 
-constexpr ex::GroupRow<CExPlane_Net> kPlaneNetRows[] = {
+constexpr auto kPlaneNetRows = ex::MakeTable<CExPlane_Net>({
     {"....ACTUAL_PLANE_SHAPE", AddActualShape},
     {ex::kAnyShape, ex::AddShapes<&CExPlane_Net::pPlaneShapes, 4>},
-};
+});
 
 } // namespace
 
@@ -37,7 +37,7 @@ void CExPlane_Net::SetPlaneNetGroup(CExPlane_Net* pPlaneNet, std::vector<std::st
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                     CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kPlaneNetRows, pPlaneNet, group, context, flag, ignoreLog, notUsedLog, dScale,
+    ex::ParseGroup(kPlaneNetRows, pPlaneNet, group, {context, flag, ignoreLog, notUsedLog, dScale},
                    {.isOther = ex::IsShapeLineAt<4>});
 }
 

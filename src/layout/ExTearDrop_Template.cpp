@@ -2,36 +2,27 @@
 
 #include <iterator>
 #include <memory>
-#include <string_view>
 
-#include "core/ExTemporary.h"
+#include "core/GroupTable.h"
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 
 namespace {
 
-// A parameter fills either a string or a number, scaled or not.
-struct TemplateField {
-    std::string CExTearDrop_Template::*pString = nullptr;
-    double CExTearDrop_Template::*pNumber = nullptr;
-    bool bScaled = true;
-};
+using T = CExTearDrop_Template;
 
-using TemplateRow = ex::KeywordRow<TemplateField>;
-
-constexpr TemplateRow kTemplateRows[] = {
-    {"..EXCLUDE_FIXED_LOCKED_TRACES", {&CExTearDrop_Template::sExcludeFixedLockedTraces}},
-    {"..EXCLUDE_RECTANGLE_PADS", {&CExTearDrop_Template::sExcludeRectanglePads}},
-    {"...EXCLUDE_SMD_PADS", {&CExTearDrop_Template::sExcludeSmdPads}},
-    {"..MAX_MVO_TO_MVO", {nullptr, &CExTearDrop_Template::dMaxMvoToMvo}},
-    {"..MAX_MVO_TO_PAD", {nullptr, &CExTearDrop_Template::dMaxMvoToPad}},
-    {"..MAX_MVO_TO_VIA", {nullptr, &CExTearDrop_Template::dMaxMvoToVia}},
-    {"..MAX_PAD_TO_VIA", {nullptr, &CExTearDrop_Template::dMaxPadToVia}},
-    {"..PREFERRED", {nullptr, &CExTearDrop_Template::dPreferred}},
-    {"..RATIO", {nullptr, &CExTearDrop_Template::dRatio, false}},
-    {"..SECONDARY", {nullptr, &CExTearDrop_Template::dSecondary}},
-};
+constexpr auto kTemplateRows = ex::MakeTable<T>({
+    {"..EXCLUDE_FIXED_LOCKED_TRACES", ex::StoreValue<&T::sExcludeFixedLockedTraces>},
+    {"..EXCLUDE_RECTANGLE_PADS", ex::StoreValue<&T::sExcludeRectanglePads>},
+    {"...EXCLUDE_SMD_PADS", ex::StoreValue<&T::sExcludeSmdPads>},
+    {"..MAX_MVO_TO_MVO", ex::StoreLength<&T::dMaxMvoToMvo>},
+    {"..MAX_MVO_TO_PAD", ex::StoreLength<&T::dMaxMvoToPad>},
+    {"..MAX_MVO_TO_VIA", ex::StoreLength<&T::dMaxMvoToVia>},
+    {"..MAX_PAD_TO_VIA", ex::StoreLength<&T::dMaxPadToVia>},
+    {"..PREFERRED", ex::StoreLength<&T::dPreferred>},
+    {"..RATIO", ex::StoreNumber<&T::dRatio>},
+    {"..SECONDARY", ex::StoreLength<&T::dSecondary>},
+});
 
 } // namespace
 
@@ -42,24 +33,10 @@ EXLOAD_INSTANTIATE_PTR_ARRAY(CExTearDrop_Template);
 CExTearDrop_TemplateArray::~CExTearDrop_TemplateArray() { DeleteAll(); }
 
 void CExTearDrop_Template::SetTemplateData(CExTearDrop_Template* pTemplate, std::vector<std::string>& group,
-                                           std::string context, int flag, CExTemporaryArray* /*ignoreLog*/,
+                                           std::string context, int flag, CExTemporaryArray* ignoreLog,
                                            CExTemporaryArray* notUsedLog, double dScale)
 {
-    if (group.empty() || pTemplate == nullptr) {
-        group.clear();
-        return;
-    }
-    const std::string_view line = ex::TrimView(group[0]);
-    const TemplateRow* row = ex::MatchKeyword(kTemplateRows, line);
-    if (row == nullptr) {
-        if (notUsedLog != nullptr)
-            notUsedLog->SetNoUsedArray(group, std::move(context), flag);
-    } else if (row->action.pString != nullptr) {
-        pTemplate->*row->action.pString = ex::KeywordValue(line);
-    } else {
-        pTemplate->*row->action.pNumber = ex::Atof(ex::KeywordValue(line)) * (row->action.bScaled ? dScale : 1.0);
-    }
-    group.clear();
+    ex::ParseGroup(kTemplateRows, pTemplate, group, {context, flag, ignoreLog, notUsedLog, dScale});
 }
 
 void CExTearDrop_TemplateArray::SetTearDrop_Templte(std::vector<std::string>& record, std::string context, int flag,

@@ -17,14 +17,14 @@ void AddTestPointText(CExTestPoint& testPoint, ex::Group& group, const ex::Parse
         ex::AddText<&CExTestPoint::pTextArray>(testPoint, group, ctx);
 }
 
-constexpr ex::GroupRow<CExTestPoint> kTestPointRows[] = {
+constexpr auto kTestPointRows = ex::MakeTable<CExTestPoint>({
     {".PID", nullptr},
     {".PADSTACK", ex::StoreValue<&CExTestPoint::sPadstackName>},
     {".FACEMENT", ex::StoreValue<&CExTestPoint::sFacement>},
     {".ROTATION", ex::StoreValue<&CExTestPoint::sRotation>},
     {".TEXT", AddTestPointText},
     {".XY", ex::StorePosition<&CExTestPoint::ptsPosition>},
-};
+});
 
 } // namespace
 
@@ -40,5 +40,5 @@ void CExTestPoint::SetTestPointData(CExTestPoint* pTestPoint, std::vector<std::s
                                     const std::string& context, int flag, CExTemporaryArray* ignoreLog,
                                     CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kTestPointRows, pTestPoint, group, context, flag, ignoreLog, notUsedLog, dScale);
+    ex::ParseGroup(kTestPointRows, pTestPoint, group, {context, flag, ignoreLog, notUsedLog, dScale});
 }

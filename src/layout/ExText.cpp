@@ -69,7 +69,7 @@ using T = CExText;
 // occurs in ".STROKE_WIDTH" and ".TEXT" in ".TEXT_TYPE", ".TEXT_LYR" and
 // ".TEXT_OPTIONS".
 constexpr ex::RowOptions kAnywhere{.bAnywhere = true};
-constexpr ex::GroupRow<T> kTextRows[] = {
+constexpr auto kTextRows = ex::MakeTable<T>({
     {".ADVANCED_LAYER_INFO", nullptr, kAnywhere},
     {".CELL_MOUNT_OPTION", nullptr, kAnywhere},
     {".CELL_DISPLAY_OPTION", nullptr, kAnywhere},
@@ -94,7 +94,7 @@ constexpr ex::GroupRow<T> kTextRows[] = {
     {"..TEXT", nullptr},
     {".TEXT", nullptr},
     {".XY", AddPosition, kAnywhere},
-};
+});
 
 } // namespace
 

@@ -11,7 +11,7 @@ void AddShortedMarkers(CExTrace& trace, ex::Group& group, const ex::ParseContext
     ex::AppendValuesOf(group, "..MARKER_PID", trace.saMarkerPids);
 }
 
-constexpr ex::GroupRow<CExTrace> kTraceRows[] = {
+constexpr auto kTraceRows = ex::MakeTable<CExTrace>({
     {".DISPLAY_CONDITION", ex::StoreValue<&CExTrace::sDisplayCondition>},
     {".ADVANCED_LAYER_INFO", nullptr},
     {".BREAKOUT_DATA", nullptr},
@@ -25,7 +25,7 @@ constexpr ex::GroupRow<CExTrace> kTraceRows[] = {
     {".UNDERSIDE_SPACE", nullptr},
     {ex::kAnyShape, ex::ReplaceShape<&CExTrace::pShape>},
     {".SHORTED_MARKERS", AddShortedMarkers},
-};
+});
 
 } // namespace
 
@@ -40,6 +40,6 @@ CExTrace::~CExTrace()
 void CExTrace::SetTraceData(CExTrace* pTrace, std::vector<std::string>& group, const std::string& context, int flag,
                             CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kTraceRows, pTrace, group, context, flag, ignoreLog, notUsedLog, dScale,
+    ex::ParseGroup(kTraceRows, pTrace, group, {context, flag, ignoreLog, notUsedLog, dScale},
                    {.isOther = ex::IsShapeLineAt<1>});
 }

@@ -28,7 +28,7 @@ void AddTearDrop(CExVia& via, ex::Group& group, const ex::ParseContext&)
     via.pTearDropDataArray->AddFromGroup(group);
 }
 
-constexpr ex::GroupRow<CExVia> kViaRows[] = {
+constexpr auto kViaRows = ex::MakeTable<CExVia>({
     {".NETNAME", ex::StoreValue<&CExVia::sNetName>},
     {".PID", nullptr},
     {".ADVANCED_LAYER_INFO", nullptr},
@@ -40,7 +40,7 @@ constexpr ex::GroupRow<CExVia> kViaRows[] = {
     {".UNDERSIDE_SPACE", nullptr},
     {".VIA_OPTIONS", ex::AppendValue<&CExVia::saViaOptions>},
     {".XY", ex::StorePosition<&CExVia::ptsPosition>},
-};
+});
 
 } // namespace
 
@@ -58,5 +58,5 @@ CExVia::~CExVia()
 void CExVia::SetViaData(CExVia* pVia, std::vector<std::string>& group, const std::string& context, int flag,
                         CExTemporaryArray* ignoreLog, CExTemporaryArray* notUsedLog, double dScale)
 {
-    ex::ParseGroup(kViaRows, pVia, group, context, flag, ignoreLog, notUsedLog, dScale);
+    ex::ParseGroup(kViaRows, pVia, group, {context, flag, ignoreLog, notUsedLog, dScale});
 }

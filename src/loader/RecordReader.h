@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
+#include "core/KeywordIndex.h"
 #include "core/LineReader.h"
 #include "core/StringOps.h"
 #include "loader/FileReadReport.h"
@@ -93,10 +93,9 @@ bool ReadRecordFile(const std::string& sPath, Count&& count, Dispatch&& dispatch
 
 // Header lines of the net class file, dropped by its reader. The last four
 // need their blank: ".UNITSX" is not a header line.
-inline constexpr KeywordRow<bool> kNetClassHeaders[] = {
-    {".VERSION", true}, {".DATE", true},  {".CREATOR ", true}, {".FILETYPE ", true},
-    {".UNITS ", true},  {".OUTPUT_IN_DB_UNITS ", true},
-};
+inline constexpr auto kNetClassHeaders = MakeKeywordList({
+    ".VERSION", ".DATE", ".CREATOR ", ".FILETYPE ", ".UNITS ", ".OUTPUT_IN_DB_UNITS ",
+});
 
 // The net class file's reader. Records are grouped as by ReadRecordFile, but
 // header lines are dropped, and a ".NETCLASS" line with exactly the one line
@@ -109,7 +108,7 @@ bool ReadNetClassFile(const std::string& sPath, Count&& count, ToClass&& toClass
 {
     return ReadGroupedLines(sPath, count, toProp, opened,
                             [&](std::string_view line, auto& grouper, LineReader& reader) {
-                                if (MatchKeyword(kNetClassHeaders, line))
+                                if (kNetClassHeaders.Find(line) >= 0)
                                     return;
                                 if (!StartsWithNoCase(line, ".NETCLASS")) {
                                     grouper.AddView(line);

@@ -1,11 +1,9 @@
 #include "netclass/ExNetConnection.h"
 
-#include "core/GroupTable.h"
 #include <string_view>
 
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 #include "netclass/ExRefPin.h"
 
 namespace {
@@ -16,7 +14,7 @@ void LogIgnored(CExNetConnectionArray& array, ex::Group& record, const ex::Parse
 }
 
 // Header and section records: logged as ignored, or dropped.
-constexpr ex::GroupRow<CExNetConnectionArray> kConnectionRecords[] = {
+constexpr auto kConnectionRecords = ex::MakeTable<CExNetConnectionArray>({
     {".FILETYPE", LogIgnored},
     {".VERSION", LogIgnored},
     {".CREATOR", LogIgnored},
@@ -52,7 +50,7 @@ constexpr ex::GroupRow<CExNetConnectionArray> kConnectionRecords[] = {
     {".AUTO_ROUTE_SECTION", LogIgnored},
     {".SIMULATOR_CONTROL_SECTION", LogIgnored},
     {".TP_ASSIGNMENT_SECTION", LogIgnored},
-};
+});
 
 } // namespace
 

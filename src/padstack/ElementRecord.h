@@ -16,17 +16,8 @@
 namespace ex {
 
 inline constexpr GroupRule kElementSubRecordRule{2};
-
-// Hands each sub-record to the element's SetSubRecordData with the flag 1,
-// whatever flag the record came with.
-template <class Element>
-auto ToElementSubRecords(const std::string& sContext, CExTemporaryArray* pIgnoreLog,
-                         CExTemporaryArray* pNotUsedLog, double dScale)
-{
-    return [&sContext, pIgnoreLog, pNotUsedLog, dScale](Element& element, std::vector<std::string>& saSubRecord) {
-        element.SetSubRecordData(saSubRecord, sContext, 1, pIgnoreLog, pNotUsedLog, dScale);
-    };
-}
+// Sub-records are parsed with this flag, whatever flag the record came with.
+inline constexpr int kElementSubRecordFlag = 1;
 
 // The point of an offset line such as `..OFFSET (1.5, -2)`, both values
 // times dScale. x is read up to the first ",", y up to the first ")"; a

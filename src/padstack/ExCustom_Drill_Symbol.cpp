@@ -7,12 +7,12 @@ namespace {
 
 // Hole keywords that may be written into a symbol record; the symbol keeps
 // only its shapes, tested first.
-constexpr ex::GroupRow<CExCustom_Drill_Symbol> kSymbolLines[] = {
+constexpr auto kSymbolLines = ex::MakeTable<CExCustom_Drill_Symbol>({
     {ex::kAnyShape, ex::AddLevelShape<&CExCustom_Drill_Symbol::pDrawObjArray, 2>},
     {"..CUSTOM_SYMBOL", nullptr},      {"..DEPTH_ASSIGNMENT_METHOD", nullptr}, {"..DRILL_SYMBOL", nullptr},
     {"..HOLE_OPTIONS", nullptr},       {"..NEGATIVE_TOLERANCE", nullptr},      {"..POSITIVE_TOLERANCE", nullptr},
     {"..TIMESTAMP", nullptr},
-};
+});
 
 } // namespace
 
@@ -36,6 +36,6 @@ void CExCustom_Drill_SymbolArray::SetData(std::vector<std::string>& saRecord, st
                                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog,
                                           double dScale)
 {
-    ex::AddNamedRecord<CExCustom_Drill_Symbol>(*this, saRecord, &CExCustom_Drill_Symbol::sName, ex::kElementSubRecordRule,
-                            ex::ToElementSubRecords<CExCustom_Drill_Symbol>(sContext, pIgnoreLog, pNotUsedLog, dScale));
+    ex::AddNamedRecord(*this, saRecord, &CExCustom_Drill_Symbol::sName, ex::kElementSubRecordRule,
+                       ex::ToSubRecords({sContext, ex::kElementSubRecordFlag, pIgnoreLog, pNotUsedLog, dScale}));
 }

@@ -7,7 +7,7 @@ namespace {
 
 // Shapes are tested before the keywords. Only the first line of a
 // sub-record carries a value.
-constexpr ex::GroupRow<CExHole> kHoleLines[] = {
+constexpr auto kHoleLines = ex::MakeTable<CExHole>({
     {ex::kAnyShape, ex::ReplaceShape<&CExHole::pDrawObj, 2>},
     {"..CUSTOM_SYMBOL", ex::StoreValue<&CExHole::sCustomSymbol>},
     {"..DEPTH_ASSIGNMENT_METHOD", nullptr},
@@ -16,7 +16,7 @@ constexpr ex::GroupRow<CExHole> kHoleLines[] = {
     {"..NEGATIVE_TOLERANCE", ex::StoreLength<&CExHole::dNegativeTolerance>},
     {"..POSITIVE_TOLERANCE", ex::StoreLength<&CExHole::dPositiveTolerance>},
     {"..TIMESTAMP", nullptr},
-};
+});
 
 } // namespace
 
@@ -38,6 +38,6 @@ void CExHole::SetSubRecordData(std::vector<std::string>& saSubRecord, std::strin
 void CExHoleArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,
                            CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    ex::AddNamedRecord<CExHole>(*this, saRecord, &CExHole::sName, ex::kElementSubRecordRule,
-                            ex::ToElementSubRecords<CExHole>(sContext, pIgnoreLog, pNotUsedLog, dScale));
+    ex::AddNamedRecord(*this, saRecord, &CExHole::sName, ex::kElementSubRecordRule,
+                       ex::ToSubRecords({sContext, ex::kElementSubRecordFlag, pIgnoreLog, pNotUsedLog, dScale}));
 }

@@ -34,13 +34,13 @@ void AddOffset(CExPad& pad, ex::Group& group, const ex::ParseContext& ctx)
 }
 
 // Shapes are tested before the keywords.
-constexpr ex::GroupRow<CExPad> kPadLines[] = {
+constexpr auto kPadLines = ex::MakeTable<CExPad>({
     {ex::kAnyShape, ex::AddLevelShape<&CExPad::pDrawObjArray, 2>},
     {"..CUSTOM", AddCustomShapes},
     {"..OFFSET", AddOffset},
     {"..PAD_OPTIONS", nullptr},
     {"..TIMESTAMP", nullptr},
-};
+});
 
 } // namespace
 
@@ -66,6 +66,6 @@ void CExPad::SetSubRecordData(std::vector<std::string>& saSubRecord, std::string
 void CExPadArray::SetData(std::vector<std::string>& saRecord, std::string sContext, int /*nFlag*/,
                           CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, double dScale)
 {
-    ex::AddNamedRecord<CExPad>(*this, saRecord, &CExPad::sName, ex::kElementSubRecordRule,
-                            ex::ToElementSubRecords<CExPad>(sContext, pIgnoreLog, pNotUsedLog, dScale));
+    ex::AddNamedRecord(*this, saRecord, &CExPad::sName, ex::kElementSubRecordRule,
+                       ex::ToSubRecords({sContext, ex::kElementSubRecordFlag, pIgnoreLog, pNotUsedLog, dScale}));
 }

@@ -57,7 +57,7 @@ using S = CExPadstack;
 
 // Unknown deeper keywords are dropped silently. Names keep their last
 // value; lists and internal-pad entries collect every read block's lines.
-constexpr ex::GroupRow<Block> kBlockLines[] = {
+constexpr auto kBlockLines = ex::MakeTable<Block>({
     {"...BOTTOM_PAD", SetText<&S::sBottomPad>},
     {"...BOTTOM_SOLDERMASK_PAD", SetText<&S::sBottomSoldermaskPad>},
     {"...BOTTOM_SOLDERPASTE_PAD", SetText<&S::sBottomSolderpastePad>},
@@ -74,7 +74,7 @@ constexpr ex::GroupRow<Block> kBlockLines[] = {
     {"...USER_LYR", AddToList<&S::saUserLyr>},
     {"....USER_LYR_PAD", AddToList<&S::saUserLyrPad>},
     {"....USER_LYR_DISPLAY_CONDITION", AddToList<&S::saUserLyrDisplayCondition>},
-};
+});
 
 // Blocks of this technology are read whatever the design's technology.
 constexpr std::string_view kDefaultTechnology = "(Default)";
@@ -101,11 +101,11 @@ void SetType(SubRecord& sub, ex::Group& group, const ex::ParseContext& ctx)
     ex::StoreValue<&S::sPadstackType>(sub.padstack, group, ctx);
 }
 
-constexpr ex::GroupRow<SubRecord> kPadstackLines[] = {
+constexpr auto kPadstackLines = ex::MakeTable<SubRecord>({
     {"..PADSTACK_TYPE", SetType},
     {"..TIMESTAMP", nullptr},
     {"..TECHNOLOGY", ReadTechnology},
-};
+});
 
 } // namespace
 
@@ -129,10 +129,9 @@ void CExPadstackArray::SetData(std::vector<std::string>& saRecord, std::string s
                                CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog, std::string sTechnology,
                                double dScale)
 {
-    // Sub-records are logged with the flag 1, whatever flag the record came with.
-    ex::AddNamedRecord<CExPadstack>(*this, saRecord, &CExPadstack::sName, ex::kElementSubRecordRule,
-                                    [&](CExPadstack& padstack, ex::Group& sub) {
-                                        padstack.SetSubRecordData(sub, sContext, 1, pIgnoreLog, pNotUsedLog,
-                                                                  sTechnology, dScale);
-                                    });
+    ex::AddNamedRecord(*this, saRecord, &CExPadstack::sName, ex::kElementSubRecordRule,
+                       [&](CExPadstack& padstack, ex::Group& sub) {
+                           padstack.SetSubRecordData(sub, sContext, ex::kElementSubRecordFlag, pIgnoreLog,
+                                                     pNotUsedLog, sTechnology, dScale);
+                       });
 }

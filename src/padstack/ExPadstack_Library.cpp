@@ -2,10 +2,8 @@
 
 #include <string_view>
 
-#include "core/GroupTable.h"
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 #include "padstack/ExCustom_Drill_Symbol.h"
 #include "padstack/ExHole.h"
 #include "padstack/ExPad.h"
@@ -31,7 +29,7 @@ void AddPadstack(L& lib, ex::Group& record, const ex::ParseContext& ctx)
 // ".PADSTACK" before ".PAD": every PADSTACK keyword (".PADSTACK_TECHNOLOGY"
 // too) is a padstack record. A ".UNITS" line applies to every record after
 // it, in later files too until their own ".UNITS" line.
-constexpr ex::GroupRow<L> kLibraryRecords[] = {
+constexpr auto kLibraryRecords = ex::MakeTable<L>({
     {".CREATOR", nullptr},
     {".CUSTOM_DRILL_SYMBOL", AddLibraryElement<&L::pCustomDrillSymbolArray>},
     {".DATE", nullptr},
@@ -44,7 +42,7 @@ constexpr ex::GroupRow<L> kLibraryRecords[] = {
     {".SCHEMA_VERSION", nullptr},
     {".UNITS", ex::ReadUnits<&L::sUnits, &L::dScale, &L::GetScaleValue>},
     {".VERSION", ex::StoreUpper<&L::sVersion>},
-};
+});
 
 // Unit words and their row/column in kScale. "TH" is a thousandth of an inch
 // here, the same length as "MIL", so it shares MIL's row and column.

@@ -1,10 +1,7 @@
 #include "parts/ExLibPart.h"
 
-
-#include "core/GroupTable.h"
 #include "core/ExTemporary.h"
-#include "core/KeywordTable.h"
-#include "core/StringOps.h"
+#include "core/GroupTable.h"
 #include "parts/ExPartData.h"
 
 namespace {
@@ -21,11 +18,11 @@ void AddPart(L& lib, ex::Group& record, const ex::ParseContext& ctx)
     lib.pPartDataArray->SetPartData(record, ctx.sContext, 1, lib.pIgnoreLog, lib.pNotUsedLog);
 }
 
-constexpr ex::GroupRow<L> kLibPartRecords[] = {
+constexpr auto kLibPartRecords = ex::MakeTable<L>({
     {".CREATOR", LogHeader}, {".DATE", LogHeader},    {".FILETYPE", LogHeader},
     {".NOTATION", LogHeader}, {".VERSION", LogHeader}, {".UNITS", ex::StoreUpper<&L::sUnits>},
     {".NUMBER", AddPart},
-};
+});
 
 } // namespace
 

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "core/GroupTable.h"
-#include "core/KeywordTable.h"
 #include "parts/ExPartDataSlot.h"
 #include "parts/ExPartDataSwapGrp.h"
 #include "parts/ExPartDataSymbol.h"
@@ -41,7 +40,7 @@ void HandOnPart(P& part, ex::Group& group, const ex::ParseContext& ctx)
 }
 
 // Lines below a value line carry nothing the part keeps.
-constexpr ex::GroupRow<P> kPartLines[] = {
+constexpr auto kPartLines = ex::MakeTable<P>({
     {"..ALTCELL", AddAltCell},
     {"..BOTTOMCELL", ex::StoreValue<&P::sBottomCell>},
     {"..DESC", ex::StoreValue<&P::sDesc>},
@@ -54,7 +53,7 @@ constexpr ex::GroupRow<P> kPartLines[] = {
     {"..SWAPGROUP", HandOnPart<&P::pSwapGrpArray, &CExPartDataSwapGrpArray::SetSwapGrpData_InPart>},
     {"..SYMBOL", HandOnPart<&P::pSymbolArray, &CExPartDataSymbolArray::SetSymbolData_InPart>},
     {"..TOPCELL", ex::StoreValue<&P::sTopCell>},
-};
+});
 
 } // namespace
 
@@ -86,6 +85,6 @@ void CExPartDataArray::SetPartData(std::vector<std::string>& saRecord, std::stri
                                    CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
     // Sub-records are always logged with flag 1, whatever the record's flag.
-    ex::AddNamedRecord<P>(*this, saRecord, &P::sNumber, ex::kPartSubRecordRule,
-                          ex::ToPartGroups<P>(sContext, 1, pIgnoreLog, pNotUsedLog));
+    ex::AddNamedRecord(*this, saRecord, &P::sNumber, ex::kPartSubRecordRule,
+                       ex::ToSubRecords({sContext, 1, pIgnoreLog, pNotUsedLog, 1.0}));
 }

@@ -10,11 +10,11 @@ using S = CExPartDataSlot;
 
 // Lines below the group's line, by their own rows; other lines are passed
 // over without logging.
-constexpr ex::GroupRow<S> kSlotLines[] = {
+constexpr auto kSlotLines = ex::MakeTable<S>({
     {"....SLOTID", ex::StoreInteger<&S::nSlotId>},
     {"....SWAPCODE", ex::StoreInteger<&S::nSwapCode>},
     {"....PINNUMBER", ex::AppendValue<&S::saPinNumbers>},
-};
+});
 
 void ReadSlotGroup(S& slot, ex::Group& group, const ex::ParseContext& ctx)
 {
@@ -22,9 +22,9 @@ void ReadSlotGroup(S& slot, ex::Group& group, const ex::ParseContext& ctx)
     ex::ParseEachLine(kSlotLines, slot, group, 1, ctx, ex::kPassOver);
 }
 
-constexpr ex::GroupRow<S> kSlotGroups[] = {
+constexpr auto kSlotGroups = ex::MakeTable<S>({
     {"...SLOT_SWAPGROUP", ReadSlotGroup},
-};
+});
 
 } // namespace
 
@@ -44,6 +44,6 @@ void CExPartDataSlotArray::SetSlotData_InPart(std::vector<std::string>& saSubRec
                                               CExTemporaryArray* pIgnoreLog, CExTemporaryArray* pNotUsedLog)
 {
     // The "..SLOTS" line names nothing.
-    ex::AddNamedRecord<CExPartDataSlot>(*this, saSubRecord, nullptr, ex::kPartGroupRule,
-                                        ex::ToPartGroups<CExPartDataSlot>(sContext, nFlag, pIgnoreLog, pNotUsedLog));
+    ex::AddNamedRecord(*this, saSubRecord, nullptr, ex::kPartGroupRule,
+                                        ex::ToSubRecords({sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0}));
 }

@@ -9,10 +9,10 @@ namespace {
 using G = CExPartDataSwapGrp;
 
 // "...SWAPIDPROPERTIES" first: "...SWAPID" begins it.
-constexpr ex::GroupRow<G> kSwapGrpGroups[] = {
+constexpr auto kSwapGrpGroups = ex::MakeTable<G>({
     {"...SWAPIDPROPERTIES", nullptr},
     {"...SWAPID", ex::AppendValue<&G::saSwapIds>},
-};
+});
 
 } // namespace
 
@@ -32,7 +32,7 @@ void CExPartDataSwapGrpArray::SetSwapGrpData_InPart(std::vector<std::string>& sa
                                                     int nFlag, CExTemporaryArray* pIgnoreLog,
                                                     CExTemporaryArray* pNotUsedLog)
 {
-    ex::AddNamedRecord<CExPartDataSwapGrp>(
+    ex::AddNamedRecord(
         *this, saSubRecord, &CExPartDataSwapGrp::sSwapGroup, ex::kPartGroupRule,
-        ex::ToPartGroups<CExPartDataSwapGrp>(sContext, nFlag, pIgnoreLog, pNotUsedLog));
+        ex::ToSubRecords({sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0}));
 }

@@ -21,10 +21,10 @@ void ReadSwapGroup(Y& symbol, ex::Group& group, const ex::ParseContext&)
     }
 }
 
-constexpr ex::GroupRow<Y> kSymbolGroups[] = {
+constexpr auto kSymbolGroups = ex::MakeTable<Y>({
     {"...DEFAULT", SetDefault},
     {"...SYMBOL_SWAPGROUP", ReadSwapGroup},
-};
+});
 
 } // namespace
 
@@ -44,9 +44,9 @@ void CExPartDataSymbolArray::SetSymbolData_InPart(std::vector<std::string>& saSu
                                                   int nFlag, CExTemporaryArray* pIgnoreLog,
                                                   CExTemporaryArray* pNotUsedLog)
 {
-    ex::AddNamedRecord<CExPartDataSymbol>(
+    ex::AddNamedRecord(
         *this, saSubRecord, &CExPartDataSymbol::sSymbolName, ex::kPartGroupRule,
-        ex::ToPartGroups<CExPartDataSymbol>(sContext, nFlag, pIgnoreLog, pNotUsedLog));
+        ex::ToSubRecords({sContext, nFlag, pIgnoreLog, pNotUsedLog, 1.0}));
 }
 
 CExPartDataSymbol* CExPartDataSymbolArray::GetSymbolDataOfSameSlotName(std::string sSlotName) const

@@ -14,15 +14,4 @@ namespace ex {
 inline constexpr GroupRule kPartSubRecordRule{2, 0, false};
 inline constexpr GroupRule kPartGroupRule{3, 0, false};
 
-// Hands each group of a slot, swap group or symbol sub-record to the
-// element's SetSubRecordData.
-template <class E>
-auto ToPartGroups(const std::string& sContext, int nFlag, CExTemporaryArray* pIgnoreLog,
-                  CExTemporaryArray* pNotUsedLog)
-{
-    return [&sContext, nFlag, pIgnoreLog, pNotUsedLog](E& element, std::vector<std::string>& saGroup) {
-        element.SetSubRecordData(saGroup, sContext, nFlag, pIgnoreLog, pNotUsedLog);
-    };
-}
-
 } // namespace ex

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "core/KeywordTable.h"
+#include "core/GroupTable.h"
 #include "core/StringOps.h"
 #include "shapes/ExChamfered_Rect.h"
 #include "shapes/ExCircle_Path.h"
@@ -30,7 +30,17 @@
 
 namespace {
 
-using MakeFn = CExDrawObj* (*)(std::vector<std::string>& params, std::size_t first, double dScale);
+// What a shape row makes: the shape of the parameter lines from `first` on.
+struct NewShapeOf {
+    std::size_t first = 0;
+    CExDrawObj* pShape = nullptr;
+};
+
+template <class S>
+void Make(NewShapeOf& made, ex::Group& params, const ex::ParseContext& ctx)
+{
+    made.pShape = ex::MakeShape<S>(params, made.first, ctx.dScale);
+}
 
 // First match wins, so a keyword comes before every keyword that begins it
 // (OCTAGONAL_FINGER before OCTAGON, RECT_SHAPE and RECTANGLE before RECT,
@@ -38,35 +48,35 @@ using MakeFn = CExDrawObj* (*)(std::vector<std::string>& params, std::size_t fir
 // from this one only in the order of keywords that do not begin one another
 // (RECT_PATH / RADIUS_CORNER_RECTANGLE, SLOT / SQUARE), so this one list
 // matches every line as each of them would.
-constexpr ex::KeywordRow<MakeFn> kShapes[] = {
-    {"4_WEB_ROUND_THERMAL_45", ex::MakeShape<CExF4_web_round_thermal_45>},
-    {"4_WEB_SQUARE_THERMAL_45", ex::MakeShape<CExF4_web_round_thermal_45>},
-    {"CHAMFERED_RECTANGLE", ex::MakeShape<CExChamfered_Rect>},
-    {"CIRCLE_PATH", ex::MakeShape<CExCircle_Path>},
-    {"CIRCLE_SHAPE", ex::MakeShape<CExCircle_Shape>},
-    {"DIMENSION_DATA", ex::MakeShape<CExDimension_Data>},
-    {"OBLONG", ex::MakeShape<CExOblong>},
-    {"ELONGATED_OCTAGON", ex::MakeShape<CExOctagon>},
-    {"OCTAGONAL_FINGER", ex::MakeShape<CExOctagonal_Finger>},
-    {"OCTAGON", ex::MakeShape<CExOctagon>},
-    {"POLYARC_PATH", ex::MakeShape<CExPolyarc_Path>},
-    {"POLYARC_SHAPE", ex::MakeShape<CExPolyarc_Shape>},
-    {"POLYLINE_PATH", ex::MakeShape<CExPolyline_Path>},
-    {"POLYLINE_SHAPE", ex::MakeShape<CExPolyline_Shape>},
-    {"RADIUS_CORNER_RECTANGLE", ex::MakeShape<CExRadius_Corner_Rectangle>},
-    {"RECT_PATH", ex::MakeShape<CExRect_Path>},
-    {"RECT_SHAPE", ex::MakeShape<CExRect_Shape>},
-    {"RECTANGLE", ex::MakeShape<CExRectangle>},
-    {"RECT", ex::MakeShape<CExRectangle>},
-    {"ROUND_DONUT", ex::MakeShape<CExRoundDonut>},
-    {"ROUND_FINGER", ex::MakeShape<CExRound_Finger>},
-    {"ROUND", ex::MakeShape<CExRound>},
-    {"SLOT", ex::MakeShape<CExSlot>},
-    {"SQUARE_DONUT", ex::MakeShape<CExSquare_Dount>},
-    {"SQUARE", ex::MakeShape<CExSquare>},
-};
-static_assert(std::size(kShapes) == ex::kShapeKeywordCount);
-static_assert(kShapes[ex::kDimensionDataKeyword].sKeyword == "DIMENSION_DATA");
+constexpr auto kShapes = ex::MakeTable<NewShapeOf>({
+    {"4_WEB_ROUND_THERMAL_45", Make<CExF4_web_round_thermal_45>},
+    {"4_WEB_SQUARE_THERMAL_45", Make<CExF4_web_round_thermal_45>},
+    {"CHAMFERED_RECTANGLE", Make<CExChamfered_Rect>},
+    {"CIRCLE_PATH", Make<CExCircle_Path>},
+    {"CIRCLE_SHAPE", Make<CExCircle_Shape>},
+    {"DIMENSION_DATA", Make<CExDimension_Data>},
+    {"OBLONG", Make<CExOblong>},
+    {"ELONGATED_OCTAGON", Make<CExOctagon>},
+    {"OCTAGONAL_FINGER", Make<CExOctagonal_Finger>},
+    {"OCTAGON", Make<CExOctagon>},
+    {"POLYARC_PATH", Make<CExPolyarc_Path>},
+    {"POLYARC_SHAPE", Make<CExPolyarc_Shape>},
+    {"POLYLINE_PATH", Make<CExPolyline_Path>},
+    {"POLYLINE_SHAPE", Make<CExPolyline_Shape>},
+    {"RADIUS_CORNER_RECTANGLE", Make<CExRadius_Corner_Rectangle>},
+    {"RECT_PATH", Make<CExRect_Path>},
+    {"RECT_SHAPE", Make<CExRect_Shape>},
+    {"RECTANGLE", Make<CExRectangle>},
+    {"RECT", Make<CExRectangle>},
+    {"ROUND_DONUT", Make<CExRoundDonut>},
+    {"ROUND_FINGER", Make<CExRound_Finger>},
+    {"ROUND", Make<CExRound>},
+    {"SLOT", Make<CExSlot>},
+    {"SQUARE_DONUT", Make<CExSquare_Dount>},
+    {"SQUARE", Make<CExSquare>},
+});
+static_assert(kShapes.rows.size() == ex::kShapeKeywordCount);
+static_assert(kShapes.rows[ex::kDimensionDataKeyword].sKeyword == "DIMENSION_DATA");
 
 } // namespace
 
@@ -79,10 +89,10 @@ int MatchShapeKeyword(std::string_view line, int nDots, bool bWithDimensionData)
         return -1;
     line.remove_prefix(static_cast<std::size_t>(nDots));
     // No keyword begins with a dot, so a deeper line matches nothing here.
-    const KeywordRow<MakeFn>* row = MatchKeyword(kShapes, line);
+    const GroupRow<NewShapeOf>* row = FindGroupRow(kShapes, line);
     if (row == nullptr)
         return -1;
-    const int index = static_cast<int>(row - kShapes);
+    const int index = static_cast<int>(row - kShapes.rows.data());
     // Nothing else begins a line that DIMENSION_DATA begins.
     if (index == kDimensionDataKeyword && !bWithDimensionData)
         return -1;
@@ -91,7 +101,8 @@ int MatchShapeKeyword(std::string_view line, int nDots, bool bWithDimensionData)
 
 std::string_view ShapeKeyword(int index)
 {
-    return index >= 0 && index < kShapeKeywordCount ? kShapes[index].sKeyword : std::string_view();
+    return index >= 0 && index < kShapeKeywordCount ? kShapes.rows[static_cast<std::size_t>(index)].sKeyword
+                                                     : std::string_view();
 }
 
 CExDrawObj* NewShape(int index, std::vector<std::string>& params, std::size_t first, double dScale)
@@ -100,7 +111,10 @@ CExDrawObj* NewShape(int index, std::vector<std::string>& params, std::size_t fi
         params.clear();
         return nullptr;
     }
-    return kShapes[index].action(params, first, dScale);
+    const std::string none;
+    NewShapeOf made{first};
+    kShapes.rows[static_cast<std::size_t>(index)].action(made, params, {none, 0, nullptr, nullptr, dScale});
+    return made.pShape;
 }
 
 } // namespace ex

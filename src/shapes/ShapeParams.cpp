@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "core/GroupTable.h"
-#include "core/KeywordTable.h"
 #include "core/StringOps.h"
 #include "shapes/ExChamfered_Rect.h"
 #include "shapes/ExCircle_Path.h"
@@ -41,27 +40,14 @@ enum class Param {
     Chamfer, DisplayWidth, CenterPoint, DimensionPoint, DimensionedBy, EndPoint, Feature, StartPoint, Traverse,
 };
 
-constexpr ex::KeywordRow<Param> kParams[] = {
-    {".DIAMETER", Param::Diameter},
-    {".HEIGHT", Param::Height},
-    {".RADIUS", Param::Radius},
-    {".SHAPE_OPTIONS", Param::ShapeOptions},
-    {".XYR", Param::XYR},
-    {".XY", Param::XY},
-    {".WIDTH", Param::Width},
-    {".TIE_LEG_WIDTH", Param::TieLegWidth},
-    {".THERMAL_CLEARANCE", Param::ThermalClearance},
-    {".STYLE", Param::Style},
-    {".CHAMFER", Param::Chamfer},
-    {".DISPLAY_WIDTH", Param::DisplayWidth},
-    {".CENTER_POINT", Param::CenterPoint},
-    {".DIMENSION_POINT", Param::DimensionPoint},
-    {".DIMENSIONED_BY", Param::DimensionedBy},
-    {".END_POINT", Param::EndPoint},
-    {".FEATURE", Param::Feature},
-    {".START_POINT", Param::StartPoint},
-    {".TRAVERSE", Param::Traverse},
-};
+// The keywords in the order of Param: a list of names, as what a keyword
+// stores is each class's own (Fields below).
+constexpr auto kParams = ex::MakeKeywordList({
+    ".DIAMETER", ".HEIGHT", ".RADIUS", ".SHAPE_OPTIONS", ".XYR", ".XY", ".WIDTH", ".TIE_LEG_WIDTH",
+    ".THERMAL_CLEARANCE", ".STYLE", ".CHAMFER", ".DISPLAY_WIDTH", ".CENTER_POINT", ".DIMENSION_POINT",
+    ".DIMENSIONED_BY", ".END_POINT", ".FEATURE", ".START_POINT", ".TRAVERSE",
+});
+static_assert(kParams.keywords.size() == static_cast<std::size_t>(Param::Traverse) + 1);
 
 constexpr bool KnownToEveryClass(Param p) { return p <= Param::Style; }
 
@@ -264,16 +250,17 @@ void ParseParams(T& shape, std::vector<std::string>& params, std::size_t first, 
 {
     for (std::size_t i = first; i < params.size(); ++i) {
         const std::string_view line = params[i];
-        const ex::KeywordRow<Param>* row = ex::MatchKeyword(kParams, ex::TrimView(line));
-        if (row == nullptr)
+        const int found = kParams.Find(ex::TrimView(line));
+        if (found < 0)
             break;
-        bool bKnown = KnownToEveryClass(row->action);
+        const auto param = static_cast<Param>(found);
+        bool bKnown = KnownToEveryClass(param);
         for (const Field<T>& field : Fields<T>::rows) {
-            if (field.param != row->action)
+            if (field.param != param)
                 continue;
             bKnown = true;
             if (field.store != nullptr)
-                field.store(shape, ParamValue(line, row->action), dScale);
+                field.store(shape, ParamValue(line, param), dScale);
         }
         if (!bKnown)
             break;

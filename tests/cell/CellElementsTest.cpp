@@ -96,11 +96,12 @@ TEST(PlacementOutline, PropertiesShapesTextsAndAccumulation)
     EXPECT_EQ(test::Entries(logs.notUsed), Lines{"...FOO|1|3|.PACKAGE_CELL \"SOIC8\"|1|....BAR"});
 
     // An empty group makes nothing; one with no deeper lines an empty outline.
+    const ex::ParseContext ctx{kContext, 1, nullptr, nullptr, 1.0};
     Lines empty;
-    EXPECT_EQ(CExPlacement_OutlineArray::NewPlaceOutData_InCell(empty, kContext, 1, nullptr, nullptr, 1.0), nullptr);
+    EXPECT_EQ(CExPlacement_OutlineArray::NewPlaceOutData_InCell(empty, ctx), nullptr);
     Lines bare = {"..PLACEMENT_OUTLINE"};
     std::unique_ptr<CExPlacement_Outline> built(
-        CExPlacement_OutlineArray::NewPlaceOutData_InCell(bare, kContext, 1, nullptr, nullptr, 1.0));
+        CExPlacement_OutlineArray::NewPlaceOutData_InCell(bare, ctx));
     ASSERT_NE(built, nullptr);
     EXPECT_EQ(test::Fields(*built), "");
 

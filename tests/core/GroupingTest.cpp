@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "core/Grouping.h"
-#include "core/KeywordTable.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -149,47 +148,6 @@ TEST(GroupLines, MillionLineRecord)
     std::size_t size = 0;
     ex::GroupLines(joined, 0, {2, 0, false}, [&](Lines& g) { size = g[0].size(); });
     EXPECT_EQ(size, 4u + 5u * 1000000u);
-}
-
-enum class Kind { Settings, Dimension, Pin, PinNet };
-
-constexpr ex::KeywordRow<Kind> kTable[] = {
-    {"..DIMENSION_SETTINGS", Kind::Settings},
-    {"..DIMENSION", Kind::Dimension},
-    {"..PIN_NET", Kind::PinNet},
-    {"..PIN", Kind::Pin},
-};
-
-TEST(MatchKeyword, FirstMatchWinsCaseInsensitive)
-{
-    auto match = [](std::string_view line) {
-        const auto* row = ex::MatchKeyword(kTable, line);
-        return row ? static_cast<int>(row->action) : -1;
-    };
-    EXPECT_EQ(match("..DIMENSION_SETTINGS x"), static_cast<int>(Kind::Settings));
-    EXPECT_EQ(match("..dimension 5"), static_cast<int>(Kind::Dimension));
-    EXPECT_EQ(match("..Pin_Net GND"), static_cast<int>(Kind::PinNet));
-    EXPECT_EQ(match("..PINX"), static_cast<int>(Kind::Pin));  // a prefix test
-    EXPECT_EQ(match("...PIN"), -1);
-    EXPECT_EQ(match(" ..PIN"), -1);
-    EXPECT_EQ(match(""), -1);
-    EXPECT_EQ(match("..DIM"), -1);
-
-    // The order of the rows decides: the shorter keyword first shadows the longer.
-    constexpr ex::KeywordRow<int> badOrder[] = {{"..PIN", 1}, {"..PIN_NET", 2}};
-    EXPECT_EQ(ex::MatchKeyword(badOrder, "..PIN_NET x")->action, 1);
-
-    // A case-sensitive table does not match other cases.
-    constexpr ex::KeywordRow<int> sensitive[] = {{"(Default)", 1}};
-    EXPECT_EQ(ex::MatchKeyword(sensitive, "(Default) x", ex::Case::Sensitive)->action, 1);
-    EXPECT_EQ(ex::MatchKeyword(sensitive, "(default) x", ex::Case::Sensitive), nullptr);
-
-    // Through a span, with function pointers as actions.
-    using Fn = int (*)();
-    static constexpr ex::KeywordRow<Fn> fns[] = {{".A", [] { return 1; }}, {".B", [] { return 2; }}};
-    const std::span<const ex::KeywordRow<Fn>> view(fns);
-    EXPECT_EQ(ex::MatchKeyword(view, ".b 1")->action(), 2);
-    EXPECT_EQ(ex::MatchKeyword(view.subspan(1), ".a"), nullptr);
 }
 
 } // namespace

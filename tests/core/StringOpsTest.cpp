@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -38,6 +39,26 @@ TEST(StringOps, TrimmingAndCase)
     EXPECT_TRUE(ex::ContainsNoCase("..Pin_Net gnd", "NET"));
     EXPECT_FALSE(ex::ContainsNoCase("ne", "NET"));
     EXPECT_TRUE(ex::ContainsNoCase("xxnet", "NET"));
+
+    // Long keywords are compared eight bytes at a time: every byte at every
+    // place must give what upper-casing it alone gives.
+    const std::string keyword = "...PAD\xc1STACK_PID_9";
+    for (std::size_t n = 8; n <= keyword.size(); ++n) {
+        const std::string_view prefix = std::string_view(keyword).substr(0, n);
+        std::string lower(prefix);
+        for (char& c : lower)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(ex::StartsWithNoCase(lower + " x", prefix));
+        EXPECT_FALSE(ex::StartsWithNoCase(lower.substr(0, n - 1), prefix));
+        for (std::size_t i = 0; i < n; ++i)
+            for (int b = 0; b < 256; ++b) {
+                std::string line = lower + "\xe1";
+                line[i] = static_cast<char>(b);
+                ASSERT_EQ(ex::StartsWithNoCase(line, prefix), ex::ToUpperChar(line[i]) == prefix[i])
+                    << n << ' ' << i << ' ' << b;
+            }
+    }
+
     EXPECT_EQ(ex::LeadingDots("...X."), 3);
     EXPECT_EQ(ex::KeywordLevel("NODOT"), 1);
     EXPECT_EQ(ex::KeywordLevel("......SIX"), 5);
