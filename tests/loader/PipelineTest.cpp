@@ -16,6 +16,18 @@
 
 namespace {
 
+// A design of the given layout and cell lines, its other required files
+// holding only their units.
+test::Files WriteDesign(const test::TempDir& dir, const test::Lines& layout, const test::Lines& cells)
+{
+    test::Files files;
+    files.sJobPrefs = dir.WriteLines("job.txt", {".UNITS MM"});
+    files.sLayout = dir.WriteLines("layout.txt", layout);
+    files.sCells = dir.WriteLines("cells.txt", cells);
+    files.sPadstacks = dir.WriteLines("pads.txt", {".UNITS MM"});
+    return files;
+}
+
 // A plane layer whose one plane net holds an actual plane shape of many
 // voids, tie legs among them, and lines that are logged: a tie leg without a
 // shape (parsed on a helper) and groups around it (parsed by the worker).
@@ -78,16 +90,11 @@ TEST(Pipeline, LoadEqualsRecordAfterRecord)
             cells.insert(cells.end(), {".UNITS IN", ".NOT_A_CELL x"});
     }
     test::TempDir dir;
-    const std::string jobPath = dir.WriteLines("job.txt", {".UNITS MM"});
-    const std::string layoutPath = dir.WriteLines("layout.txt", layout);
-    const std::string cellPath = dir.WriteLines("cells.txt", cells);
-    const std::string padPath = dir.WriteLines("pads.txt", {".UNITS MM"});
-
+    const test::Files files = WriteDesign(dir, layout, cells);
+    const std::string& layoutPath = files.sLayout;
+    const std::string& cellPath = files.sCells;
     CExExpedition root;
-    CPC_Corvane_Get loader;
-    loader.vSetExpedition(&root);
-    loader.vSetMExpeditionFilePath(jobPath, cellPath, layoutPath, padPath, "", "");
-    ASSERT_EQ(loader.ParseExpeditionOfMFC(), 1);
+    ASSERT_EQ(test::LoadDesign(root, files), 1);
 
     CExLayout sequential;
     ex::ReadRecordFile(layoutPath, [] {}, [&](std::vector<std::string>& r) { sequential.SetData(r, "MM", 0); });
@@ -245,15 +252,10 @@ TEST(Pipeline, PlaneShapesOnHelpersKeepFileOrder)
     layout.push_back(".BOGUS_AFTER_PLANES 1");
 
     test::TempDir dir;
-    const std::string jobPath = dir.WriteLines("job.txt", {".UNITS MM"});
-    const std::string layoutPath = dir.WriteLines("layout.txt", layout);
-    const std::string cellPath = dir.WriteLines("cells.txt", {".UNITS MM"});
-    const std::string padPath = dir.WriteLines("pads.txt", {".UNITS MM"});
+    const test::Files files = WriteDesign(dir, layout, {".UNITS MM"});
+    const std::string& layoutPath = files.sLayout;
     CExExpedition root;
-    CPC_Corvane_Get loader;
-    loader.vSetExpedition(&root);
-    loader.vSetMExpeditionFilePath(jobPath, cellPath, layoutPath, padPath, "", "");
-    ASSERT_EQ(loader.ParseExpeditionOfMFC(), 1);
+    ASSERT_EQ(test::LoadDesign(root, files), 1);
 
     CExLayout sequential;
     ex::ReadRecordFile(layoutPath, [] {}, [&](std::vector<std::string>& r) { sequential.SetData(r, "MM", 0); });
