@@ -196,14 +196,14 @@ private:
     // ---- coordinates: the board moved onto the page, y down
     double X(double x) const { return x + m_ox; }
     double Y(double y) const { return m_oy - y; }
-    SExpression& At(Point p) { return m_out.Mm(X(p.x)) << ' ', m_out.Mm(Y(p.y)); }
+    SExpression& At(Point p) { return m_out.Pair(SExpression::ToNm(X(p.x)), SExpression::ToNm(Y(p.y))); }
     // A point of a footprint's frame in the file's frame of that footprint.
     static Point Local(const board::Footprint& fp, Point p) { return fp.bBottom ? p : Point{p.x, -p.y}; }
     SExpression& Xy(Point p, const board::Footprint* fp)
     {
         if (fp) {
             const Point q = Local(*fp, p);
-            return m_out.Mm(q.x) << ' ', m_out.Mm(q.y);
+            return m_out.Pair(SExpression::ToNm(q.x), SExpression::ToNm(q.y));
         }
         return At(p);
     }
@@ -248,6 +248,7 @@ private:
     std::vector<std::string> m_copper;   // copper layers in order: "F.Cu", "In1.Cu", ..., "B.Cu"
     std::vector<std::pair<int, std::string>> m_userLayers;  // User.N in use and their names
     std::uint64_t m_stamps[16] = {};
+    std::string m_tail;  // of a track's pieces
     std::uint64_t Next(Stamped kind) { return m_stamps[kind]++; }
 };
 
@@ -260,9 +261,9 @@ void Writer::Pts(const Ring& ring, const board::Footprint* fp)
     for (auto it = ring.rbegin(); it != ring.rend(); ++it) {
         m_out << (n++ % 4 == 0 ? "\n        " : " ") << "(xy ";
         if (fp)
-            m_out.Nm(it->x) << ' ', m_out.Nm(it->y);
+            m_out.Pair(it->x, it->y);
         else
-            m_out.Nm(it->x + SExpression::ToNm(m_ox)) << ' ', m_out.Nm(SExpression::ToNm(m_oy) - it->y);
+            m_out.Pair(it->x + SExpression::ToNm(m_ox), SExpression::ToNm(m_oy) - it->y);
         m_out << ')';
     }
     m_out << ")";
@@ -727,13 +728,15 @@ void Writer::WriteTrack(const board::Item& t)
         Lose(Loss::TraceOfOnePoint, "trace " + Where(pts.empty() ? Point{} : Point{pts[0].x, pts[0].y}));
         return;
     }
-    const std::string& layer = m_quoted[static_cast<std::size_t>(t.nLayer)];
+    // Every piece ends alike.
+    m_tail.assign(") (width ").append(SExpression::NmText(SExpression::ToNm(s.width))).append(") (layer ");
+    m_tail.append(m_quoted[static_cast<std::size_t>(t.nLayer)]).append(") (net ").append(std::to_string(t.nNet));
+    m_tail.append("))\n");
     EachPiece(s, [&](Point a, Point b, const Point* mid, std::size_t) {
         if (!mid)
-            m_out << "  (segment (start ", At(a) << ") (end ", At(b) << ')';
+            m_out << "  (segment (start ", At(a) << ") (end ", At(b) << m_tail;
         else
-            m_out << "  (arc (start ", At(a) << ") (mid ", At(*mid) << ") (end ", At(b) << ')';
-        m_out << " (width ", m_out.Mm(s.width) << ") (layer " << layer << ") (net ", m_out.Int(t.nNet) << "))\n";
+            m_out << "  (arc (start ", At(a) << ") (mid ", At(*mid) << ") (end ", At(b) << m_tail;
     });
 }
 

@@ -105,6 +105,29 @@ TEST(KicadWriter, StringsComeBackAsTheyWere)
     EXPECT_EQ(kicad::ValidUtf8("\xb5m"), "\xc2\xb5m");
 }
 
+TEST(KicadWriter, TextComesOutWholeAcrossTheBuffer)
+{
+    // Points written again and again, through many fills of the buffer: each
+    // as Nm writes it, the one written last kept only while it is the same.
+    std::string expected;
+    const std::string written = Written([&](kicad::SExpression& o) {
+        for (std::int64_t i = 0; i < 200000; ++i) {
+            const std::int64_t x = i * 1234567, y = -i / 3;
+            o.Pair(x, y) << ' ', o.Pair(x, y) << ' ', o.Pair(x, y + 1) << ' ';
+            for (const std::int64_t v : {y, y, y + 1})
+                expected += kicad::SExpression::NmText(x) + " " + kicad::SExpression::NmText(v) + " ";
+        }
+    });
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(kicad::SExpression::NmText(-1500000), "-1.5");
+
+    // A name of megabytes, plain or with an escape in it.
+    const std::string name(3000000, 'n');
+    EXPECT_EQ(Written([&](kicad::SExpression& o) { o << "(a ", o.Quoted(name) << ')'; }), "(a \"" + name + "\")");
+    EXPECT_EQ(Written([&](kicad::SExpression& o) { o.Quoted(name + "\"" + name); }),
+              "\"" + name + "\\\"" + name + "\"");
+}
+
 TEST(KicadWriter, StampsAreFixedPerObjectAndDifferBetweenThem)
 {
     const std::string a = Written([](kicad::SExpression& o) { o.Stamp(1, 7); });
