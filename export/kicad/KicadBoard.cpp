@@ -587,7 +587,7 @@ void Writer::WritePad(const board::Footprint& fp, std::size_t index)
         for (const board::Shape& sh : shapes)
             AddArea(sh, toPad, rings);
         m_out << "\n      (options (clearance outline) (anchor circle))\n      (primitives";
-        for (const Ring& r : Fill(rings, {}, {})) {
+        for (const Ring& r : Fill(std::move(rings), {}, {})) {
             m_out << "\n        (gr_poly (pts";
             for (const NmPoint& q : r)
                 m_out << " (xy ", m_out.Nm(q.x) << ' ', m_out.Nm(q.y) << ')';
@@ -656,7 +656,7 @@ void Writer::WriteGraphic(const board::Item& g, const board::Footprint* fp, std:
     case Kind::Thermal: {
         std::vector<Ring> rings;
         AddArea(s, Transform{}, rings);
-        for (const Ring& r : Fill(rings, {}, {})) {
+        for (const Ring& r : Fill(std::move(rings), {}, {})) {
             std::vector<board::Vertex> pts;
             for (const NmPoint& q : r)
                 pts.push_back({q.x / 1e6, q.y / 1e6, 0});
@@ -780,13 +780,13 @@ Writer::ZoneRings Writer::RingsOf(const board::Zone& z) const
     };
     std::vector<Ring> areas, voids, ties;
     split(z.outline, areas, voids);
-    std::vector<Ring> outlines = Fill(areas, voids, {});
+    std::vector<Ring> outlines = Fill(std::move(areas), std::move(voids), {});
     std::vector<Ring> fill;
     if (z.fill.nCount > 0) {
         std::vector<Ring> copper, cut, unused;
         split(z.fill, copper, cut);
         split(z.ties, ties, unused);
-        fill = Fill(copper, cut, ties);
+        fill = Fill(std::move(copper), std::move(cut), std::move(ties));
     } else if (!z.bPlane) {
         fill = outlines;  // a conductive area is copper as drawn
     }
@@ -839,7 +839,7 @@ void Writer::WriteKeepout(const board::Keepout& k, std::size_t index)
 {
     std::vector<Ring> rings;
     AddArea(k.shape, m_b.Place(k.nFootprint), rings);
-    std::vector<Ring> area = Fill(rings, {}, {});
+    std::vector<Ring> area = Fill(std::move(rings), {}, {});
     if (area.empty()) {
         Lose(Loss::KeepoutWithoutArea, "keepout " + Where(m_b.Place(k.nFootprint).Apply(k.shape.at)));
         return;

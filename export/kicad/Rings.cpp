@@ -178,48 +178,16 @@ public:
         m_ch = static_cast<std::int64_t>(std::ceil(h / m_rows));
         m_perCol = 1.0 / static_cast<double>(m_cw), m_perRow = 1.0 / static_cast<double>(m_ch);
         m_start.assign(static_cast<std::size_t>(m_cols * m_rows + 1), 0);
-        // Two passes: count the edges of each cell, then place them.
-        for (int pass = 0; pass < 2; ++pass) {
-            if (pass == 1) {
-                std::partial_sum(m_start.begin(), m_start.end(), m_start.begin());
-                m_cells.resize(m_start.back());
-            }
-            std::vector<std::uint64_t> fill;
-            if (pass == 1)
-                fill.assign(m_start.begin(), m_start.end() - 1);
-            for (std::uint32_t ri = 0; ri < rings.size(); ++ri)
-                for (std::uint32_t e = 0; e < rings[ri].size(); ++e) {
-                    const NmPoint a = rings[ri][e], b = rings[ri][(e + 1) % rings[ri].size()];
-                    const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
-                    if (rowA == rowB && Col(a.x) == Col(b.x)) {
-                        const std::size_t cell = static_cast<std::size_t>(rowA * m_cols + Col(a.x));
-                        if (pass == 0)
-                            ++m_start[cell + 1];
-                        else
-                            m_cells[fill[cell]++] = {ri, e};
-                        continue;
-                    }
-                    // Only the cells of each row that the edge passes through.
-                    for (std::int64_t row = rowA; row <= rowB; ++row) {
-                        std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
-                        if (a.y != b.y) {
-                            const long double ya = std::max<long double>(std::min(a.y, b.y), m_y0 + row * m_ch);
-                            const long double yb = std::min<long double>(std::max(a.y, b.y), m_y0 + (row + 1) * m_ch);
-                            const long double k = static_cast<long double>(b.x - a.x) / (b.y - a.y);
-                            const long double xa = a.x + (ya - a.y) * k, xb = a.x + (yb - a.y) * k;
-                            c0 = std::max(c0, Col(static_cast<std::int64_t>(std::floor(std::min(xa, xb)))) - 1);
-                            c1 = std::min(c1, Col(static_cast<std::int64_t>(std::ceil(std::max(xa, xb)))) + 1);
-                        }
-                        for (std::int64_t col = c0; col <= c1; ++col) {
-                            const std::size_t cell = static_cast<std::size_t>(row * m_cols + col);
-                            if (pass == 0)
-                                ++m_start[cell + 1];
-                            else
-                                m_cells[fill[cell]++] = {ri, e};
-                        }
-                    }
-                }
-        }
+        // Two passes: count the edges of each cell, then place them in the
+        // order met, each cell's start moving to its end as it fills.
+        EachCell([&](std::size_t cell, std::uint32_t, std::uint32_t) { ++m_start[cell + 1]; });
+        std::partial_sum(m_start.begin(), m_start.end(), m_start.begin());
+        m_cells.resize(m_start.back());
+        EachCell([&](std::size_t cell, std::uint32_t ring, std::uint32_t edge) {
+            m_cells[m_start[cell]++] = {ring, edge};
+        });
+        std::copy_backward(m_start.begin(), m_start.end() - 1, m_start.end());
+        m_start[0] = 0;
     }
 
     // The first edge above (x + a little, y), of a ring other than `self`:
@@ -275,6 +243,38 @@ public:
     }
 
 private:
+    // Calls visit(cell, ring, edge) for each cell an edge may pass through.
+    template <class Visit>
+    void EachCell(Visit&& visit) const
+    {
+        for (std::uint32_t ri = 0; ri < m_rings.size(); ++ri) {
+            const Ring& r = m_rings[ri];
+            for (std::uint32_t e = 0, n = static_cast<std::uint32_t>(r.size()); e < n; ++e) {
+                const NmPoint a = r[e], b = r[e + 1 == n ? 0 : e + 1];
+                const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
+                if (rowA == rowB && Col(a.x) == Col(b.x)) {
+                    visit(static_cast<std::size_t>(rowA * m_cols + Col(a.x)), ri, e);
+                    continue;
+                }
+                // Only the cells of each row that the edge passes through.
+                for (std::int64_t row = rowA; row <= rowB; ++row) {
+                    std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
+                    if (a.y != b.y) {
+                        // Within a column either side, as the cells take points on their borders.
+                        const double ya = static_cast<double>(std::max(std::min(a.y, b.y), m_y0 + row * m_ch));
+                        const double yb = static_cast<double>(std::min(std::max(a.y, b.y), m_y0 + (row + 1) * m_ch));
+                        const double k = static_cast<double>(b.x - a.x) / static_cast<double>(b.y - a.y);
+                        const double xa = a.x + (ya - a.y) * k, xb = a.x + (yb - a.y) * k;
+                        c0 = std::max(c0, Col(static_cast<std::int64_t>(std::floor(std::min(xa, xb)))) - 1);
+                        c1 = std::min(c1, Col(static_cast<std::int64_t>(std::ceil(std::max(xa, xb)))) + 1);
+                    }
+                    for (std::int64_t col = c0; col <= c1; ++col)
+                        visit(static_cast<std::size_t>(row * m_cols + col), ri, e);
+                }
+            }
+        }
+    }
+
     // Multiplied rather than divided: a plane has a million edges. A point on
     // a cell's border may fall either side; both cells' edges are looked at.
     std::int64_t Col(std::int64_t x) const
@@ -304,8 +304,20 @@ private:
 // edge with copper below) is dropped. Counter-clockwise rings are copper.
 std::vector<Ring> Fracture(std::vector<Ring> rings)
 {
-    std::erase_if(rings, [](const Ring& r) { return r.size() < 3 || Area2(r) == 0; });
-    if (std::none_of(rings.begin(), rings.end(), [](const Ring& r) { return Area2(r) < 0; }))
+    // Rings without an area go; each one's turn is worked out once.
+    std::vector<bool> copper;
+    std::size_t n = 0;
+    for (Ring& r : rings) {
+        const double area = r.size() < 3 ? 0.0 : Area2(r);
+        if (area == 0)
+            continue;
+        copper.push_back(area > 0);
+        if (&r != &rings[n])
+            rings[n] = std::move(r);
+        ++n;
+    }
+    rings.resize(n);
+    if (std::find(copper.begin(), copper.end(), false) == copper.end())
         return rings;
     const EdgeGrid grid(rings);
     struct Cut {
@@ -316,7 +328,7 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     std::vector<std::uint32_t> holes;
     std::vector<std::uint32_t> tops(rings.size(), 0);
     for (std::uint32_t i = 0; i < rings.size(); ++i) {
-        if (Area2(rings[i]) > 0)
+        if (copper[i])
             continue;
         holes.push_back(i);
         const Ring& r = rings[i];
@@ -358,7 +370,7 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     };
     std::vector<Step> stack;
     for (std::uint32_t i = 0; i < rings.size(); ++i) {
-        if (Area2(rings[i]) <= 0)
+        if (!copper[i])
             continue;
         Ring walk;
         stack.push_back({i, 0, 0, kNotYet, nullptr});
@@ -372,7 +384,7 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
                     walk.push_back(r[from->top]), walk.push_back(from->at);
                 continue;
             }
-            const std::uint32_t e = static_cast<std::uint32_t>((s.start + s.k) % r.size());
+            const std::uint32_t e = s.start + s.k - (s.start + s.k >= r.size() ? static_cast<std::uint32_t>(r.size()) : 0);
             if (s.cut == kNotYet) {
                 walk.push_back(r[e]);
                 const auto first = cuts.begin() + static_cast<std::ptrdiff_t>(firstCut[s.ring]);
@@ -464,7 +476,7 @@ double Area2(const Ring& r)
     long double a = 0;
     for (std::size_t i = 0, n = r.size(); i < n; ++i) {
         const NmPoint& p = r[i];
-        const NmPoint& q = r[(i + 1) % n];
+        const NmPoint& q = r[i + 1 == n ? 0 : i + 1];
         a += static_cast<long double>(p.x) * q.y - static_cast<long double>(q.x) * p.y;
     }
     return static_cast<double>(a);
@@ -571,7 +583,7 @@ void AddArea(const board::Shape& s, const board::Transform& t, std::vector<Ring>
     }
 }
 
-std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& voids, const std::vector<Ring>& ties)
+std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::vector<Ring> ties)
 {
     cl::Paths copper = Clip(ToPaths(areas), {}, cl::ctUnion);
     if (voids.empty()) {
@@ -599,7 +611,7 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
     std::vector<Ring> holes;
     cl::Paths edgeVoids, edgeTies;  // groups that meet the copper's own edges
     const std::size_t nVoids = voids.size();
-    auto ring = [&](std::uint32_t i) -> const Ring& { return i < nVoids ? voids[i] : ties[i - nVoids]; };
+    auto ring = [&](std::uint32_t i) -> Ring& { return i < nVoids ? voids[i] : ties[i - nVoids]; };
     for (std::size_t a = 0; a < order.size();) {
         std::size_t b = a;
         Box box = boxes[order[a]];
@@ -620,7 +632,7 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
             continue;
         }
         if (members.size() == 1) {
-            Ring hole = ring(members[0]);
+            Ring hole = std::move(ring(members[0]));
             CounterClockwise(hole, true);
             holes.push_back(std::move(hole));
             continue;
@@ -635,6 +647,8 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
             std::reverse(holes.back().begin(), holes.back().end());
         }
     }
+    std::vector<Ring>().swap(voids);
+    std::vector<Ring>().swap(ties);
     if (!edgeVoids.empty()) {
         copper = Clip(copper, Clip(Clip(edgeVoids, {}, cl::ctUnion), edgeTies, cl::ctDifference), cl::ctDifference);
         copperRings.clear();
