@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <future>
 #include <thread>
 #include <cmath>
@@ -367,23 +368,40 @@ void Writer::Write()
     At({0, 0}) << ")\n  )\n\n";
     WriteNets();
     // The copper of large zones (planes with their voids) is worked out on
-    // every core while the rest is written; what is left when that is
-    // written, this thread works out too.
-    std::vector<bool> heavy(m_b.zones.size(), false);
+    // the other cores while the rest is written, one zone a core at a time
+    // to keep memory down. This thread works out the small ones, and any
+    // large one not yet begun when it gets there; while it waits for one, it
+    // works out the small ones after it.
+    enum : std::uint8_t { kFree, kTaken, kDone };
+    const std::size_t nZones = m_b.zones.size();
     std::vector<std::size_t> work;
-    for (std::size_t i = 0; i < m_b.zones.size(); ++i)
+    std::vector<bool> heavy(nZones, false);
+    for (std::size_t i = 0; i < nZones; ++i)
         if (m_b.zones[i].fill.nCount + m_b.zones[i].outline.nCount >= kHeavyZone)
             heavy[i] = true, work.push_back(i);
-    std::vector<ZoneRings> rings(m_b.zones.size());
-    std::atomic<std::size_t> next{0};
-    auto compute = [&] {
-        for (std::size_t k; (k = next++) < work.size();)
-            rings[work[k]] = RingsOf(m_b.zones[work[k]]);
+    std::vector<ZoneRings> rings(nZones);
+    std::vector<std::exception_ptr> failed(nZones);
+    std::vector<std::atomic<std::uint8_t>> state(nZones);
+    auto take = [&](std::size_t i) {
+        std::uint8_t free = kFree;
+        if (!state[i].compare_exchange_strong(free, kTaken))
+            return false;
+        try {
+            rings[i] = RingsOf(m_b.zones[i]);
+        } catch (...) {
+            failed[i] = std::current_exception();  // rethrown here when the zone is written
+        }
+        state[i].store(kDone);
+        state[i].notify_all();
+        return true;
     };
     std::vector<std::future<void>> helpers;
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    for (std::size_t t = 0; t < std::min(work.size(), cores); ++t)
-        helpers.push_back(std::async(std::launch::async, compute));
+    const std::size_t others = std::max(1u, std::thread::hardware_concurrency()) - 1;
+    for (std::size_t t = 0; t < std::min(work.size(), others); ++t)
+        helpers.push_back(std::async(std::launch::async, [&] {
+            for (const std::size_t i : work)
+                take(i);
+        }));
     for (std::size_t i = 0; i < m_b.footprints.size(); ++i)
         WriteFootprint(i);
     for (const board::Item& g : m_b.graphics)
@@ -398,11 +416,21 @@ void Writer::Write()
     for (std::size_t i = 0; i < m_b.vias.size(); ++i)
         WriteVia(m_b.vias[i], i);
     m_out << '\n';
-    compute();
-    for (std::future<void>& h : helpers)
-        h.get();
-    for (std::size_t i = 0; i < m_b.zones.size(); ++i)
-        WriteZone(m_b.zones[i], i, heavy[i] ? std::move(rings[i]) : RingsOf(m_b.zones[i]));
+    for (std::size_t i = 0, ahead = 0; i < nZones; ++i) {
+        if (!take(i))
+            for (ahead = std::max(ahead, i + 1); state[i].load() != kDone; ++ahead) {
+                while (ahead < nZones && heavy[ahead])
+                    ++ahead;
+                if (ahead == nZones) {
+                    state[i].wait(kTaken);
+                    break;
+                }
+                take(ahead);
+            }
+        if (failed[i])
+            std::rethrow_exception(failed[i]);
+        WriteZone(m_b.zones[i], i, std::move(rings[i]));
+    }
     for (std::size_t i = 0; i < m_b.keepouts.size(); ++i)
         WriteKeepout(m_b.keepouts[i], i);
     m_out << ")\n";
