@@ -179,13 +179,39 @@ public:
         m_perCol = 1.0 / static_cast<double>(m_cw), m_perRow = 1.0 / static_cast<double>(m_ch);
         m_start.assign(static_cast<std::size_t>(m_cols * m_rows + 1), 0);
         // Two passes: count the edges of each cell, then place them in the
-        // order met, each cell's start moving to its end as it fills.
-        EachCell([&](std::size_t cell, std::uint32_t, std::uint32_t) { ++m_start[cell + 1]; });
+        // order met, each cell's start moving to its end as it fills. Most
+        // edges lie in one cell, which the first pass keeps for the second.
+        constexpr std::uint32_t kSpans = UINT32_MAX;
+        std::vector<std::uint32_t> own;
+        own.reserve(edges);
+        for (std::uint32_t ri = 0; ri < rings.size(); ++ri) {
+            const Ring& r = rings[ri];
+            if (r.empty())
+                continue;
+            const std::uint32_t first = Cell(r[0]);
+            std::uint32_t next = first;
+            for (std::uint32_t e = 0, n = static_cast<std::uint32_t>(r.size()); e < n; ++e) {
+                const std::uint32_t cell = next;
+                next = e + 1 == n ? first : Cell(r[e + 1]);
+                own.push_back(cell == next ? cell : kSpans);
+                if (cell == next)
+                    ++m_start[cell + 1];
+                else
+                    Spans(r[e], r[e + 1 == n ? 0 : e + 1], [&](std::size_t c) { ++m_start[c + 1]; });
+            }
+        }
         std::partial_sum(m_start.begin(), m_start.end(), m_start.begin());
         m_cells.resize(m_start.back());
-        EachCell([&](std::size_t cell, std::uint32_t ring, std::uint32_t edge) {
-            m_cells[m_start[cell]++] = {ring, edge};
-        });
+        std::size_t k = 0;
+        for (std::uint32_t ri = 0; ri < rings.size(); ++ri) {
+            const Ring& r = rings[ri];
+            for (std::uint32_t e = 0, n = static_cast<std::uint32_t>(r.size()); e < n; ++e, ++k) {
+                if (own[k] != kSpans)
+                    m_cells[m_start[own[k]]++] = {ri, e};
+                else
+                    Spans(r[e], r[e + 1 == n ? 0 : e + 1], [&](std::size_t c) { m_cells[m_start[c]++] = {ri, e}; });
+            }
+        }
         std::copy_backward(m_start.begin(), m_start.end() - 1, m_start.end());
         m_start[0] = 0;
     }
@@ -243,35 +269,27 @@ public:
     }
 
 private:
-    // Calls visit(cell, ring, edge) for each cell an edge may pass through.
+    std::uint32_t Cell(NmPoint p) const { return static_cast<std::uint32_t>(Row(p.y) * m_cols + Col(p.x)); }
+
+    // Calls visit(cell) for each cell an edge from a to b may pass through.
     template <class Visit>
-    void EachCell(Visit&& visit) const
+    void Spans(NmPoint a, NmPoint b, Visit&& visit) const
     {
-        for (std::uint32_t ri = 0; ri < m_rings.size(); ++ri) {
-            const Ring& r = m_rings[ri];
-            for (std::uint32_t e = 0, n = static_cast<std::uint32_t>(r.size()); e < n; ++e) {
-                const NmPoint a = r[e], b = r[e + 1 == n ? 0 : e + 1];
-                const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
-                if (rowA == rowB && Col(a.x) == Col(b.x)) {
-                    visit(static_cast<std::size_t>(rowA * m_cols + Col(a.x)), ri, e);
-                    continue;
-                }
-                // Only the cells of each row that the edge passes through.
-                for (std::int64_t row = rowA; row <= rowB; ++row) {
-                    std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
-                    if (a.y != b.y) {
-                        // Within a column either side, as the cells take points on their borders.
-                        const double ya = static_cast<double>(std::max(std::min(a.y, b.y), m_y0 + row * m_ch));
-                        const double yb = static_cast<double>(std::min(std::max(a.y, b.y), m_y0 + (row + 1) * m_ch));
-                        const double k = static_cast<double>(b.x - a.x) / static_cast<double>(b.y - a.y);
-                        const double xa = a.x + (ya - a.y) * k, xb = a.x + (yb - a.y) * k;
-                        c0 = std::max(c0, Col(static_cast<std::int64_t>(std::floor(std::min(xa, xb)))) - 1);
-                        c1 = std::min(c1, Col(static_cast<std::int64_t>(std::ceil(std::max(xa, xb)))) + 1);
-                    }
-                    for (std::int64_t col = c0; col <= c1; ++col)
-                        visit(static_cast<std::size_t>(row * m_cols + col), ri, e);
-                }
+        const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
+        // Only the cells of each row that the edge passes through.
+        for (std::int64_t row = rowA; row <= rowB; ++row) {
+            std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
+            if (a.y != b.y) {
+                // Within a column either side, as the cells take points on their borders.
+                const double ya = static_cast<double>(std::max(std::min(a.y, b.y), m_y0 + row * m_ch));
+                const double yb = static_cast<double>(std::min(std::max(a.y, b.y), m_y0 + (row + 1) * m_ch));
+                const double k = static_cast<double>(b.x - a.x) / static_cast<double>(b.y - a.y);
+                const double xa = a.x + (ya - a.y) * k, xb = a.x + (yb - a.y) * k;
+                c0 = std::max(c0, Col(static_cast<std::int64_t>(std::floor(std::min(xa, xb)))) - 1);
+                c1 = std::min(c1, Col(static_cast<std::int64_t>(std::ceil(std::max(xa, xb)))) + 1);
             }
+            for (std::int64_t col = c0; col <= c1; ++col)
+                visit(static_cast<std::size_t>(row * m_cols + col));
         }
     }
 
