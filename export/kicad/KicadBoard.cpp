@@ -369,16 +369,14 @@ void Writer::Write()
     WriteNets();
     // The copper of large zones (planes with their voids) is worked out on
     // the other cores while the rest is written, one zone a core at a time
-    // to keep memory down. This thread works out the small ones, and any
-    // large one not yet begun when it gets there; while it waits for one, it
-    // works out the small ones after it.
+    // to keep memory down. This thread works out the small ones as it writes
+    // them, and any large one not yet begun when it gets there.
     enum : std::uint8_t { kFree, kTaken, kDone };
     const std::size_t nZones = m_b.zones.size();
     std::vector<std::size_t> work;
-    std::vector<bool> heavy(nZones, false);
     for (std::size_t i = 0; i < nZones; ++i)
         if (m_b.zones[i].fill.nCount + m_b.zones[i].outline.nCount >= kHeavyZone)
-            heavy[i] = true, work.push_back(i);
+            work.push_back(i);
     std::vector<ZoneRings> rings(nZones);
     std::vector<std::exception_ptr> failed(nZones);
     std::vector<std::atomic<std::uint8_t>> state(nZones);
@@ -416,17 +414,9 @@ void Writer::Write()
     for (std::size_t i = 0; i < m_b.vias.size(); ++i)
         WriteVia(m_b.vias[i], i);
     m_out << '\n';
-    for (std::size_t i = 0, ahead = 0; i < nZones; ++i) {
+    for (std::size_t i = 0; i < nZones; ++i) {
         if (!take(i))
-            for (ahead = std::max(ahead, i + 1); state[i].load() != kDone; ++ahead) {
-                while (ahead < nZones && heavy[ahead])
-                    ++ahead;
-                if (ahead == nZones) {
-                    state[i].wait(kTaken);
-                    break;
-                }
-                take(ahead);
-            }
+            state[i].wait(kTaken);
         if (failed[i])
             std::rethrow_exception(failed[i]);
         WriteZone(m_b.zones[i], i, std::move(rings[i]));

@@ -337,7 +337,6 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     rings.resize(n);
     if (std::find(copper.begin(), copper.end(), false) == copper.end())
         return rings;
-    const EdgeGrid grid(rings);
     struct Cut {
         std::uint32_t ring, edge;  // where it ends
         NmPoint at;
@@ -359,16 +358,19 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     });
     std::vector<bool> kept(rings.size(), true);
     std::vector<Cut> cuts;
-    for (const std::uint32_t h : holes) {
-        const NmPoint top = rings[h][tops[h]];
-        const EdgeGrid::Hit hit = grid.Above(top, h);
-        const Ring* r = hit.found ? &rings[hit.ring] : nullptr;
-        // Copper lies below an edge that runs right to left.
-        if (!r || !kept[hit.ring] || (*r)[(hit.edge + 1) % r->size()].x >= (*r)[hit.edge].x) {
-            kept[h] = false;
-            continue;
+    {
+        const EdgeGrid grid(rings);  // gone before the walks take as much again
+        for (const std::uint32_t h : holes) {
+            const NmPoint top = rings[h][tops[h]];
+            const EdgeGrid::Hit hit = grid.Above(top, h);
+            const Ring* r = hit.found ? &rings[hit.ring] : nullptr;
+            // Copper lies below an edge that runs right to left.
+            if (!r || !kept[hit.ring] || (*r)[(hit.edge + 1) % r->size()].x >= (*r)[hit.edge].x) {
+                kept[h] = false;
+                continue;
+            }
+            cuts.push_back({hit.ring, hit.edge, {top.x, static_cast<std::int64_t>(std::llround(hit.y))}, h, tops[h]});
         }
-        cuts.push_back({hit.ring, hit.edge, {top.x, static_cast<std::int64_t>(std::llround(hit.y))}, h, tops[h]});
     }
     // In the order each ring's walk meets them: by edge, then along it (right to left).
     std::sort(cuts.begin(), cuts.end(), [](const Cut& a, const Cut& b) {
@@ -397,9 +399,11 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
             const Ring& r = rings[s.ring];
             if (s.k == r.size()) {
                 const Cut* from = s.from;
+                const std::uint32_t done = s.ring;
                 stack.pop_back();
                 if (from)  // round the hole, back to its top and up the cut
                     walk.push_back(r[from->top]), walk.push_back(from->at);
+                Ring().swap(rings[done]);  // each ring is walked once
                 continue;
             }
             const std::uint32_t e = s.start + s.k - (s.start + s.k >= r.size() ? static_cast<std::uint32_t>(r.size()) : 0);
@@ -630,6 +634,12 @@ std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::ve
     cl::Paths edgeVoids, edgeTies;  // groups that meet the copper's own edges
     const std::size_t nVoids = voids.size();
     auto ring = [&](std::uint32_t i) -> Ring& { return i < nVoids ? voids[i] : ties[i - nVoids]; };
+    // Each void or tie is taken once: its memory goes as the holes grow.
+    auto path = [&](std::uint32_t i) {
+        cl::Path p = ToPath(ring(i));
+        Ring().swap(ring(i));
+        return p;
+    };
     for (std::size_t a = 0; a < order.size();) {
         std::size_t b = a;
         Box box = boxes[order[a]];
@@ -646,7 +656,7 @@ std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::ve
             continue;
         if (edges.Crosses(box)) {
             for (const std::uint32_t m : members)
-                (m < nVoids ? edgeVoids : edgeTies).push_back(ToPath(ring(m)));
+                (m < nVoids ? edgeVoids : edgeTies).push_back(path(m));
             continue;
         }
         if (members.size() == 1) {
@@ -657,7 +667,7 @@ std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::ve
         }
         cl::Paths v, tl;
         for (const std::uint32_t m : members)
-            (m < nVoids ? v : tl).push_back(ToPath(ring(m)));
+            (m < nVoids ? v : tl).push_back(path(m));
         // The voids' outer rings are holes in the copper, their holes islands of it.
         const cl::Paths merged = Clip(v, {}, cl::ctUnion);
         for (const cl::Path& p : tl.empty() ? merged : Clip(merged, tl, cl::ctDifference)) {
