@@ -38,8 +38,17 @@ char* Digits(std::uint64_t n, char* end)
 // Writes the digits of n from out; returns their end.
 char* Forward(std::uint64_t n, char* out)
 {
-    std::size_t count = 1;
-    for (std::uint64_t rest = n; rest >= 10; rest /= 10)
+    // Lengths in millimetres mostly have one to three digits.
+    if (n < 100) {
+        if (n < 10) {
+            *out = static_cast<char>('0' + n);
+            return out + 1;
+        }
+        std::memcpy(out, &kPairs[2 * n], 2);
+        return out + 2;
+    }
+    std::size_t count = 3;
+    for (std::uint64_t rest = n / 100; rest >= 10; rest /= 10)
         ++count;
     Digits(n, out + count);
     return out + count;
@@ -55,17 +64,18 @@ char* Micro(char* out, std::int64_t value)
     if (value < 0)
         *out++ = '-';
     out = Forward(magnitude / 1000000, out);
-    std::uint64_t fraction = magnitude % 1000000;
+    const std::uint64_t fraction = magnitude % 1000000;
     if (fraction == 0)
         return out;
-    std::size_t places = 6;
-    while (fraction % 10 == 0)
-        fraction /= 10, --places;
     *out++ = '.';
-    // Leading zeros of the fraction: 0.000001.
-    char* const end = out + places;
-    std::fill(out, Digits(fraction, end), '0');
-    return end;
+    // All six places, two at a time, leading zeros and all; then the zeros
+    // it ends in go.
+    const std::uint64_t places[] = {fraction / 10000, fraction / 100 % 100, fraction % 100};
+    for (const std::uint64_t two : places)
+        std::memcpy(out, &kPairs[2 * two], 2), out += 2;
+    while (out[-1] == '0')
+        --out;
+    return out;
 }
 
 constexpr char kHex[] = "0123456789abcdef";

@@ -89,6 +89,12 @@ TEST(KicadWriter, NumbersAreExactWithoutExponentOrNegativeZero)
               "-0.000001 1 -250");
     EXPECT_EQ(Written([](kicad::SExpression& o) { o.Mm(1e300) << ' ', o.Degrees(-90.0000004) << ' ', o.Int(-42); }),
               "1000000000 -90 -42");
+    // Either side of each count of whole digits, and zeros inside the fraction.
+    EXPECT_EQ(Written([](kicad::SExpression& o) {
+                  for (const std::int64_t nm : {9999999LL, 10010000LL, 99000001LL, 100100000LL, 102030LL, 1000000000000LL})
+                      o.Nm(nm) << ' ';
+              }),
+              "9.999999 10.01 99.000001 100.1 0.10203 1000000 ");
 }
 
 TEST(KicadWriter, StringsComeBackAsTheyWere)
