@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <future>
 #include <thread>
 #include <cmath>
@@ -196,14 +197,14 @@ private:
     // ---- coordinates: the board moved onto the page, y down
     double X(double x) const { return x + m_ox; }
     double Y(double y) const { return m_oy - y; }
-    SExpression& At(Point p) { return m_out.Mm(X(p.x)) << ' ', m_out.Mm(Y(p.y)); }
+    SExpression& At(Point p) { return m_out.Pair(SExpression::ToNm(X(p.x)), SExpression::ToNm(Y(p.y))); }
     // A point of a footprint's frame in the file's frame of that footprint.
     static Point Local(const board::Footprint& fp, Point p) { return fp.bBottom ? p : Point{p.x, -p.y}; }
     SExpression& Xy(Point p, const board::Footprint* fp)
     {
         if (fp) {
             const Point q = Local(*fp, p);
-            return m_out.Mm(q.x) << ' ', m_out.Mm(q.y);
+            return m_out.Pair(SExpression::ToNm(q.x), SExpression::ToNm(q.y));
         }
         return At(p);
     }
@@ -248,6 +249,7 @@ private:
     std::vector<std::string> m_copper;   // copper layers in order: "F.Cu", "In1.Cu", ..., "B.Cu"
     std::vector<std::pair<int, std::string>> m_userLayers;  // User.N in use and their names
     std::uint64_t m_stamps[16] = {};
+    std::string m_tail;  // of a track's pieces
     std::uint64_t Next(Stamped kind) { return m_stamps[kind]++; }
 };
 
@@ -260,9 +262,9 @@ void Writer::Pts(const Ring& ring, const board::Footprint* fp)
     for (auto it = ring.rbegin(); it != ring.rend(); ++it) {
         m_out << (n++ % 4 == 0 ? "\n        " : " ") << "(xy ";
         if (fp)
-            m_out.Nm(it->x) << ' ', m_out.Nm(it->y);
+            m_out.Pair(it->x, it->y);
         else
-            m_out.Nm(it->x + SExpression::ToNm(m_ox)) << ' ', m_out.Nm(SExpression::ToNm(m_oy) - it->y);
+            m_out.Pair(it->x + SExpression::ToNm(m_ox), SExpression::ToNm(m_oy) - it->y);
         m_out << ')';
     }
     m_out << ")";
@@ -366,23 +368,38 @@ void Writer::Write()
     At({0, 0}) << ")\n  )\n\n";
     WriteNets();
     // The copper of large zones (planes with their voids) is worked out on
-    // every core while the rest is written; what is left when that is
-    // written, this thread works out too.
-    std::vector<bool> heavy(m_b.zones.size(), false);
+    // the other cores while the rest is written, one zone a core at a time
+    // to keep memory down. This thread works out the small ones as it writes
+    // them, and any large one not yet begun when it gets there.
+    enum : std::uint8_t { kFree, kTaken, kDone };
+    const std::size_t nZones = m_b.zones.size();
     std::vector<std::size_t> work;
-    for (std::size_t i = 0; i < m_b.zones.size(); ++i)
+    for (std::size_t i = 0; i < nZones; ++i)
         if (m_b.zones[i].fill.nCount + m_b.zones[i].outline.nCount >= kHeavyZone)
-            heavy[i] = true, work.push_back(i);
-    std::vector<ZoneRings> rings(m_b.zones.size());
-    std::atomic<std::size_t> next{0};
-    auto compute = [&] {
-        for (std::size_t k; (k = next++) < work.size();)
-            rings[work[k]] = RingsOf(m_b.zones[work[k]]);
+            work.push_back(i);
+    std::vector<ZoneRings> rings(nZones);
+    std::vector<std::exception_ptr> failed(nZones);
+    std::vector<std::atomic<std::uint8_t>> state(nZones);
+    auto take = [&](std::size_t i) {
+        std::uint8_t free = kFree;
+        if (!state[i].compare_exchange_strong(free, kTaken))
+            return false;
+        try {
+            rings[i] = RingsOf(m_b.zones[i]);
+        } catch (...) {
+            failed[i] = std::current_exception();  // rethrown here when the zone is written
+        }
+        state[i].store(kDone);
+        state[i].notify_all();
+        return true;
     };
     std::vector<std::future<void>> helpers;
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    for (std::size_t t = 0; t < std::min(work.size(), cores); ++t)
-        helpers.push_back(std::async(std::launch::async, compute));
+    const std::size_t others = std::max(1u, std::thread::hardware_concurrency()) - 1;
+    for (std::size_t t = 0; t < std::min(work.size(), others); ++t)
+        helpers.push_back(std::async(std::launch::async, [&] {
+            for (const std::size_t i : work)
+                take(i);
+        }));
     for (std::size_t i = 0; i < m_b.footprints.size(); ++i)
         WriteFootprint(i);
     for (const board::Item& g : m_b.graphics)
@@ -397,11 +414,13 @@ void Writer::Write()
     for (std::size_t i = 0; i < m_b.vias.size(); ++i)
         WriteVia(m_b.vias[i], i);
     m_out << '\n';
-    compute();
-    for (std::future<void>& h : helpers)
-        h.get();
-    for (std::size_t i = 0; i < m_b.zones.size(); ++i)
-        WriteZone(m_b.zones[i], i, heavy[i] ? std::move(rings[i]) : RingsOf(m_b.zones[i]));
+    for (std::size_t i = 0; i < nZones; ++i) {
+        if (!take(i))
+            state[i].wait(kTaken);
+        if (failed[i])
+            std::rethrow_exception(failed[i]);
+        WriteZone(m_b.zones[i], i, std::move(rings[i]));
+    }
     for (std::size_t i = 0; i < m_b.keepouts.size(); ++i)
         WriteKeepout(m_b.keepouts[i], i);
     m_out << ")\n";
@@ -586,7 +605,7 @@ void Writer::WritePad(const board::Footprint& fp, std::size_t index)
         for (const board::Shape& sh : shapes)
             AddArea(sh, toPad, rings);
         m_out << "\n      (options (clearance outline) (anchor circle))\n      (primitives";
-        for (const Ring& r : Fill(rings, {}, {})) {
+        for (const Ring& r : Fill(std::move(rings), {}, {})) {
             m_out << "\n        (gr_poly (pts";
             for (const NmPoint& q : r)
                 m_out << " (xy ", m_out.Nm(q.x) << ' ', m_out.Nm(q.y) << ')';
@@ -655,7 +674,7 @@ void Writer::WriteGraphic(const board::Item& g, const board::Footprint* fp, std:
     case Kind::Thermal: {
         std::vector<Ring> rings;
         AddArea(s, Transform{}, rings);
-        for (const Ring& r : Fill(rings, {}, {})) {
+        for (const Ring& r : Fill(std::move(rings), {}, {})) {
             std::vector<board::Vertex> pts;
             for (const NmPoint& q : r)
                 pts.push_back({q.x / 1e6, q.y / 1e6, 0});
@@ -727,13 +746,15 @@ void Writer::WriteTrack(const board::Item& t)
         Lose(Loss::TraceOfOnePoint, "trace " + Where(pts.empty() ? Point{} : Point{pts[0].x, pts[0].y}));
         return;
     }
-    const std::string& layer = m_quoted[static_cast<std::size_t>(t.nLayer)];
+    // Every piece ends alike.
+    m_tail.assign(") (width ").append(SExpression::NmText(SExpression::ToNm(s.width))).append(") (layer ");
+    m_tail.append(m_quoted[static_cast<std::size_t>(t.nLayer)]).append(") (net ").append(std::to_string(t.nNet));
+    m_tail.append("))\n");
     EachPiece(s, [&](Point a, Point b, const Point* mid, std::size_t) {
         if (!mid)
-            m_out << "  (segment (start ", At(a) << ") (end ", At(b) << ')';
+            m_out << "  (segment (start ", At(a) << ") (end ", At(b) << m_tail;
         else
-            m_out << "  (arc (start ", At(a) << ") (mid ", At(*mid) << ") (end ", At(b) << ')';
-        m_out << " (width ", m_out.Mm(s.width) << ") (layer " << layer << ") (net ", m_out.Int(t.nNet) << "))\n";
+            m_out << "  (arc (start ", At(a) << ") (mid ", At(*mid) << ") (end ", At(b) << m_tail;
     });
 }
 
@@ -777,13 +798,13 @@ Writer::ZoneRings Writer::RingsOf(const board::Zone& z) const
     };
     std::vector<Ring> areas, voids, ties;
     split(z.outline, areas, voids);
-    std::vector<Ring> outlines = Fill(areas, voids, {});
+    std::vector<Ring> outlines = Fill(std::move(areas), std::move(voids), {});
     std::vector<Ring> fill;
     if (z.fill.nCount > 0) {
         std::vector<Ring> copper, cut, unused;
         split(z.fill, copper, cut);
         split(z.ties, ties, unused);
-        fill = Fill(copper, cut, ties);
+        fill = Fill(std::move(copper), std::move(cut), std::move(ties));
     } else if (!z.bPlane) {
         fill = outlines;  // a conductive area is copper as drawn
     }
@@ -836,7 +857,7 @@ void Writer::WriteKeepout(const board::Keepout& k, std::size_t index)
 {
     std::vector<Ring> rings;
     AddArea(k.shape, m_b.Place(k.nFootprint), rings);
-    std::vector<Ring> area = Fill(rings, {}, {});
+    std::vector<Ring> area = Fill(std::move(rings), {}, {});
     if (area.empty()) {
         Lose(Loss::KeepoutWithoutArea, "keepout " + Where(m_b.Place(k.nFootprint).Apply(k.shape.at)));
         return;

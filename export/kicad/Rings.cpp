@@ -178,48 +178,42 @@ public:
         m_ch = static_cast<std::int64_t>(std::ceil(h / m_rows));
         m_perCol = 1.0 / static_cast<double>(m_cw), m_perRow = 1.0 / static_cast<double>(m_ch);
         m_start.assign(static_cast<std::size_t>(m_cols * m_rows + 1), 0);
-        // Two passes: count the edges of each cell, then place them.
-        for (int pass = 0; pass < 2; ++pass) {
-            if (pass == 1) {
-                std::partial_sum(m_start.begin(), m_start.end(), m_start.begin());
-                m_cells.resize(m_start.back());
+        // Two passes: count the edges of each cell, then place them in the
+        // order met, each cell's start moving to its end as it fills. Most
+        // edges lie in one cell, which the first pass keeps for the second.
+        constexpr std::uint32_t kSpans = UINT32_MAX;
+        std::vector<std::uint32_t> own;
+        own.reserve(edges);
+        for (std::uint32_t ri = 0; ri < rings.size(); ++ri) {
+            const Ring& r = rings[ri];
+            if (r.empty())
+                continue;
+            const std::uint32_t first = Cell(r[0]);
+            std::uint32_t next = first;
+            for (std::uint32_t e = 0, n = static_cast<std::uint32_t>(r.size()); e < n; ++e) {
+                const std::uint32_t cell = next;
+                next = e + 1 == n ? first : Cell(r[e + 1]);
+                own.push_back(cell == next ? cell : kSpans);
+                if (cell == next)
+                    ++m_start[cell + 1];
+                else
+                    Spans(r[e], r[e + 1 == n ? 0 : e + 1], [&](std::size_t c) { ++m_start[c + 1]; });
             }
-            std::vector<std::uint64_t> fill;
-            if (pass == 1)
-                fill.assign(m_start.begin(), m_start.end() - 1);
-            for (std::uint32_t ri = 0; ri < rings.size(); ++ri)
-                for (std::uint32_t e = 0; e < rings[ri].size(); ++e) {
-                    const NmPoint a = rings[ri][e], b = rings[ri][(e + 1) % rings[ri].size()];
-                    const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
-                    if (rowA == rowB && Col(a.x) == Col(b.x)) {
-                        const std::size_t cell = static_cast<std::size_t>(rowA * m_cols + Col(a.x));
-                        if (pass == 0)
-                            ++m_start[cell + 1];
-                        else
-                            m_cells[fill[cell]++] = {ri, e};
-                        continue;
-                    }
-                    // Only the cells of each row that the edge passes through.
-                    for (std::int64_t row = rowA; row <= rowB; ++row) {
-                        std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
-                        if (a.y != b.y) {
-                            const long double ya = std::max<long double>(std::min(a.y, b.y), m_y0 + row * m_ch);
-                            const long double yb = std::min<long double>(std::max(a.y, b.y), m_y0 + (row + 1) * m_ch);
-                            const long double k = static_cast<long double>(b.x - a.x) / (b.y - a.y);
-                            const long double xa = a.x + (ya - a.y) * k, xb = a.x + (yb - a.y) * k;
-                            c0 = std::max(c0, Col(static_cast<std::int64_t>(std::floor(std::min(xa, xb)))) - 1);
-                            c1 = std::min(c1, Col(static_cast<std::int64_t>(std::ceil(std::max(xa, xb)))) + 1);
-                        }
-                        for (std::int64_t col = c0; col <= c1; ++col) {
-                            const std::size_t cell = static_cast<std::size_t>(row * m_cols + col);
-                            if (pass == 0)
-                                ++m_start[cell + 1];
-                            else
-                                m_cells[fill[cell]++] = {ri, e};
-                        }
-                    }
-                }
         }
+        std::partial_sum(m_start.begin(), m_start.end(), m_start.begin());
+        m_cells.resize(m_start.back());
+        std::size_t k = 0;
+        for (std::uint32_t ri = 0; ri < rings.size(); ++ri) {
+            const Ring& r = rings[ri];
+            for (std::uint32_t e = 0, n = static_cast<std::uint32_t>(r.size()); e < n; ++e, ++k) {
+                if (own[k] != kSpans)
+                    m_cells[m_start[own[k]]++] = {ri, e};
+                else
+                    Spans(r[e], r[e + 1 == n ? 0 : e + 1], [&](std::size_t c) { m_cells[m_start[c]++] = {ri, e}; });
+            }
+        }
+        std::copy_backward(m_start.begin(), m_start.end() - 1, m_start.end());
+        m_start[0] = 0;
     }
 
     // The first edge above (x + a little, y), of a ring other than `self`:
@@ -275,6 +269,30 @@ public:
     }
 
 private:
+    std::uint32_t Cell(NmPoint p) const { return static_cast<std::uint32_t>(Row(p.y) * m_cols + Col(p.x)); }
+
+    // Calls visit(cell) for each cell an edge from a to b may pass through.
+    template <class Visit>
+    void Spans(NmPoint a, NmPoint b, Visit&& visit) const
+    {
+        const std::int64_t rowA = Row(std::min(a.y, b.y)), rowB = Row(std::max(a.y, b.y));
+        // Only the cells of each row that the edge passes through.
+        for (std::int64_t row = rowA; row <= rowB; ++row) {
+            std::int64_t c0 = Col(std::min(a.x, b.x)), c1 = Col(std::max(a.x, b.x));
+            if (a.y != b.y) {
+                // Within a column either side, as the cells take points on their borders.
+                const double ya = static_cast<double>(std::max(std::min(a.y, b.y), m_y0 + row * m_ch));
+                const double yb = static_cast<double>(std::min(std::max(a.y, b.y), m_y0 + (row + 1) * m_ch));
+                const double k = static_cast<double>(b.x - a.x) / static_cast<double>(b.y - a.y);
+                const double xa = a.x + (ya - a.y) * k, xb = a.x + (yb - a.y) * k;
+                c0 = std::max(c0, Col(static_cast<std::int64_t>(std::floor(std::min(xa, xb)))) - 1);
+                c1 = std::min(c1, Col(static_cast<std::int64_t>(std::ceil(std::max(xa, xb)))) + 1);
+            }
+            for (std::int64_t col = c0; col <= c1; ++col)
+                visit(static_cast<std::size_t>(row * m_cols + col));
+        }
+    }
+
     // Multiplied rather than divided: a plane has a million edges. A point on
     // a cell's border may fall either side; both cells' edges are looked at.
     std::int64_t Col(std::int64_t x) const
@@ -304,10 +322,21 @@ private:
 // edge with copper below) is dropped. Counter-clockwise rings are copper.
 std::vector<Ring> Fracture(std::vector<Ring> rings)
 {
-    std::erase_if(rings, [](const Ring& r) { return r.size() < 3 || Area2(r) == 0; });
-    if (std::none_of(rings.begin(), rings.end(), [](const Ring& r) { return Area2(r) < 0; }))
+    // Rings without an area go; each one's turn is worked out once.
+    std::vector<bool> copper;
+    std::size_t n = 0;
+    for (Ring& r : rings) {
+        const double area = r.size() < 3 ? 0.0 : Area2(r);
+        if (area == 0)
+            continue;
+        copper.push_back(area > 0);
+        if (&r != &rings[n])
+            rings[n] = std::move(r);
+        ++n;
+    }
+    rings.resize(n);
+    if (std::find(copper.begin(), copper.end(), false) == copper.end())
         return rings;
-    const EdgeGrid grid(rings);
     struct Cut {
         std::uint32_t ring, edge;  // where it ends
         NmPoint at;
@@ -316,7 +345,7 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     std::vector<std::uint32_t> holes;
     std::vector<std::uint32_t> tops(rings.size(), 0);
     for (std::uint32_t i = 0; i < rings.size(); ++i) {
-        if (Area2(rings[i]) > 0)
+        if (copper[i])
             continue;
         holes.push_back(i);
         const Ring& r = rings[i];
@@ -329,16 +358,19 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     });
     std::vector<bool> kept(rings.size(), true);
     std::vector<Cut> cuts;
-    for (const std::uint32_t h : holes) {
-        const NmPoint top = rings[h][tops[h]];
-        const EdgeGrid::Hit hit = grid.Above(top, h);
-        const Ring* r = hit.found ? &rings[hit.ring] : nullptr;
-        // Copper lies below an edge that runs right to left.
-        if (!r || !kept[hit.ring] || (*r)[(hit.edge + 1) % r->size()].x >= (*r)[hit.edge].x) {
-            kept[h] = false;
-            continue;
+    {
+        const EdgeGrid grid(rings);  // gone before the walks take as much again
+        for (const std::uint32_t h : holes) {
+            const NmPoint top = rings[h][tops[h]];
+            const EdgeGrid::Hit hit = grid.Above(top, h);
+            const Ring* r = hit.found ? &rings[hit.ring] : nullptr;
+            // Copper lies below an edge that runs right to left.
+            if (!r || !kept[hit.ring] || (*r)[(hit.edge + 1) % r->size()].x >= (*r)[hit.edge].x) {
+                kept[h] = false;
+                continue;
+            }
+            cuts.push_back({hit.ring, hit.edge, {top.x, static_cast<std::int64_t>(std::llround(hit.y))}, h, tops[h]});
         }
-        cuts.push_back({hit.ring, hit.edge, {top.x, static_cast<std::int64_t>(std::llround(hit.y))}, h, tops[h]});
     }
     // In the order each ring's walk meets them: by edge, then along it (right to left).
     std::sort(cuts.begin(), cuts.end(), [](const Cut& a, const Cut& b) {
@@ -358,7 +390,7 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
     };
     std::vector<Step> stack;
     for (std::uint32_t i = 0; i < rings.size(); ++i) {
-        if (Area2(rings[i]) <= 0)
+        if (!copper[i])
             continue;
         Ring walk;
         stack.push_back({i, 0, 0, kNotYet, nullptr});
@@ -367,12 +399,14 @@ std::vector<Ring> Fracture(std::vector<Ring> rings)
             const Ring& r = rings[s.ring];
             if (s.k == r.size()) {
                 const Cut* from = s.from;
+                const std::uint32_t done = s.ring;
                 stack.pop_back();
                 if (from)  // round the hole, back to its top and up the cut
                     walk.push_back(r[from->top]), walk.push_back(from->at);
+                Ring().swap(rings[done]);  // each ring is walked once
                 continue;
             }
-            const std::uint32_t e = static_cast<std::uint32_t>((s.start + s.k) % r.size());
+            const std::uint32_t e = s.start + s.k - (s.start + s.k >= r.size() ? static_cast<std::uint32_t>(r.size()) : 0);
             if (s.cut == kNotYet) {
                 walk.push_back(r[e]);
                 const auto first = cuts.begin() + static_cast<std::ptrdiff_t>(firstCut[s.ring]);
@@ -464,7 +498,7 @@ double Area2(const Ring& r)
     long double a = 0;
     for (std::size_t i = 0, n = r.size(); i < n; ++i) {
         const NmPoint& p = r[i];
-        const NmPoint& q = r[(i + 1) % n];
+        const NmPoint& q = r[i + 1 == n ? 0 : i + 1];
         a += static_cast<long double>(p.x) * q.y - static_cast<long double>(q.x) * p.y;
     }
     return static_cast<double>(a);
@@ -571,7 +605,7 @@ void AddArea(const board::Shape& s, const board::Transform& t, std::vector<Ring>
     }
 }
 
-std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& voids, const std::vector<Ring>& ties)
+std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::vector<Ring> ties)
 {
     cl::Paths copper = Clip(ToPaths(areas), {}, cl::ctUnion);
     if (voids.empty()) {
@@ -599,7 +633,13 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
     std::vector<Ring> holes;
     cl::Paths edgeVoids, edgeTies;  // groups that meet the copper's own edges
     const std::size_t nVoids = voids.size();
-    auto ring = [&](std::uint32_t i) -> const Ring& { return i < nVoids ? voids[i] : ties[i - nVoids]; };
+    auto ring = [&](std::uint32_t i) -> Ring& { return i < nVoids ? voids[i] : ties[i - nVoids]; };
+    // Each void or tie is taken once: its memory goes as the holes grow.
+    auto path = [&](std::uint32_t i) {
+        cl::Path p = ToPath(ring(i));
+        Ring().swap(ring(i));
+        return p;
+    };
     for (std::size_t a = 0; a < order.size();) {
         std::size_t b = a;
         Box box = boxes[order[a]];
@@ -616,18 +656,18 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
             continue;
         if (edges.Crosses(box)) {
             for (const std::uint32_t m : members)
-                (m < nVoids ? edgeVoids : edgeTies).push_back(ToPath(ring(m)));
+                (m < nVoids ? edgeVoids : edgeTies).push_back(path(m));
             continue;
         }
         if (members.size() == 1) {
-            Ring hole = ring(members[0]);
+            Ring hole = std::move(ring(members[0]));
             CounterClockwise(hole, true);
             holes.push_back(std::move(hole));
             continue;
         }
         cl::Paths v, tl;
         for (const std::uint32_t m : members)
-            (m < nVoids ? v : tl).push_back(ToPath(ring(m)));
+            (m < nVoids ? v : tl).push_back(path(m));
         // The voids' outer rings are holes in the copper, their holes islands of it.
         const cl::Paths merged = Clip(v, {}, cl::ctUnion);
         for (const cl::Path& p : tl.empty() ? merged : Clip(merged, tl, cl::ctDifference)) {
@@ -635,6 +675,8 @@ std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& 
             std::reverse(holes.back().begin(), holes.back().end());
         }
     }
+    std::vector<Ring>().swap(voids);
+    std::vector<Ring>().swap(ties);
     if (!edgeVoids.empty()) {
         copper = Clip(copper, Clip(Clip(edgeVoids, {}, cl::ctUnion), edgeTies, cl::ctDifference), cl::ctDifference);
         copperRings.clear();

@@ -39,7 +39,7 @@ void Straighten(std::span<const board::Vertex> points, bool arcs, const board::T
 // a void (a plane's tie legs), as rings without holes: each hole joined to
 // the ring around it by a cut of no width. Rings may overlap and cross in
 // any number; a void outside the areas cuts nothing.
-std::vector<Ring> Fill(const std::vector<Ring>& areas, const std::vector<Ring>& voids, const std::vector<Ring>& ties);
+std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::vector<Ring> ties);
 
 // Twice the signed area: positive counter-clockwise.
 double Area2(const Ring& r);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace kicad {
 
@@ -34,30 +35,47 @@ char* Digits(std::uint64_t n, char* end)
     return end;
 }
 
-// A fixed-point value: units of 1e-6, trailing zeros of the fraction cut.
-void AppendMicro(std::string& out, std::int64_t value)
+// Writes the digits of n from out; returns their end.
+char* Forward(std::uint64_t n, char* out)
 {
-    char text[32];
-    char* const end = text + sizeof text;
-    const bool negative = value < 0;
-    const auto bits = static_cast<std::uint64_t>(value);
-    const std::uint64_t magnitude = negative ? 0 - bits : bits;
-    std::uint64_t whole = magnitude / 1000000, fraction = magnitude % 1000000;
-    char* p = end;
-    if (fraction != 0) {
-        int places = 6;
-        while (fraction % 10 == 0)
-            fraction /= 10, --places;
-        char* const digits = Digits(fraction, p);
-        // Leading zeros of the fraction: 0.000001.
-        p = digits - (places - (p - digits));
-        std::fill(p, digits, '0');
-        *--p = '.';
+    // Lengths in millimetres mostly have one to three digits.
+    if (n < 100) {
+        if (n < 10) {
+            *out = static_cast<char>('0' + n);
+            return out + 1;
+        }
+        std::memcpy(out, &kPairs[2 * n], 2);
+        return out + 2;
     }
-    p = Digits(whole, p);
-    if (negative)
-        *--p = '-';
-    out.append(p, static_cast<std::size_t>(end - p));
+    std::size_t count = 3;
+    for (std::uint64_t rest = n / 100; rest >= 10; rest /= 10)
+        ++count;
+    Digits(n, out + count);
+    return out + count;
+}
+
+// A fixed-point value: units of 1e-6, trailing zeros of the fraction cut.
+// Writes at most kMicroChars characters from out; returns their end.
+constexpr std::size_t kMicroChars = 28;
+char* Micro(char* out, std::int64_t value)
+{
+    const auto bits = static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude = value < 0 ? 0 - bits : bits;
+    if (value < 0)
+        *out++ = '-';
+    out = Forward(magnitude / 1000000, out);
+    const std::uint64_t fraction = magnitude % 1000000;
+    if (fraction == 0)
+        return out;
+    *out++ = '.';
+    // All six places, two at a time, leading zeros and all; then the zeros
+    // it ends in go.
+    const std::uint64_t places[] = {fraction / 10000, fraction / 100 % 100, fraction % 100};
+    for (const std::uint64_t two : places)
+        std::memcpy(out, &kPairs[2 * two], 2), out += 2;
+    while (out[-1] == '0')
+        --out;
+    return out;
 }
 
 constexpr char kHex[] = "0123456789abcdef";
@@ -123,6 +141,12 @@ std::int64_t SExpression::ToNm(double mm)
     return static_cast<std::int64_t>(std::fmax(std::fmin(nm, 1e15), -1e15));
 }
 
+std::string SExpression::NmText(std::int64_t nm)
+{
+    char text[kMicroChars];
+    return {text, Micro(text, nm)};
+}
+
 SExpression& SExpression::Int(std::int64_t n)
 {
     char text[24];
@@ -131,21 +155,30 @@ SExpression& SExpression::Int(std::int64_t n)
     char* p = Digits(negative ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n), end);
     if (negative)
         *--p = '-';
-    m_buffer.append(p, static_cast<std::size_t>(end - p));
-    return Check();
+    return *this << std::string_view(p, static_cast<std::size_t>(end - p));
 }
 
 SExpression& SExpression::Nm(std::int64_t nm)
 {
-    AppendMicro(m_buffer, nm);
+    m_size = static_cast<std::size_t>(Micro(m_data.get() + m_size, nm) - m_data.get());
     return Check();
 }
 
-SExpression& SExpression::Degrees(double degrees)
+SExpression& SExpression::Pair(std::int64_t x, std::int64_t y)
 {
-    AppendMicro(m_buffer, ToNm(degrees));
+    if (m_pairSize == 0 || x != m_pair[0] || y != m_pair[1]) {
+        char* p = Micro(m_pairText, x);
+        *p++ = ' ';
+        m_pairSize = static_cast<std::size_t>(Micro(p, y) - m_pairText);
+        m_pair[0] = x, m_pair[1] = y;
+    }
+    // The whole of the kept text, a fixed size, copies faster than its part.
+    std::memcpy(m_data.get() + m_size, m_pairText, sizeof m_pairText);
+    m_size += m_pairSize;
     return Check();
 }
+
+SExpression& SExpression::Degrees(double degrees) { return Nm(ToNm(degrees)); }
 
 std::string ValidUtf8(std::string_view s)
 {
@@ -158,28 +191,30 @@ std::string ValidUtf8(std::string_view s)
 
 SExpression& SExpression::Quoted(std::string_view s)
 {
-    m_buffer.push_back('"');
+    // Names are mostly printable ASCII: those go as they are.
+    if (std::all_of(s.begin(), s.end(), [](char c) { return c >= 0x20 && c < 0x7f && c != '"' && c != '\\'; }))
+        return *this << '"' << s << '"';
+    *this << '"';
     EachCharacter(
         s,
         [&](unsigned char c) {
             switch (c) {
-            case '"': m_buffer += "\\\""; break;
-            case '\\': m_buffer += "\\\\"; break;
-            case '\n': m_buffer += "\\n"; break;
-            case '\r': m_buffer += "\\r"; break;
-            case '\t': m_buffer += "\\t"; break;
+            case '"': *this << "\\\""; break;
+            case '\\': *this << "\\\\"; break;
+            case '\n': *this << "\\n"; break;
+            case '\r': *this << "\\r"; break;
+            case '\t': *this << "\\t"; break;
             default:
                 if (c < 0x20 || c == 0x7f) {
                     const char escape[] = {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
-                    m_buffer.append(escape, sizeof escape);
+                    *this << std::string_view(escape, sizeof escape);
                 } else {
-                    m_buffer.push_back(static_cast<char>(c));
+                    *this << static_cast<char>(c);
                 }
             }
         },
-        [&](std::string_view t) { m_buffer += t; });
-    m_buffer.push_back('"');
-    return Check();
+        [&](std::string_view t) { *this << t; });
+    return *this << '"';
 }
 
 SExpression& SExpression::Stamp(std::uint32_t kind, std::uint64_t index)
@@ -206,15 +241,22 @@ SExpression& SExpression::Stamp(std::uint32_t kind, std::uint64_t index)
     put(0x4000 | (hi & 0x0fff), 4), text[k++] = '-';
     put(0x8000 | (lo >> 48 & 0x3fff), 4), text[k++] = '-';
     put(lo, 12);
-    m_buffer.append(text, sizeof text);
-    return Check();
+    return *this << std::string_view(text, sizeof text);
+}
+
+SExpression& SExpression::Long(std::string_view s)
+{
+    Flush();
+    if (m_out)
+        std::fwrite(s.data(), 1, s.size(), m_out);
+    return *this;
 }
 
 void SExpression::Flush()
 {
-    if (!m_buffer.empty() && m_out)
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out);
-    m_buffer.clear();
+    if (m_size > 0 && m_out)
+        std::fwrite(m_data.get(), 1, m_size, m_out);
+    m_size = 0;
 }
 
 } // namespace kicad

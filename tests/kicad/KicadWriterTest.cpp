@@ -89,6 +89,12 @@ TEST(KicadWriter, NumbersAreExactWithoutExponentOrNegativeZero)
               "-0.000001 1 -250");
     EXPECT_EQ(Written([](kicad::SExpression& o) { o.Mm(1e300) << ' ', o.Degrees(-90.0000004) << ' ', o.Int(-42); }),
               "1000000000 -90 -42");
+    // Either side of each count of whole digits, and zeros inside the fraction.
+    EXPECT_EQ(Written([](kicad::SExpression& o) {
+                  for (const std::int64_t nm : {9999999LL, 10010000LL, 99000001LL, 100100000LL, 102030LL, 1000000000000LL})
+                      o.Nm(nm) << ' ';
+              }),
+              "9.999999 10.01 99.000001 100.1 0.10203 1000000 ");
 }
 
 TEST(KicadWriter, StringsComeBackAsTheyWere)
@@ -103,6 +109,29 @@ TEST(KicadWriter, StringsComeBackAsTheyWere)
     EXPECT_EQ(quoted("\xc0\x80"), "\"\xc3\x80\xc2\x80\"");
     EXPECT_EQ(quoted("\xe2\x82"), "\"\xc3\xa2\xc2\x82\"");
     EXPECT_EQ(kicad::ValidUtf8("\xb5m"), "\xc2\xb5m");
+}
+
+TEST(KicadWriter, TextComesOutWholeAcrossTheBuffer)
+{
+    // Points written again and again, through many fills of the buffer: each
+    // as Nm writes it, the one written last kept only while it is the same.
+    std::string expected;
+    const std::string written = Written([&](kicad::SExpression& o) {
+        for (std::int64_t i = 0; i < 200000; ++i) {
+            const std::int64_t x = i * 1234567, y = -i / 3;
+            o.Pair(x, y) << ' ', o.Pair(x, y) << ' ', o.Pair(x, y + 1) << ' ';
+            for (const std::int64_t v : {y, y, y + 1})
+                expected += kicad::SExpression::NmText(x) + " " + kicad::SExpression::NmText(v) + " ";
+        }
+    });
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(kicad::SExpression::NmText(-1500000), "-1.5");
+
+    // A name of megabytes, plain or with an escape in it.
+    const std::string name(3000000, 'n');
+    EXPECT_EQ(Written([&](kicad::SExpression& o) { o << "(a ", o.Quoted(name) << ')'; }), "(a \"" + name + "\")");
+    EXPECT_EQ(Written([&](kicad::SExpression& o) { o.Quoted(name + "\"" + name); }),
+              "\"" + name + "\\\"" + name + "\"");
 }
 
 TEST(KicadWriter, StampsAreFixedPerObjectAndDifferBetweenThem)
