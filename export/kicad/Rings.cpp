@@ -668,9 +668,10 @@ std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::ve
         cl::Paths v, tl;
         for (const std::uint32_t m : members)
             (m < nVoids ? v : tl).push_back(path(m));
-        // The voids' outer rings are holes in the copper, their holes islands of it.
-        const cl::Paths merged = Clip(v, {}, cl::ctUnion);
-        for (const cl::Path& p : tl.empty() ? merged : Clip(merged, tl, cl::ctDifference)) {
+        // The voids' outer rings are holes in the copper, their holes islands
+        // of it. The nonzero rule merges the voids in the same pass that
+        // takes the ties out.
+        for (const cl::Path& p : Clip(v, tl, cl::ctDifference)) {
             holes.push_back(FromPath(p));
             std::reverse(holes.back().begin(), holes.back().end());
         }
@@ -678,7 +679,9 @@ std::vector<Ring> Fill(std::vector<Ring> areas, std::vector<Ring> voids, std::ve
     std::vector<Ring>().swap(voids);
     std::vector<Ring>().swap(ties);
     if (!edgeVoids.empty()) {
-        copper = Clip(copper, Clip(Clip(edgeVoids, {}, cl::ctUnion), edgeTies, cl::ctDifference), cl::ctDifference);
+        // Overlapping voids need no union first: the nonzero rule merges them.
+        copper = Clip(copper, edgeTies.empty() ? edgeVoids : Clip(edgeVoids, edgeTies, cl::ctDifference),
+                      cl::ctDifference);
         copperRings.clear();
         for (const cl::Path& p : copper)
             copperRings.push_back(FromPath(p));

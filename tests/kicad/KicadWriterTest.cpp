@@ -48,6 +48,17 @@ board::Shape Disc(double cx, double cy, double d)
     return s;
 }
 
+// A straight line `width` wide: a tie leg.
+board::Shape Leg(const board::Vertex (&pts)[2], double width)
+{
+    board::Shape leg;
+    leg.kind = board::Kind::Path;
+    leg.bLine = true;
+    leg.width = width;
+    leg.pPoints = pts, leg.nPoints = 2;
+    return leg;
+}
+
 std::vector<kicad::Ring> Rings(std::initializer_list<board::Shape> shapes)
 {
     std::vector<kicad::Ring> out;
@@ -167,14 +178,9 @@ TEST(KicadWriter, VoidsAreCutIntoOneOutlineWhateverTheyOverlap)
 
 TEST(KicadWriter, TieLegsHoldCopperAcrossAVoidAndIslandsStayApart)
 {
-    board::Shape leg;
-    leg.kind = board::Kind::Path;
-    leg.bLine = true;
-    leg.width = 0.3;
     const board::Vertex pts[] = {{3, 5, 0}, {7, 5, 0}};
-    leg.pPoints = pts, leg.nPoints = 2;
     const auto copper = Rings({Box(5, 5, 10, 10)});
-    const auto fill = kicad::Fill(copper, Rings({Disc(5, 5, 2)}), Rings({leg}));
+    const auto fill = kicad::Fill(copper, Rings({Disc(5, 5, 2)}), Rings({Leg(pts, 0.3)}));
     ASSERT_EQ(fill.size(), 1u);
     // The disc less the leg's 2 x 0.3 across it; the disc is a polygon of
     // segments within 5 micrometres of the circle.
@@ -191,6 +197,37 @@ TEST(KicadWriter, TieLegsHoldCopperAcrossAVoidAndIslandsStayApart)
     EXPECT_NEAR(AreaMm2(islands), 100 - std::numbers::pi * (4 - 1), 0.1);
     EXPECT_TRUE(Inside(islands, 5, 5));
     EXPECT_FALSE(Inside(islands, 5, 6.5));
+}
+
+TEST(KicadWriter, OverlappingVoidsCutTheirUnionOnceWithOrWithoutTies)
+{
+    // Pairs of unit discs one apart: together 2 pi less the lens they share.
+    // Copper lost or added where they overlap is off by the whole lens.
+    const double lens = 2 * std::acos(0.5) - std::sqrt(3.0) / 2;
+    const double pair = 2 * std::numbers::pi - lens;
+    // Segments lie within 5 micrometres of the circles: under 0.03 mm2 a pair.
+    const double tolerance = 0.06;
+    const auto copper = Rings({Box(5, 5, 10, 10)});
+
+    // Inside the copper with a 0.2 leg across all 3 mm of it; across the
+    // left edge (half inside) without one.
+    const board::Vertex across[] = {{1.5, 5, 0}, {5.5, 5, 0}};
+    const auto fill = kicad::Fill(copper, Rings({Disc(3, 5, 2), Disc(4, 5, 2), Disc(0, 7, 2), Disc(0, 8, 2)}),
+                                  Rings({Leg(across, 0.2)}));
+    ASSERT_EQ(fill.size(), 1u);
+    EXPECT_NEAR(AreaMm2(fill), 100 - (pair - 0.2 * 3) - pair / 2, tolerance);
+    EXPECT_FALSE(Inside(fill, 3.5, 5.6)) << "the lens is void";
+    EXPECT_TRUE(Inside(fill, 3.5, 5)) << "the leg holds copper across it";
+    EXPECT_FALSE(Inside(fill, 0.2, 7.5));
+
+    // Across the right edge with a leg from outside the discs to past the edge:
+    // copper comes back only where the leg lies in both the plane and the discs.
+    const board::Vertex out[] = {{8.5, 2.5, 0}, {11, 2.5, 0}};
+    const auto edge = kicad::Fill(copper, Rings({Disc(10, 2, 2), Disc(10, 3, 2)}), Rings({Leg(out, 0.2)}));
+    ASSERT_EQ(edge.size(), 1u);
+    EXPECT_NEAR(AreaMm2(edge), 100 - pair / 2 + 0.2 * std::sqrt(3.0) / 2, tolerance);
+    EXPECT_FALSE(Inside(edge, 9.8, 2.2));
+    EXPECT_TRUE(Inside(edge, 9.8, 2.5));
 }
 
 TEST(KicadWriter, ManyHolesAreCutInLinearTime)
