@@ -60,6 +60,9 @@ struct GroupRow {
     // own: moves what the action added there to the real object, in order.
     void (*moveParsed)(T& parsed, T& target) = nullptr;
 
+    // Whether a record of this row may go to a helper thread.
+    constexpr bool ParsedOnHelper() const { return moveParsed != nullptr; }
+
     constexpr bool TestedBy(unsigned nKind) const { return options.nKinds == 0 || (options.nKinds & nKind) != 0; }
 
     constexpr KeySpec Key() const

@@ -37,7 +37,7 @@ bool ParsedOnHelper(const ex::Group& group)
 {
     const ex::GroupRow<CExPlane_ActualShape>* row = ex::FindLineRow(
         ex::TableView<CExPlane_ActualShape>(kActualShapeRows), ex::TrimView(group[0]), kActualShapeMatch);
-    return row != nullptr && row->moveParsed != nullptr;
+    return row != nullptr && row->ParsedOnHelper();
 }
 
 thread_local ex::ActualShapeSink* t_pSink = nullptr;

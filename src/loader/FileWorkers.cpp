@@ -167,7 +167,7 @@ template <class Owner>
 void Dispatch(ex::RecordPipeline& pipeline, const ex::RecordTable<Owner>& table, Owner& owner, Record& r)
 {
     const ex::GroupRow<Owner>* row = ex::FindRecordRow(table, r);
-    if (row == nullptr || row->moveParsed == nullptr) {
+    if (row == nullptr || !row->ParsedOnHelper()) {
         pipeline.Drain();
         WorkerParse parse(pipeline, owner.pIgnoreLog, owner.pNotUsedLog);
         const ex::ActualShapeSink::Scope scope(parse);
